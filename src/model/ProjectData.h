@@ -26,6 +26,7 @@ struct LineLoad {
   float y = 0.0f;          // above the underside of the base
   float direction = 0.0f;  // degrees: 0 up, 90 towards the heel, 180 down, 270 towards the toe
   int16_t loadCase = 1;    // 1..7
+  bool operator==(const LineLoad&) const = default;
 };
 
 // Arrays that the file and the engine number from 1 keep that numbering: element 0 is unused.

@@ -1,0 +1,181 @@
+// Unit label table, conversion factors, RoundTo and ConvertUnits.
+#include "model/Units.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "format/DecimalRounding.h"
+
+namespace kelvadrome {
+
+namespace {
+
+constexpr int kSystemCount = 3;
+constexpr int kQuantityCount = static_cast<int>(UnitQuantity::angle) + 1;
+
+// Rows in the order of UnitQuantity; columns Metric, SI, British.
+constexpr std::array<std::array<std::string_view, kSystemCount>, kQuantityCount> kLabels{{
+    {"T", "kN", "Kip"},
+    {"T/m³", "kN/m³", "Kip/ft³"},
+    {"m", "m", "ft"},
+    {"cm", "mm", "in"},
+    {"mm", "mm", "in"},
+    {"kg/cm²", "MPa", "psi"},
+    {"T/m²", "kPa", "Kip/ft²"},
+    {"E+5 kg/cm²", "E+5 MPa", "E+5 psi"},
+    {"°", "°", "°"},
+}};
+
+constexpr std::array<std::string_view, kSystemCount> kSystemNames{"Metric", "SI", "British"};
+
+std::size_t SystemIndex(int unitSystem) {
+  if (unitSystem < 0 || unitSystem >= kSystemCount) {
+    throw std::out_of_range("unknown unit system " + std::to_string(unitSystem));
+  }
+  return static_cast<std::size_t>(unitSystem);
+}
+
+// Multiplies, rounds and stores one value; a finite value that would not fit in single
+// precision stops the whole conversion.
+void ConvertValue(float& value, double factor, int decimals, const std::string& name) {
+  if (!std::isfinite(value)) return;  // nothing a factor could make sensible
+  const double converted = RoundTo(double(value) * factor, decimals);
+  if (!std::isfinite(converted) || std::fabs(converted) > std::numeric_limits<float>::max()) {
+    throw UnitConversionError("The converted value of " + name +
+                              " is too large to be stored; the units were not changed.");
+  }
+  value = static_cast<float>(converted);
+}
+
+void ConvertAll(ProjectData& p, const ConversionFactors& f) {
+  const auto convert = [&p](float ProjectData::*field, double factor, int decimals,
+                            const char* name) { ConvertValue(p.*field, factor, decimals, name); };
+  const double length = f.length;
+  const double unitWeight = f.UnitWeight();
+  const double forcePerLength = f.ForcePerLength();
+
+  convert(&ProjectData::toeLength, length, 2, "toeLength");
+  convert(&ProjectData::stemFrontBatter, length, 2, "stemFrontBatter");
+  convert(&ProjectData::stemTopWidth, length, 2, "stemTopWidth");
+  convert(&ProjectData::stemBackBatter, length, 2, "stemBackBatter");
+  convert(&ProjectData::heelLength, length, 2, "heelLength");
+  convert(&ProjectData::baseWidth, length, 2, "baseWidth");
+  convert(&ProjectData::stemFrontHeight, length, 2, "stemFrontHeight");
+  convert(&ProjectData::toeTaper, length, 2, "toeTaper");
+  convert(&ProjectData::toeEdgeThickness, length, 2, "toeEdgeThickness");
+  convert(&ProjectData::stemBackHeight, length, 2, "stemBackHeight");
+  convert(&ProjectData::heelTaper, length, 2, "heelTaper");
+  convert(&ProjectData::heelEdgeThickness, length, 2, "heelEdgeThickness");
+  convert(&ProjectData::waterDepthFront, length, 2, "waterDepthFront");
+  convert(&ProjectData::waterDepthBack, length, 2, "waterDepthBack");
+  convert(&ProjectData::concreteUnitWeight, unitWeight, 2, "concreteUnitWeight");
+  convert(&ProjectData::concreteStrength, f.stress, 0, "concreteStrength");
+  convert(&ProjectData::concreteModulus, f.stress, 2, "concreteModulus");
+  convert(&ProjectData::steelYieldStress, f.stress, 0, "steelYieldStress");
+  convert(&ProjectData::steelModulus, f.stress, 2, "steelModulus");
+  convert(&ProjectData::concreteCover, f.cover, 1, "concreteCover");
+  convert(&ProjectData::waterUnitWeight, unitWeight, 2, "waterUnitWeight");
+  convert(&ProjectData::backfillUnitWeight, unitWeight, 2, "backfillUnitWeight");
+  convert(&ProjectData::backfillDryDensity, unitWeight, 2, "backfillDryDensity");
+  convert(&ProjectData::backfillSaturatedDensity, unitWeight, 2, "backfillSaturatedDensity");
+  convert(&ProjectData::backfillCohesion, f.stress, 2, "backfillCohesion");
+  convert(&ProjectData::baseCohesion, f.stress, 2, "baseCohesion");
+  convert(&ProjectData::baseBearingCapacity, f.stress, 2, "baseBearingCapacity");
+  convert(&ProjectData::baseModulus, f.stress, 2, "baseModulus");
+  convert(&ProjectData::toeUnitWeight, unitWeight, 2, "toeUnitWeight");
+  convert(&ProjectData::toeDryDensity, unitWeight, 2, "toeDryDensity");
+  convert(&ProjectData::toeSaturatedDensity, unitWeight, 2, "toeSaturatedDensity");
+  convert(&ProjectData::toeCohesion, f.stress, 2, "toeCohesion");
+  convert(&ProjectData::restraintForce, forcePerLength, 2, "restraintForce");
+  convert(&ProjectData::shearKeyDepth, length, 2, "shearKeyDepth");
+  convert(&ProjectData::savedWaterDepthFront, length, 2, "savedWaterDepthFront");
+  convert(&ProjectData::savedWaterDepthBack, length, 2, "savedWaterDepthBack");
+  convert(&ProjectData::surchargeLoad, f.pressure, 2, "surchargeLoad");
+
+  const int count = std::clamp<int>(p.lineLoadCount, 0, kMaxLineLoads);
+  for (int i = 1; i <= count; ++i) {
+    LineLoad& load = p.lineLoads[static_cast<std::size_t>(i)];
+    const std::string name = "line load " + std::to_string(i);
+    ConvertValue(load.load, forcePerLength, 2, name);
+    ConvertValue(load.x, length, 2, name);
+    ConvertValue(load.y, length, 2, name);
+  }
+
+  // Bar sizes are held like the cover; three decimals keep British sizes such as 0.625 in.
+  for (int c = 1; c <= kDesignColumnCount; ++c) {
+    const std::string name = "the reinforcement of column " + std::to_string(c);
+    ConvertValue(p.barDiameters[static_cast<std::size_t>(c)], f.cover, 3, name);
+    ConvertValue(p.barPitches[static_cast<std::size_t>(c)], f.cover, 3, name);
+  }
+}
+
+}  // namespace
+
+std::string_view UnitSystemName(int unitSystem) { return kSystemNames[SystemIndex(unitSystem)]; }
+
+std::string UnitLabel(UnitQuantity quantity, int unitSystem) {
+  return std::string(kLabels[static_cast<std::size_t>(quantity)][SystemIndex(unitSystem)]);
+}
+
+std::string ForcePerLengthLabel(int unitSystem) {
+  return UnitLabel(UnitQuantity::force, unitSystem) + "/" +
+         UnitLabel(UnitQuantity::length, unitSystem);
+}
+
+double StressToPressureFactor(int unitSystem) {
+  constexpr std::array<double, kSystemCount> kFactors{10.0, 1000.0, 0.144};
+  return kFactors[SystemIndex(unitSystem)];
+}
+
+double RoundTo(double value, int decimals) {
+  if (!std::isfinite(value)) return value;
+  const RoundedDecimal rounded = RoundDecimal(value, decimals);
+  if (rounded.IsZero()) return 0.0;
+  std::string text = rounded.integerDigits;
+  if (!rounded.fractionDigits.empty()) text += "." + rounded.fractionDigits;
+  double result = 0.0;
+  std::from_chars(text.data(), text.data() + text.size(), result);
+  return rounded.negative ? -result : result;
+}
+
+ConversionFactors ConversionFactorsFor(int fromSystem, int toSystem) {
+  const std::size_t from = SystemIndex(fromSystem);
+  const std::size_t to = SystemIndex(toSystem);
+  const double g = kGravity;
+  const double foot = kFootInMetres;
+  const double kip = kKipPerTonne;
+  const double inchCm = kInchInMillimetres / 10.0;
+  const double inchMm = kInchInMillimetres;
+  if (from == to) return {};
+  if (from == kMetric && to == kSI) return {1, 1, g, g, g / 100};
+  if (from == kSI && to == kMetric) return {1, 1, 1 / g, 1 / g, 100 / g};
+  if (from == kMetric && to == kBritish) {
+    return {1 / foot, 1 / inchCm, 1 / kip, foot * foot / kip, inchCm * inchCm / kip};
+  }
+  if (from == kBritish && to == kMetric) {
+    return {foot, inchCm, kip, kip / (foot * foot), kip / (inchCm * inchCm)};
+  }
+  if (from == kSI && to == kBritish) {
+    return {1 / foot, 1 / inchCm, 1 / (kip * g), foot * foot / (kip * g), inchMm * inchMm / (kip * g)};
+  }
+  return {foot, inchCm, kip * g, kip * g / (foot * foot), kip * g / (inchMm * inchMm)};
+}
+
+void ConvertUnits(ProjectData& project) {
+  if (project.previousUnitSystem == project.unitSystem) return;
+  const ConversionFactors factors =
+      ConversionFactorsFor(project.previousUnitSystem, project.unitSystem);
+  ProjectData converted = project;
+  try {
+    ConvertAll(converted, factors);
+  } catch (const UnitConversionError&) {
+    project.unitSystem = project.previousUnitSystem;
+    throw;
+  }
+  project = std::move(converted);
+}
+
+}  // namespace kelvadrome

@@ -1,0 +1,166 @@
+// Unit labels, RoundTo and the conversion of a project between the three unit systems.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "model/ProjectData.h"
+#include "model/Units.h"
+
+using namespace kelvadrome;
+
+namespace {
+
+ProjectData DefaultProject() {
+  ProjectData p;
+  SetDefaults(p);
+  return p;
+}
+
+void ChangeSystem(ProjectData& p, int16_t to) {
+  p.previousUnitSystem = p.unitSystem;
+  p.unitSystem = to;
+  ConvertUnits(p);
+}
+
+}  // namespace
+
+TEST(UnitLabel, TableBySystemWithRealSuperscripts) {
+  EXPECT_EQ(UnitLabel(UnitQuantity::unitWeight, kMetric), "T/m³");
+  EXPECT_EQ(UnitLabel(UnitQuantity::unitWeight, kBritish), "Kip/ft³");
+  EXPECT_EQ(UnitLabel(UnitQuantity::stress, kMetric), "kg/cm²");
+  EXPECT_EQ(UnitLabel(UnitQuantity::pressure, kSI), "kPa");
+  EXPECT_EQ(UnitLabel(UnitQuantity::sectionLength, kSI), "mm");
+  EXPECT_EQ(UnitLabel(UnitQuantity::barDiameter, kMetric), "mm");
+  EXPECT_EQ(UnitLabel(UnitQuantity::modulus, kBritish), "E+5 psi");
+  EXPECT_EQ(UnitLabel(UnitQuantity::angle, kSI), "°");
+  EXPECT_EQ(ForcePerLengthLabel(kMetric), "T/m");
+  EXPECT_EQ(ForcePerLengthLabel(kSI), "kN/m");
+  EXPECT_EQ(ForcePerLengthLabel(kBritish), "Kip/ft");
+  EXPECT_EQ(UnitSystemName(kBritish), "British");
+  EXPECT_THROW((void)UnitLabel(UnitQuantity::force, 3), std::out_of_range);
+  EXPECT_THROW((void)UnitLabel(UnitQuantity::force, -1), std::out_of_range);
+}
+
+TEST(RoundTo, HalvesAwayFromZeroOnTheReadableDecimal) {
+  EXPECT_EQ(RoundTo(2.675, 2), 2.68);
+  EXPECT_EQ(RoundTo(-2.675, 2), -2.68);
+  EXPECT_EQ(RoundTo(1.005, 2), 1.01);
+  EXPECT_EQ(RoundTo(0.5, 0), 1.0);
+  EXPECT_EQ(RoundTo(-0.5, 0), -1.0);
+  EXPECT_EQ(RoundTo(1.45, 1), 1.5);
+  EXPECT_EQ(RoundTo(2.72309, 2), 2.72);
+  EXPECT_EQ(RoundTo(29.43, 0), 29.0);
+  EXPECT_EQ(RoundTo(1234567.891, 2), 1234567.89);
+  EXPECT_EQ(RoundTo(0.004, 2), 0.0);
+  EXPECT_FALSE(std::signbit(RoundTo(-0.004, 2)));
+  EXPECT_EQ(RoundTo(1e30, 2), 1e30);
+  EXPECT_TRUE(std::isnan(RoundTo(std::numeric_limits<double>::quiet_NaN(), 2)));
+}
+
+TEST(ConvertUnits, MetricToBritishAndBackReproducesTheRoundingExamples) {
+  ProjectData p = DefaultProject();
+  ChangeSystem(p, kBritish);
+  EXPECT_EQ(p.stemTopWidth, 2.72f);
+  EXPECT_EQ(p.concreteCover, 2.0f);
+  EXPECT_EQ(p.backfillSlope, 5.0f);
+  ChangeSystem(p, kMetric);
+  EXPECT_EQ(p.stemTopWidth, 0.83f);
+  EXPECT_EQ(p.concreteCover, 5.1f);  // 2.0 in is 5.08 cm
+}
+
+TEST(ConvertUnits, MetricToSiAndBack) {
+  ProjectData p = DefaultProject();
+  ChangeSystem(p, kSI);
+  EXPECT_EQ(p.concreteUnitWeight, 23.54f);  // 2.4 x 9.81 = 23.544
+  EXPECT_EQ(p.concreteStrength, 29.0f);
+  EXPECT_EQ(p.concreteCover, 5.0f);         // held in centimetres in both
+  EXPECT_EQ(p.stemTopWidth, 0.83f);
+  EXPECT_EQ(p.surchargeLoad, 9.81f);
+  EXPECT_EQ(p.backfillSlope, 5.0f);
+  ChangeSystem(p, kMetric);
+  EXPECT_EQ(p.concreteUnitWeight, 2.4f);
+  EXPECT_EQ(p.concreteStrength, 296.0f);    // 29 x 100 / 9.81 = 295.6
+  EXPECT_EQ(p.stemTopWidth, 0.83f);
+  EXPECT_EQ(p.surchargeLoad, 1.0f);
+}
+
+TEST(ConvertUnits, SameSystemConvertsNothing) {
+  ProjectData p = DefaultProject();
+  p.stemTopWidth = 0.8333f;
+  const ProjectData before = p;
+  ChangeSystem(p, kMetric);
+  EXPECT_EQ(p, before);
+}
+
+TEST(ConvertUnits, LineLoadsConvertPositionAndLoadButNotDirectionOrCase) {
+  ProjectData p = DefaultProject();
+  p.lineLoadCount = 1;
+  p.lineLoads[1] = {2.0f, 3.0f, 4.0f, 270.0f, 6};
+  p.lineLoads[2] = {5.0f, 5.0f, 5.0f, 90.0f, 3};  // beyond the count: left alone
+  ChangeSystem(p, kSI);
+  EXPECT_EQ(p.lineLoads[1].load, 19.62f);
+  EXPECT_EQ(p.lineLoads[1].x, 3.0f);
+  EXPECT_EQ(p.lineLoads[1].direction, 270.0f);
+  EXPECT_EQ(p.lineLoads[1].loadCase, 6);
+  EXPECT_EQ(p.lineLoads[2].load, 5.0f);
+  ChangeSystem(p, kBritish);
+  EXPECT_EQ(p.lineLoads[1].x, 9.84f);
+  EXPECT_EQ(p.lineLoads[1].load, 1.34f);  // 19.62 / (0.454 x 9.81) / (1 / 0.3048)
+  EXPECT_EQ(p.lineLoads[1].direction, 270.0f);
+}
+
+TEST(ConvertUnits, AnglesRatiosAndSwitchesAreNotConverted) {
+  ProjectData p = DefaultProject();
+  ChangeSystem(p, kBritish);
+  EXPECT_EQ(p.backfillFrictionAngle, 30.0f);
+  EXPECT_EQ(p.wallFrictionConcrete, 15.0f);
+  EXPECT_EQ(p.concretePoisson, 0.17f);
+  EXPECT_EQ(p.seismicCoefficient, 0.15f);
+  EXPECT_EQ(p.surchargeLoadCase, 2);
+  EXPECT_EQ(p.pageMarginA, 25);
+}
+
+TEST(ConvertUnits, UserBarSizesFollowTheCoverFactor) {
+  ProjectData p = DefaultProject();
+  p.userReinforcement = kTrue;
+  p.barDiameters[1] = 1.6f;
+  p.barPitches[1] = 20.0f;
+  ChangeSystem(p, kSI);  // centimetres in both: unchanged
+  EXPECT_EQ(p.barDiameters[1], 1.6f);
+  ChangeSystem(p, kBritish);
+  EXPECT_EQ(p.barDiameters[1], 0.63f);
+  EXPECT_EQ(p.barPitches[1], 7.874f);
+  ChangeSystem(p, kMetric);
+  EXPECT_EQ(p.barDiameters[1], 1.6f);
+  EXPECT_EQ(p.barPitches[1], 20.0f);
+}
+
+TEST(ConvertUnits, OverflowLeavesTheProjectInItsOldSystem) {
+  ProjectData p = DefaultProject();
+  p.lineLoadCount = 1;
+  p.lineLoads[1].load = 3.0e38f;
+  const ProjectData before = p;
+  p.previousUnitSystem = kMetric;
+  p.unitSystem = kSI;
+  EXPECT_THROW(ConvertUnits(p), UnitConversionError);
+  p.previousUnitSystem = before.previousUnitSystem;
+  EXPECT_EQ(p, before);
+}
+
+TEST(ConversionFactors, EveryPairIsTheInverseOfItsReverse) {
+  for (int from = 0; from < 3; ++from) {
+    for (int to = 0; to < 3; ++to) {
+      const ConversionFactors a = ConversionFactorsFor(from, to);
+      const ConversionFactors b = ConversionFactorsFor(to, from);
+      EXPECT_DOUBLE_EQ(a.length * b.length, 1.0);
+      EXPECT_DOUBLE_EQ(a.cover * b.cover, 1.0);
+      EXPECT_DOUBLE_EQ(a.force * b.force, 1.0);
+      EXPECT_DOUBLE_EQ(a.pressure * b.pressure, 1.0);
+    }
+  }
+  // The stress factors of British to and from SI use the millimetre inch: not inverses of the
+  // Metric ones, but each pair is still consistent with itself.
+  EXPECT_DOUBLE_EQ(ConversionFactorsFor(kSI, kBritish).stress *
+                       ConversionFactorsFor(kBritish, kSI).stress, 1.0);
+}
