@@ -1,0 +1,99 @@
+// Unit bookkeeping of the concrete section design.
+#include "engine/SectionUnits.h"
+
+#include <cmath>
+
+#include "model/Units.h"
+
+namespace kelvadrome {
+
+double StressToMPa(double stress, int16_t unitSystem) {
+  switch (unitSystem) {
+    case kSI: return stress;
+    case kBritish: return stress * kGravity * kKipPerTonne / (kInchInMillimetres * kInchInMillimetres);
+    default: return stress * kGravity / 100;
+  }
+}
+
+SectionMaterials MakeSectionMaterials(const ProjectData& project) {
+  SectionMaterials m;
+  m.unitSystem = project.unitSystem;
+  m.strength = project.concreteStrength;
+  m.yield = project.steelYieldStress;
+  // The cover is held in centimetres in both Metric and SI: in SI it becomes metres here.
+  m.coverDepth = project.unitSystem == kSI ? double(project.concreteCover) / 100 : double(project.concreteCover);
+  m.width = project.unitSystem == kSI ? 1.0 : (project.unitSystem == kBritish ? 12.0 : 100.0);
+  m.strengthMPa = StressToMPa(project.concreteStrength, project.unitSystem);
+  m.yieldMPa = StressToMPa(project.steelYieldStress, project.unitSystem);
+  m.minimumRatio = MinimumSteelRatio(project);
+  return m;
+}
+
+float MinimumSteelRatio(const ProjectData& project) {
+  return static_cast<float>(1.4 / StressToMPa(project.steelYieldStress, project.unitSystem));
+}
+
+float CrackZLimit(int16_t unitSystem) {
+  switch (unitSystem) {
+    case kSI: return 25000.0f;
+    case kBritish: return static_cast<float>(25000 / kGravity * kFootInMetres / kKipPerTonne);
+    default: return static_cast<float>(25000 / kGravity);
+  }
+}
+
+double StoredStripWidth(int16_t unitSystem) { return unitSystem == kBritish ? 12.0 : 100.0; }
+
+float StoredLengthToSection(float stored, int16_t unitSystem) {
+  return unitSystem == kSI ? static_cast<float>(double(stored) / 100) : stored;
+}
+
+float SectionLengthToStored(float section, int16_t unitSystem) {
+  return unitSystem == kSI ? static_cast<float>(double(section) * 100) : section;
+}
+
+float ProjectLengthToStored(double length, int16_t unitSystem) {
+  return static_cast<float>(length * (unitSystem == kBritish ? 12.0 : 100.0));
+}
+
+float ProjectMomentToSection(float moment, int16_t unitSystem) {
+  switch (unitSystem) {
+    case kSI: return static_cast<float>(double(moment) / 1000);
+    case kBritish: return static_cast<float>(double(moment) * 12000);
+    default: return static_cast<float>(double(moment) * 100000);
+  }
+}
+
+float SectionMomentToProject(double moment, int16_t unitSystem) {
+  switch (unitSystem) {
+    case kSI: return static_cast<float>(moment * 1000);
+    case kBritish: return static_cast<float>(moment / 12000);
+    default: return static_cast<float>(moment / 100000);
+  }
+}
+
+float ProjectForceToSection(float force, int16_t unitSystem) {
+  return static_cast<float>(unitSystem == kSI ? double(force) / 1000 : double(force) * 1000);
+}
+
+float SectionForceToProject(double force, int16_t unitSystem) {
+  return static_cast<float>(unitSystem == kSI ? force * 1000 : force / 1000);
+}
+
+float SectionZToProject(double z, int16_t unitSystem) {
+  switch (unitSystem) {
+    case kSI: return static_cast<float>(z * 1000);
+    case kBritish: return static_cast<float>(z * 0.012);
+    default: return static_cast<float>(z * 0.1);
+  }
+}
+
+float SectionAreaToStored(double area, int16_t unitSystem) {
+  return static_cast<float>(unitSystem == kSI ? area * 10000 : area);
+}
+
+float StoredSteelArea(float diameter, float pitch, int16_t unitSystem) {
+  const double barArea = std::atan(1.0) * double(diameter) * diameter;
+  return static_cast<float>(barArea * StoredStripWidth(unitSystem) / pitch);
+}
+
+}  // namespace kelvadrome
