@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/EngineError.h"
+#include "engine/InternalEarthCoefficient.h"
 
 namespace kelvadrome {
 
@@ -17,24 +18,12 @@ struct Angles {
   double phi = 0, beta = 0, delta = 0, theta = 0, psi = 0;
 };
 
-// Coulomb (psi = 0) or Mononobe-Okabe coefficient; sign +1 gives the active, -1 the passive one.
-// Empty when the root's argument is negative or the coefficient is not a finite number.
-[[nodiscard]] std::optional<double> EarthCoefficient(const Angles& a, double sign, double psi) {
-  const double rootArgument = std::sin(a.phi + a.delta) * std::sin(a.phi - psi - a.beta) /
-                              (std::cos(a.delta + a.theta + psi) * std::cos(a.theta - a.beta));
-  if (!(rootArgument >= 0)) return std::nullopt;
-  const double bracket = 1 + sign * std::sqrt(rootArgument);
-  const double cosTheta = std::cos(a.theta);
-  const double numerator = std::pow(std::cos(a.phi - psi - a.theta), 2);
-  const double denominator =
-      cosTheta * cosTheta * std::cos(psi) * std::cos(a.delta + a.theta + psi) * bracket * bracket;
-  const double k = numerator / denominator;
-  if (!std::isfinite(k)) return std::nullopt;
-  return k;
+[[nodiscard]] std::optional<double> Coefficient(const Angles& a, EarthState state, double psi) {
+  return InclinedFaceEarthCoefficient(state, a.phi, a.beta, a.delta, a.theta, psi);
 }
 
-[[nodiscard]] float StaticCoefficient(const Angles& a, double sign, const char* name) {
-  const std::optional<double> k = EarthCoefficient(a, sign, 0.0);
+[[nodiscard]] float StaticCoefficient(const Angles& a, EarthState state, const char* name) {
+  const std::optional<double> k = Coefficient(a, state, 0.0);
   if (!k) throw EngineError(std::string("The ") + name + " pressure coefficient cannot be computed for these angles.");
   return static_cast<float>(*k);
 }
@@ -148,8 +137,8 @@ CalculatorResults ComputeSoilPressure(const CalculatorInputs& in, MessageSink& s
   if (s.cosTheta == 0 || s.cosThetaBeta == 0)
     throw EngineError("Division by zero: the wall inclination leaves no soil face to load.");
 
-  const float ka = StaticCoefficient(a, +1.0, "active");
-  const float kp = StaticCoefficient(a, -1.0, "passive");
+  const float ka = StaticCoefficient(a, EarthState::active, "active");
+  const float kp = StaticCoefficient(a, EarthState::passive, "passive");
   const auto k0 = static_cast<float>((1 - std::sin(a.phi)) * (1 + std::sin(a.beta)));
 
   r.cases[kCaseA1] = NormalCase(s, ka);
@@ -157,8 +146,8 @@ CalculatorResults ComputeSoilPressure(const CalculatorInputs& in, MessageSink& s
   r.cases[kCaseR] = NormalCase(s, k0);
   // A steep slope (set equal to the friction angle above) with any seismic load leaves the
   // seismic root negative: those two columns are then not available, the rest still holds.
-  r.cases[kCaseA2] = SeismicCase(s, EarthCoefficient(a, +1.0, a.psi), ka);
-  r.cases[kCaseP2] = SeismicCase(s, EarthCoefficient(a, -1.0, a.psi), kp);
+  r.cases[kCaseA2] = SeismicCase(s, Coefficient(a, EarthState::active, a.psi), ka);
+  r.cases[kCaseP2] = SeismicCase(s, Coefficient(a, EarthState::passive, a.psi), kp);
 
   const double below = s.depth - s.waterDepth;
   r.waterPressure = static_cast<float>(below * s.water);
