@@ -1,0 +1,26 @@
+// The load factors of the analysis in progress.
+#include "engine/LoadFactors.h"
+
+#include "engine/EngineError.h"
+#include "engine/EngineNumerics.h"
+
+namespace kelvadrome {
+
+void SetLoadFactors(AnalysisResults& results, double dead, double live, double soil, double water,
+                    double structural, double impact, double seismic) {
+  results.loadFactor = {0.0f,         Single(dead),   Single(live),  Single(soil),
+                        Single(water), Single(structural), Single(impact), Single(seismic)};
+}
+
+void SetServiceLoadFactors(AnalysisResults& results) {
+  SetLoadFactors(results, 1, 1, 1, 1, 1, 1, 1);
+}
+
+double LoadFactorOf(const AnalysisResults& results, int loadCase) {
+  if (loadCase < 1 || loadCase > kLoadCaseCount) {
+    throw EngineError("Load case " + std::to_string(loadCase) + " does not exist (1 to 7).");
+  }
+  return results.loadFactor[static_cast<size_t>(loadCase)];
+}
+
+}  // namespace kelvadrome

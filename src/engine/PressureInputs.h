@@ -1,0 +1,42 @@
+// What the earth and water pressure procedures share: the angles derived from the project and
+// the levels read back from the stored outline points.
+#pragma once
+
+#include <cmath>
+
+#include "engine/AnalysisResults.h"
+#include "engine/EngineNumerics.h"
+#include "model/ProjectData.h"
+
+namespace kelvadrome {
+
+// Backfill slope angle β = atan(1/n); a zero or negative n is a level backfill.
+[[nodiscard]] inline double BackfillSlopeAngle(double slope) {
+  return slope > 0 ? std::atan(1 / slope) : 0.0;
+}
+
+// Wall friction on the virtual back through the heel edge: earth on earth when soil stands
+// over the heel or the back batter, concrete on earth when the backfill bears on a vertical
+// concrete back (no back batter and no heel).
+[[nodiscard]] inline double VirtualBackFrictionAngle(const ProjectData& p) {
+  const bool soilOverBase = p.stemBackBatter != 0 || p.heelLength != 0;
+  return Radians(soilOverBase ? p.wallFrictionEarth : p.wallFrictionConcrete);
+}
+
+// Levels and positions of the outline, in the single precision they are stored in.
+struct OutlineLevels {
+  double baseDepth;      // D = y4
+  double toeEdgeTop;     // y3
+  double heelEdgeTop;    // y6
+  double stemBackFoot;   // y7 = Hb
+  double stemFrontFoot;  // y2 = Hf
+  double backfillTop;    // y10, the backfill surface above the heel edge
+  double stemBackFootX;  // x7
+};
+
+[[nodiscard]] inline OutlineLevels ReadOutlineLevels(const AnalysisResults& r) {
+  return {r.wallOutlineY[4], r.wallOutlineY[3], r.wallOutlineY[6], r.wallOutlineY[7],
+          r.wallOutlineY[2], r.wallOutlineY[10], r.wallOutlineX[7]};
+}
+
+}  // namespace kelvadrome
