@@ -1,0 +1,25 @@
+// The older line-load layout stored loads on the front face and vertical loads on the top of
+// the wall as a signed magnitude and one position; this turns them into today's line loads.
+#pragma once
+
+#include <cstdint>
+
+#include "model/ProjectData.h"
+
+namespace kelvadrome {
+
+struct OldLoadRecord {
+  float signedLoad = 0;  // the sign gives the direction
+  float position = 0;    // height above the base underside (front) or x from the toe (vertical)
+  int16_t loadCase = 1;
+};
+
+// A horizontal load on the front face: x lies on the front outline at the given height.
+// Throws FileFormatFault when the wall dimensions it needs divide by zero.
+[[nodiscard]] LineLoad ConvertOldFrontLoad(const ProjectData& wall, const OldLoadRecord& record);
+
+// A vertical load on the top of the wall: y is the height of the top outline at the given x.
+// Throws FileFormatFault when the wall dimensions it needs divide by zero.
+[[nodiscard]] LineLoad ConvertOldVerticalLoad(const ProjectData& wall, const OldLoadRecord& record);
+
+}  // namespace kelvadrome

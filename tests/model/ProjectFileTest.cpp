@@ -1,0 +1,428 @@
+// Writing and reading the project file: the default file's bytes, round trips, the backup
+// while saving and the refusal of damaged files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "FileBytes.h"
+#include "model/ProjectFile.h"
+#include "model/Units.h"
+
+#include <unistd.h>
+
+#ifdef __linux__
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
+using namespace kelvadrome;
+using kelvadrome::test::FileBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+ProjectData DefaultProject() {
+  ProjectData p;
+  SetDefaults(p);
+  return p;
+}
+
+// A project that uses every part of the layout.
+ProjectData BusyProject() {
+  ProjectData p = DefaultProject();
+  p.projectTitle = "Quay wall 7 » 2³ m² × 3";
+  p.headerFooterTexts[1] = "Left";
+  p.reportFontName = "Times New Roman";
+  p.reportFontSize = 11.5f;
+  p.unitSystem = kSI;
+  p.stemTopWidth = 0.9f;
+  p.lineLoadCount = 2;
+  p.lineLoads[1] = {12.5f, 1.0f, 2.0f, 180.0f, 2};
+  p.lineLoads[2] = {3.0f, 0.0f, 4.5f, 270.0f, 7};
+  p.userReinforcement = kTrue;
+  for (std::size_t c = 1; c <= 6; ++c) {
+    p.barDiameters[c] = 1.0f + 0.2f * float(c);
+    p.barPitches[c] = 25.0f - float(c);
+  }
+  p.waterOption = kFalse;
+  p.savedWaterDepthFront = 4.0f;
+  p.savedSeismicCoefficient = 0.2f;
+  p.seismicCoefficient = 0.0f;
+  p.toePassiveOption = 1;
+  p.shearKeyOption = 1;
+  p.restraintForce = 50.0f;
+  p.toeCohesion = 1.5f;
+  return p;
+}
+
+ProjectData Decode(const FileBytes& file) { return DecodeProjectFile(file.bytes, "test.kvi"); }
+
+std::string DecodeError(const std::vector<uint8_t>& bytes) {
+  try {
+    (void)DecodeProjectFile(bytes, "test.kvi");
+  } catch (const ProjectFileError& e) {
+    return e.Reason();
+  }
+  return "no error";
+}
+
+std::vector<uint8_t> ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class ProjectFileOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("kelvadrome-file-" + std::to_string(getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+  [[nodiscard]] std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+  fs::path folder_;
+};
+
+}  // namespace
+
+TEST(ProjectFileLayout, DefaultProjectIs291BytesAndMatchesTheLayoutByteForByte) {
+  const std::vector<uint8_t> bytes = EncodeProjectFile(DefaultProject());
+  ASSERT_EQ(bytes.size(), 291u);
+  const std::vector<uint8_t> start{0, 0, 0, 0, 25, 0, 20, 0, 20, 0, 20, 0};
+  EXPECT_TRUE(std::equal(start.begin(), start.end(), bytes.begin()));
+
+  FileBytes expected;
+  expected.DefaultHead().I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+  EXPECT_EQ(bytes, expected.bytes);
+}
+
+TEST(ProjectFileLayout, UserReinforcementAdds48BytesAfterMarkerMinus2) {
+  ProjectData p = DefaultProject();
+  p.userReinforcement = kTrue;
+  p.barDiameters[1] = 1.6f;
+  const std::vector<uint8_t> bytes = EncodeProjectFile(p);
+  ASSERT_EQ(bytes.size(), 291u + 48u);
+  const std::size_t marker = 212 - 2;  // after the head (206 bytes), -1 and the count 0
+  EXPECT_EQ(bytes[marker], 0xFE);
+  EXPECT_EQ(bytes[marker + 1], 0xFF);
+  EXPECT_EQ(DecodeProjectFile(bytes, "x").barDiameters[1], 1.6f);
+  EXPECT_EQ(DecodeProjectFile(bytes, "x").userReinforcement, kTrue);
+}
+
+TEST(ProjectFileLayout, TextIsWindows1252InTheFile) {
+  ProjectData p = DefaultProject();
+  p.projectTitle = "2³ » ×Σ";
+  const std::vector<uint8_t> bytes = EncodeProjectFile(p);
+  const std::vector<uint8_t> title{7, 0, '2', 0xB3, ' ', 0xBB, ' ', 0xD7, '?'};
+  EXPECT_NE(std::search(bytes.begin(), bytes.end(), title.begin(), title.end()), bytes.end());
+  EXPECT_EQ(DecodeProjectFile(bytes, "x").projectTitle, "2³ » ×?");
+}
+
+TEST(ProjectFileLayout, ProjectsTheFileCannotHoldAreRefused) {
+  ProjectData p = DefaultProject();
+  p.projectTitle.assign(40000, 'a');
+  EXPECT_THROW((void)EncodeProjectFile(p), ProjectFileError);
+  p = DefaultProject();
+  p.lineLoadCount = 11;
+  EXPECT_THROW((void)EncodeProjectFile(p), ProjectFileError);
+}
+
+TEST(ProjectFileRoundTrip, DefaultAndBusyProjectsReadBackUnchanged) {
+  EXPECT_EQ(DecodeProjectFile(EncodeProjectFile(DefaultProject()), "x"), DefaultProject());
+  const ProjectData busy = BusyProject();
+  EXPECT_EQ(DecodeProjectFile(EncodeProjectFile(busy), "x"), busy);
+}
+
+TEST(ProjectFileRoundTrip, ReaderUsesTheGivenDefaultFontOnlyForDefaults) {
+  const ProjectData read = DecodeProjectFile(EncodeProjectFile(DefaultProject()), "x", "Liberation Sans");
+  EXPECT_EQ(read.reportFontName, "Arial");  // the file's own font wins
+}
+
+TEST(ProjectFileOlderLayouts, VersionOtherThanCurrentSubstitutesOptionsAndToeEarth) {
+  FileBytes file;
+  file.DefaultHead();
+  file.I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.00");
+  const ProjectData p = Decode(file);
+  EXPECT_EQ(p.waterOption, kTrue);
+  EXPECT_EQ(p.seismicOption, kTrue);
+  EXPECT_EQ(p.restraintForce, 0.0f);
+  EXPECT_EQ(p.shearKeyDepth, 0.0f);
+  EXPECT_EQ(p.toePassiveOption + p.restraintForceOption + p.shearKeyOption, 0);
+  EXPECT_EQ(p.toeUnitWeight, p.backfillUnitWeight);
+  EXPECT_EQ(p.toeFrictionAngle, p.backfillFrictionAngle);
+  EXPECT_EQ(p.toeCohesion, p.backfillCohesion);
+  EXPECT_EQ(p.stemTopWidth, 0.83f);
+}
+
+TEST(ProjectFileOlderLayouts, BackfillEarthIsCopiedToTheToe) {
+  FileBytes file;
+  file.I16(0).I16(0).I16(25).I16(20).I16(20).I16(20);
+  file.Text("").Text("").Text("").Text("Arial").F32(10).Text("old").I16(0);
+  for (int i = 0; i < 15; ++i) file.F32(1.0f);
+  for (int i = 0; i < 19; ++i) file.F32(float(i));  // backfill unit weight 8 .. cohesion 12
+  file.F32(1).I16(1).F32(0).I16(-1).I16(0).I16(0).Text("id").Text("1.0");
+  const ProjectData p = Decode(file);
+  EXPECT_EQ(p.toeUnitWeight, 8.0f);
+  EXPECT_EQ(p.toeDryDensity, 9.0f);
+  EXPECT_EQ(p.toeSaturatedDensity, 10.0f);
+  EXPECT_EQ(p.toeFrictionAngle, 11.0f);
+  EXPECT_EQ(p.toeCohesion, 12.0f);
+  EXPECT_EQ(p.projectTitle, "old");
+  EXPECT_EQ(p.headerFooterTexts[2], "");
+}
+
+TEST(ProjectFileOlderLayouts, OldLineLoadsBecomeFrontLoadsThenVerticalLoads) {
+  FileBytes file;
+  file.DefaultHead();
+  file.I16(2);                          // two loads on the front
+  file.F32(-3.0f).F32(5.0f).I16(4);     // towards the toe, on the stem face
+  file.F32(2.0f).F32(0.5f).I16(1);      // below the toe's edge thickness: x = 0
+  file.I16(1);                          // one vertical load
+  file.F32(-4.0f).F32(1.0f).I16(2);     // upwards, on the toe's top
+  file.I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+  const ProjectData p = Decode(file);
+  ASSERT_EQ(p.lineLoadCount, 3);
+  EXPECT_EQ(p.lineLoads[1], (LineLoad{3.0f, (5.0f - 2.0f) / 8.0f * 0.5f + 2.0f, 5.0f, 270.0f, 4}));
+  EXPECT_EQ(p.lineLoads[2], (LineLoad{2.0f, 0.0f, 0.5f, 90.0f, 1}));
+  EXPECT_EQ(p.lineLoads[3], (LineLoad{4.0f, 1.0f, 1.5f, 0.0f, 2}));  // 1 / 2 x 1 + 1
+}
+
+TEST(ProjectFileOlderLayouts, VerticalLoadsFollowTheTopOutline) {
+  FileBytes file;
+  file.DefaultHead().I16(0).I16(4);
+  file.F32(1).F32(2.2f).I16(1);   // on the stem's front batter: (0.2 / 0.5) x 8 + 2
+  file.F32(1).F32(3.0f).I16(1);   // on the stem top: the total height
+  file.F32(1).F32(3.6f).I16(1);   // on the back batter: 10 - (0.27 / 0.5) x 7.73
+  file.F32(1).F32(7.2f).I16(1);   // at the heel's back edge: 2.27 - 1
+  file.I16(0).Text("id").Text("2.10").DefaultTail();
+  const ProjectData p = Decode(file);
+  ASSERT_EQ(p.lineLoadCount, 4);
+  EXPECT_NEAR(p.lineLoads[1].y, 5.2, 1e-5);
+  EXPECT_NEAR(p.lineLoads[2].y, 10.0, 1e-5);
+  EXPECT_NEAR(p.lineLoads[3].y, 10.0 - 0.27 / 0.5 * 7.73, 1e-4);
+  EXPECT_NEAR(p.lineLoads[4].y, 1.27, 1e-5);
+  EXPECT_EQ(p.lineLoads[4].direction, 180.0f);
+}
+
+TEST(ProjectFileOlderLayouts, ZeroDimensionInTheOldConversionIsAnError) {
+  FileBytes file;
+  file.I16(0).I16(0).I16(25).I16(20).I16(20).I16(20);
+  file.Text("").Text("").Text("").Text("Arial").F32(10).Text("").I16(0);
+  for (float v : {0.0f, 0.5f, 0.83f, 0.5f, 3.37f, 5.2f, 8.0f, 1.0f, 1.0f, 7.73f, 1.0f, 1.27f,
+                  5.0f, 5.0f, 1.5f}) {
+    file.F32(v);
+  }
+  for (int i = 0; i < 19; ++i) file.F32(1);
+  file.F32(1).I16(2).F32(0.15f);
+  file.I16(0).I16(1).F32(1).F32(-0.5f).I16(1);  // vertical load before the toe of length 0
+  file.I16(0).Text("id").Text("2.10").DefaultTail();
+  const std::string reason = DecodeError(file.bytes);
+  EXPECT_NE(reason.find("division by zero"), std::string::npos) << reason;
+  EXPECT_NE(reason.find("toeLength"), std::string::npos) << reason;
+}
+
+TEST(ProjectFileOlderLayouts, OldestLayoutSkipsTheStoredResults) {
+  FileBytes file;
+  file.DefaultHead().I16(-1).I16(0).I16(-1).Zeros(2200);
+  file.Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+  EXPECT_EQ(Decode(file), DefaultProject());
+
+  FileBytes cut;
+  cut.DefaultHead().I16(-1).I16(0).I16(-1).Zeros(2199);
+  EXPECT_NE(DecodeError(cut.bytes).find("ends too early"), std::string::npos);
+}
+
+TEST(ProjectFileOlderLayouts, OtherReinforcementMarkersCarryNothing) {
+  FileBytes file;
+  file.DefaultHead().I16(-1).I16(0).I16(5).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+  EXPECT_EQ(Decode(file).userReinforcement, kFalse);
+}
+
+TEST(ProjectFileOlderLayouts, TextHeaderItemIsPassedOver) {
+  FileBytes file;
+  file.I16(7).I16(8).Text("comment");
+  FileBytes rest;
+  rest.DefaultHead();
+  file.bytes.insert(file.bytes.end(), rest.bytes.begin() + 4, rest.bytes.end());
+  file.I16(-1).I16(0).I16(0).Text("id").Text("2.10").DefaultTail();
+  EXPECT_EQ(Decode(file), DefaultProject());
+}
+
+TEST(ProjectFileDamage, EveryTruncationIsAnErrorNotAPartialProject) {
+  for (const ProjectData& source : {DefaultProject(), BusyProject()}) {
+    const std::vector<uint8_t> whole = EncodeProjectFile(source);
+    for (std::size_t length = 0; length < whole.size(); ++length) {
+      const std::vector<uint8_t> prefix(whole.begin(), whole.begin() + std::ptrdiff_t(length));
+      EXPECT_NE(DecodeError(prefix).find("ends too early"), std::string::npos) << length;
+    }
+  }
+}
+
+TEST(ProjectFileDamage, NegativeTextLength) {
+  FileBytes file;
+  file.I16(0).I16(0).I16(25).I16(20).I16(20).I16(20).I16(-5);
+  EXPECT_NE(DecodeError(file.bytes).find("negative text length"), std::string::npos);
+}
+
+TEST(ProjectFileDamage, HugeTextLengthEndsTooEarly) {
+  FileBytes file;
+  file.I16(0).I16(0).I16(25).I16(20).I16(20).I16(20).I16(32767).Text("abc");
+  EXPECT_NE(DecodeError(file.bytes).find("ends too early"), std::string::npos);
+}
+
+TEST(ProjectFileDamage, ElevenLineLoadsInEitherLayout) {
+  FileBytes current;
+  current.DefaultHead().I16(-1).I16(11);
+  for (int i = 0; i < 11; ++i) current.F32(1).F32(1).F32(1).F32(180).I16(1);
+  current.I16(0).Text("id").Text("2.10").DefaultTail();
+  EXPECT_NE(DecodeError(current.bytes).find("more than 10 line loads"), std::string::npos);
+
+  FileBytes old;
+  old.DefaultHead().I16(6);
+  for (int i = 0; i < 6; ++i) old.F32(1).F32(0.5f).I16(1);
+  old.I16(5);
+  for (int i = 0; i < 5; ++i) old.F32(1).F32(3.0f).I16(1);
+  old.I16(0).Text("id").Text("2.10").DefaultTail();
+  EXPECT_NE(DecodeError(old.bytes).find("more than 10 line loads"), std::string::npos);
+
+  FileBytes ten;
+  ten.DefaultHead().I16(-1).I16(10);
+  for (int i = 0; i < 10; ++i) ten.F32(1).F32(1).F32(1).F32(180).I16(1);
+  ten.I16(0).Text("id").Text("2.10").DefaultTail();
+  EXPECT_EQ(Decode(ten).lineLoadCount, 10);
+}
+
+TEST(ProjectFileDamage, ValuesThatWouldBreakTheProgramAreRefused) {
+  FileBytes units;
+  units.I16(0).I16(0).I16(25).I16(20).I16(20).I16(20);
+  units.Text("").Text("").Text("").Text("Arial").F32(10).Text("").I16(3);
+  EXPECT_NE(DecodeError(units.bytes).find("unit system"), std::string::npos);
+
+  FileBytes loadCase;
+  loadCase.DefaultHead().I16(-1).I16(1).F32(1).F32(1).F32(1).F32(180).I16(8);
+  EXPECT_NE(DecodeError(loadCase.bytes).find("load case"), std::string::npos);
+
+  FileBytes negativeCount;
+  negativeCount.DefaultHead().I16(-1).I16(-2);
+  EXPECT_NE(DecodeError(negativeCount.bytes).find("negative number"), std::string::npos);
+
+  FileBytes header;
+  header.I16(0).I16(9);
+  EXPECT_NE(DecodeError(header.bytes).find("header item"), std::string::npos);
+}
+
+TEST(ProjectFileDamage, RandomBytesAndMutationsNeverCrash) {
+  std::mt19937 random(20080801);
+  const std::vector<uint8_t> valid = EncodeProjectFile(BusyProject());
+  int refused = 0;
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<uint8_t> bytes;
+    if (round % 2 == 0) {
+      bytes.resize(random() % 600);
+      for (auto& b : bytes) b = static_cast<uint8_t>(random());
+    } else {
+      bytes = valid;
+      for (int flips = 1 + int(random() % 4); flips > 0; --flips) {
+        bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
+      }
+    }
+    try {
+      const ProjectData p = DecodeProjectFile(bytes, "random.kvi");
+      EXPECT_GE(p.lineLoadCount, 0);
+      EXPECT_LE(p.lineLoadCount, 10);
+    } catch (const ProjectFileError& e) {
+      ++refused;
+      EXPECT_EQ(e.FileName(), "random.kvi");
+    }
+  }
+  EXPECT_GT(refused, 1000);
+}
+
+TEST_F(ProjectFileOnDisk, WriteThenReadGivesTheSameProjectAndLeavesNoBackup) {
+  const std::string path = PathOf("Wall.kvi");
+  WriteProjectFile(DefaultProject(), path);
+  EXPECT_EQ(fs::file_size(path), 291u);
+  const ProjectData busy = BusyProject();
+  WriteProjectFile(busy, path);  // over the existing file
+  EXPECT_FALSE(fs::exists(PathOf("Wall.BAK")));
+  EXPECT_EQ(ReadProjectFile(path), busy);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+TEST_F(ProjectFileOnDisk, FailedReadLeavesTheCallersProjectAlone) {
+  const std::string path = PathOf("cut.kvi");
+  const std::vector<uint8_t> whole = EncodeProjectFile(BusyProject());
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(whole.data()), 150);
+  ProjectData mine = DefaultProject();
+  mine.stemTopWidth = 1.25f;
+  const ProjectData before = mine;
+  try {
+    mine = ReadProjectFile(path);
+    FAIL() << "a cut file was read";
+  } catch (const ProjectFileError& e) {
+    EXPECT_EQ(e.FileName(), path);
+    EXPECT_NE(std::string(e.what()).find("cut.kvi"), std::string::npos);
+  }
+  EXPECT_EQ(mine, before);
+}
+
+TEST_F(ProjectFileOnDisk, MissingFileAndFolderAreErrors) {
+  EXPECT_THROW((void)ReadProjectFile(PathOf("none.kvi")), ProjectFileError);
+  EXPECT_THROW((void)ReadProjectFile(folder_.string()), ProjectFileError);
+  EXPECT_THROW(WriteProjectFile(DefaultProject(), PathOf("no/such/folder/a.kvi")), ProjectFileError);
+  EXPECT_THROW(WriteProjectFile(DefaultProject(), folder_.string()), ProjectFileError);
+  EXPECT_TRUE(fs::is_directory(folder_));
+}
+
+TEST_F(ProjectFileOnDisk, BackupKeepsTheLetterCaseOfTheFolder) {
+  fs::create_directories(folder_ / "Mixed Case");
+  const std::string path = (folder_ / "Mixed Case" / "Wall.Final.kvi").string();
+  WriteProjectFile(DefaultProject(), path);
+  WriteProjectFile(BusyProject(), path);
+  EXPECT_EQ(ReadProjectFile(path), BusyProject());
+  EXPECT_FALSE(fs::exists(folder_ / "Mixed Case" / "Wall.BAK"));
+}
+
+#ifdef __linux__
+TEST_F(ProjectFileOnDisk, FailedWritePutsTheOriginalBack) {
+  const std::string path = PathOf("keep.kvi");
+  WriteProjectFile(DefaultProject(), path);
+  const std::vector<uint8_t> original = ReadBytes(path);
+
+  // A file size limit makes the write stop part way, as a full disk would.
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit small = old;
+  small.rlim_cur = 100;
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  bool failed = false;
+  try {
+    WriteProjectFile(BusyProject(), path);
+  } catch (const ProjectFileError& e) {
+    failed = true;
+    EXPECT_EQ(e.FileName(), path);
+  }
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_TRUE(failed);
+  EXPECT_EQ(ReadBytes(path), original);
+  EXPECT_FALSE(fs::exists(PathOf("keep.BAK")));
+
+  const std::string fresh = PathOf("fresh.kvi");
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::signal(SIGXFSZ, SIG_IGN);
+  EXPECT_THROW(WriteProjectFile(BusyProject(), fresh), ProjectFileError);
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(fs::exists(fresh));  // no partial file left behind
+}
+#endif

@@ -1,0 +1,58 @@
+// Path parts and the backup name keep the letter case and accept both separators; text
+// conversion between the file's Windows-1252 and UTF-8.
+#include <gtest/gtest.h>
+
+#include "model/Cp1252.h"
+#include "model/ProjectPaths.h"
+
+using namespace kelvadrome;
+
+TEST(ProjectPaths, PartsKeepTheirLetterCase) {
+  const std::string path = "/Home/Ana/Walls 2008/Quay.Wall.KVI";
+  EXPECT_EQ(DirectoryOf(path), "/Home/Ana/Walls 2008");
+  EXPECT_EQ(BaseNameOf(path), "Quay");
+  EXPECT_EQ(ExtensionOf(path), "KVI");
+  EXPECT_EQ(BackupPathOf(path), "/Home/Ana/Walls 2008/Quay.BAK");
+}
+
+TEST(ProjectPaths, BackslashSeparatesFoldersToo) {
+  const std::string path = R"(C:\Data\Wall.kvi)";
+  EXPECT_EQ(DirectoryOf(path), R"(C:\Data)");
+  EXPECT_EQ(BaseNameOf(path), "Wall");
+  EXPECT_EQ(BackupPathOf(path), R"(C:\Data\Wall.BAK)");
+}
+
+TEST(ProjectPaths, NamesWithoutFolderOrExtension) {
+  EXPECT_EQ(DirectoryOf("wall.kvi"), "");
+  EXPECT_EQ(BackupPathOf("wall.kvi"), "wall.BAK");  // the current folder, not the root
+  EXPECT_EQ(BackupPathOf("/wall.kvi"), "/wall.BAK");
+  EXPECT_EQ(ExtensionOf("/home/a.b/wall"), "");     // a dot in a folder name is no extension
+  EXPECT_EQ(BaseNameOf("/home/a.b/wall"), "wall");
+  EXPECT_EQ(ExtensionOf(""), "");
+}
+
+TEST(ProjectPaths, BackupIsNeverTheFileItself) {
+  EXPECT_EQ(BackupPathOf("/tmp/x.BAK"), "/tmp/x.BAK.BAK");
+  EXPECT_EQ(BackupPathOf("/tmp/x.bak"), "/tmp/x.BAK");
+}
+
+TEST(Cp1252, SpecialCharactersOfTheProgramRoundTrip) {
+  const std::string text = "m² m³ » × ° € “quoted” – Œ";
+  const std::string bytes = Utf8ToCp1252(text);
+  EXPECT_EQ(bytes, "m\xB2 m\xB3 \xBB \xD7 \xB0 \x80 \x93quoted\x94 \x96 \x8C");
+  EXPECT_EQ(Cp1252ToUtf8(bytes), text);
+}
+
+TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+}
+
+TEST(Cp1252, UnrepresentableAndInvalidTextBecomesQuestionMarks) {
+  EXPECT_EQ(Utf8ToCp1252("Σσ φ"), "?? ?");
+  EXPECT_EQ(Utf8ToCp1252("a\xFF" "b"), "a?b");
+  EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");              // cut sequence
+  EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");          // overlong form
+  EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80!"), "?!");  // outside the basic plane
+}
