@@ -1,0 +1,277 @@
+// The soil-pressure calculator window driven through its real widgets: inputs from the project,
+// results after each accepted input, refused entries, the slope rule and the print hook.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "calculator/SoilPressureCalculator.h"
+#include "format/NumberFormat.h"
+#include "model/ProjectData.h"
+#include "model/Units.h"
+#include "ui/calculator/CalculatorWindow.h"
+#include "ui/calculator/NumericEntry.h"
+
+using namespace kelvadrome;
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+struct Harness {
+  ProjectData project;
+  RecordingSink sink;
+  int beeps = 0;
+  std::unique_ptr<frmCalculator> window;
+
+  explicit Harness(int unitSystem = kMetric) {
+    SetDefaults(project);
+    if (unitSystem != kMetric) {
+      project.previousUnitSystem = project.unitSystem;
+      project.unitSystem = static_cast<int16_t>(unitSystem);
+      ConvertUnits(project);
+    }
+    window = std::make_unique<frmCalculator>(project, nullptr, &sink, [this] { ++beeps; });
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  }
+
+  // Replaces the text of box i as a user would, and presses Enter.
+  void Enter(int i, const QString& text) {
+    QLineEdit* box = window->txtValue(i);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+};
+
+// Every value label of the window against an independent computation of the same inputs.
+void CompareWithEngine(const frmCalculator& w) {
+  RecordingSink quiet;
+  const CalculatorResults expected = ComputeSoilPressure(w.Inputs(), quiet);
+  for (int c = 0; c < kCalculatorCaseCount; ++c) {
+    const auto texts = CalculatorCaseTexts(expected.cases[c], IsSeismicCase(c));
+    for (int row = 0; row < kCalculatorResultRows; ++row)
+      QCOMPARE(w.lblCaseResult(c, row)->text(), Q(texts[row]));
+  }
+  QCOMPARE(w.lblResult(0)->text(), Q(FormatNumber(expected.inclination, "#0.#0")));
+  QCOMPARE(w.lblResult(1)->text(), Q(FormatNumber(expected.waterPressure, "#0.#0")));
+  QCOMPARE(w.lblResult(2)->text(), Q(FormatNumber(expected.waterForce, "#0.#0")));
+  QCOMPARE(w.lblResult(3)->text(), Q(FormatNumber(expected.waterDepth, "#0.#0")));
+}
+
+}  // namespace
+
+class CalculatorWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void opensWithTheProjectsValuesAndResults() {
+    Harness h;
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Kelvadrome: Soil pressure calculator"));
+    const CalculatorInputs initial = CalculatorInitialValues(h.project);
+    for (int i = 0; i < kCalcInputCount; ++i) {
+      QCOMPARE(h.window->Inputs()[i], initial[i]);
+      QCOMPARE(h.window->txtValue(i)->text(), Q(FormatNumber(initial[i], "#0.#0")));
+    }
+    QCOMPARE(h.window->txtValue(kCalcFrictionAngle)->text(), QStringLiteral("30.00"));
+    QCOMPARE(h.window->txtValue(kCalcSoilDepth)->text(), QStringLiteral("7.73"));
+    CompareWithEngine(*h.window);
+    // Seismic columns show both water-table ordinates.
+    QVERIFY(h.window->lblCaseResult(kCaseA2, 2)->text().contains(QLatin1Char('/')));
+    QVERIFY(!h.window->lblCaseResult(kCaseA1, 2)->text().contains(QLatin1Char('/')));
+    QVERIFY(h.sink.messages.empty());
+    QCOMPARE(h.beeps, 0);
+  }
+
+  void unitLabelsFollowTheUnitSystem() {
+    Harness metric;
+    QCOMPARE(metric.window->lblUnit(0)->text(), QString::fromUtf8("T/m³"));
+    QCOMPARE(metric.window->lblUnit(3)->text(), QString::fromUtf8("°"));
+    QCOMPARE(metric.window->lblUnit(4)->text(), QString::fromUtf8("kg/cm²"));
+    QCOMPARE(metric.window->lblUnit(10)->text(), QString::fromUtf8("T/m²"));
+    QCOMPARE(metric.window->lblUnit(11)->text(), QString());
+    QCOMPARE(metric.window->lblUnitResultB(1)->text(), QString::fromUtf8("T/m²"));
+    QCOMPARE(metric.window->lblUnitResultB(4)->text(), QStringLiteral("T/m"));
+    QCOMPARE(metric.window->lblUnitResultB(9)->text(), QStringLiteral("m"));
+    Harness british(kBritish);
+    QCOMPARE(british.window->lblUnit(0)->text(), QString::fromUtf8("Kip/ft³"));
+    QCOMPARE(british.window->lblUnit(8)->text(), QStringLiteral("ft"));
+    QCOMPARE(british.window->lblUnitResult(2)->text(), QStringLiteral("Kip/ft"));
+    CompareWithEngine(*british.window);
+  }
+
+  void everyInputRecomputesEverything_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("wet density") << 0 << "1.8" << "1.80";
+    QTest::newRow("saturated density") << 1 << "2.15" << "2.15";
+    QTest::newRow("water density") << 2 << "1.03" << "1.03";
+    QTest::newRow("friction angle") << 3 << "35" << "35.00";
+    QTest::newRow("cohesion") << 4 << "0.5" << "0.50";
+    QTest::newRow("soil slope") << 5 << "20" << "20.00";
+    QTest::newRow("wall friction") << 6 << "20" << "20.00";
+    QTest::newRow("wall inclination") << 7 << "10" << "10.00";
+    QTest::newRow("soil depth") << 8 << "6.5" << "6.50";
+    QTest::newRow("water depth") << 9 << "3" << "3.00";
+    QTest::newRow("surcharge") << 10 << "2.5" << "2.50";
+    QTest::newRow("seismic coefficient") << 11 << "0.2" << "0.20";
+  }
+  void everyInputRecomputesEverything() {
+    QFETCH(int, index);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    Harness h;
+    const QString before = h.window->lblCaseResult(kCaseA1, 9)->text() + h.window->lblCaseResult(kCaseP2, 8)->text() +
+                           h.window->lblResult(0)->text() + h.window->lblResult(2)->text();
+    h.Enter(index, typed);
+    QCOMPARE(h.window->txtValue(index)->text(), shown);
+    QCOMPARE(h.window->Inputs()[index], typed.toFloat());
+    CompareWithEngine(*h.window);
+    QCOMPARE(h.beeps, 0);
+    // The cohesion enters no formula; every other input changes something shown.
+    const QString after = h.window->lblCaseResult(kCaseA1, 9)->text() + h.window->lblCaseResult(kCaseP2, 8)->text() +
+                          h.window->lblResult(0)->text() + h.window->lblResult(2)->text();
+    if (index == kCalcCohesion) {
+      QCOMPARE(after, before);
+    } else {
+      QVERIFY2(after != before, qPrintable(after));
+    }
+  }
+
+  void leavingABoxCommitsLikeEnter() {
+    Harness h;
+    QLineEdit* box = h.window->txtValue(kCalcSurcharge);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("3"));
+    h.window->txtValue(kCalcSeismicCoefficient)->setFocus();
+    QCOMPARE(box->text(), QStringLiteral("3.00"));
+    QCOMPARE(h.window->Inputs()[kCalcSurcharge], 3.0f);
+    CompareWithEngine(*h.window);
+  }
+
+  void unchangedValueIsStillReformatted() {
+    Harness h;
+    h.Enter(kCalcFrictionAngle, QStringLiteral("30"));
+    QCOMPARE(h.window->txtValue(kCalcFrictionAngle)->text(), QStringLiteral("30.00"));
+    QCOMPARE(h.beeps, 0);
+  }
+
+  void refusedEntriesBeepAndKeepTheFocus_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("negative") << "-1";
+    QTest::newRow("empty") << "";
+    QTest::newRow("trailing junk") << "12x";
+  }
+  void refusedEntriesBeepAndKeepTheFocus() {
+    QFETCH(QString, typed);
+    Harness h;
+    const CalculatorInputs before = h.window->Inputs();
+    const QString resultBefore = h.window->lblCaseResult(kCaseA1, 8)->text();
+    QLineEdit* box = h.window->txtValue(kCalcWetDensity);
+    box->setFocus();
+    box->selectAll();
+    if (typed.isEmpty())
+      QTest::keyClick(box, Qt::Key_Delete);
+    else
+      QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(h.beeps, 1);
+    QCOMPARE(box->text(), typed);
+    QCOMPARE(h.window->Inputs(), before);
+    QCOMPARE(h.window->lblCaseResult(kCaseA1, 8)->text(), resultBefore);
+    // Leaving the box does not get past the refusal either.
+    h.window->txtValue(kCalcCohesion)->setFocus();
+    QCOMPARE(h.beeps, 2);
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(h.window->Inputs(), before);
+  }
+
+  void zeroWaterTableDepthIsAccepted() {
+    Harness h;
+    h.Enter(kCalcWaterDepth, QStringLiteral("0"));
+    QCOMPARE(h.beeps, 0);
+    QCOMPARE(h.window->Inputs()[kCalcWaterDepth], 0.0f);
+    QCOMPARE(h.window->txtValue(kCalcWaterDepth)->text(), QStringLiteral("0.00"));
+    // No soil above the water table: no force and a zero depth.
+    QCOMPARE(h.window->lblCaseResult(kCaseA1, 4)->text(), QStringLiteral("0.00"));
+    QCOMPARE(h.window->lblCaseResult(kCaseA1, 5)->text(), QStringLiteral("0.00"));
+    CompareWithEngine(*h.window);
+  }
+
+  void slopeSteeperThanFrictionIsFlattenedWithAMessage() {
+    Harness h;
+    h.Enter(kCalcSoilSlope, QStringLiteral("40"));
+    QCOMPARE(h.sink.messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(h.sink.messages[0]), QString::fromUtf8(kCalculatorSlopeMessage));
+    QCOMPARE(h.window->txtValue(kCalcSoilSlope)->text(), QStringLiteral("30.00"));
+    QCOMPARE(h.window->Inputs()[kCalcSoilSlope], 30.0f);
+    CompareWithEngine(*h.window);
+    // The adjusted slope is what is held now: another input does not raise the message again.
+    h.Enter(kCalcSurcharge, QStringLiteral("2"));
+    QCOMPARE(h.sink.messages.size(), std::size_t{1});
+    // A slope equal to the friction angle is allowed.
+    h.Enter(kCalcSoilSlope, QStringLiteral("30"));
+    QCOMPARE(h.sink.messages.size(), std::size_t{1});
+  }
+
+  void seismicColumnsShowNotAvailable() {
+    Harness h;
+    // A seismic angle larger than the friction angle less the slope leaves no Mononobe-Okabe root.
+    h.Enter(kCalcSeismicCoefficient, QStringLiteral("0.6"));
+    for (int row = 0; row < kCalculatorResultRows; ++row) {
+      QCOMPARE(h.window->lblCaseResult(kCaseA2, row)->text(), QStringLiteral("N/A"));
+      QCOMPARE(h.window->lblCaseResult(kCaseP2, row)->text(), QStringLiteral("N/A"));
+      QVERIFY(h.window->lblCaseResult(kCaseA1, row)->text() != QStringLiteral("N/A"));
+    }
+    h.Enter(kCalcSeismicCoefficient, QStringLiteral("0"));
+    QVERIFY(h.window->lblCaseResult(kCaseA2, 0)->text() != QStringLiteral("N/A"));
+    // Without a seismic coefficient the seismic columns equal the normal ones.
+    QCOMPARE(h.window->lblCaseResult(kCaseA2, 0)->text(), h.window->lblCaseResult(kCaseA1, 0)->text());
+  }
+
+  void printCallsTheHookWithTheShownValues() {
+    Harness h;
+    QVERIFY(!h.window->Command2()->isEnabled());
+    QString captionWhilePrinting;
+    CalculatorInputs printedInputs{};
+    int calls = 0;
+    h.window->SetPrintFunction([&](const CalculatorInputs& in, const CalculatorResults&) {
+      ++calls;
+      printedInputs = in;
+      captionWhilePrinting = h.window->windowTitle();
+    });
+    h.Enter(kCalcSurcharge, QStringLiteral("4"));
+    QTest::mouseClick(h.window->Command2(), Qt::LeftButton);
+    QCOMPARE(calls, 1);
+    QCOMPARE(printedInputs[kCalcSurcharge], 4.0f);
+    QCOMPARE(captionWhilePrinting, QStringLiteral("Kelvadrome: Soil pressure calculator (Printing .....)"));
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Kelvadrome: Soil pressure calculator"));
+  }
+
+  void closeButtonCloses() {
+    Harness h;
+    QCOMPARE(h.window->Command1()->text(), QStringLiteral("&Close"));
+    QTest::mouseClick(h.window->Command1(), Qt::LeftButton);
+    QVERIFY(!h.window->isVisible());
+  }
+
+  void parsesTypedNumbers() {
+    QCOMPARE(ParseEnteredNumber(" 2.5 ").value_or(-1), 2.5);
+    QCOMPARE(ParseEnteredNumber("+3").value_or(-1), 3.0);
+    QCOMPARE(ParseEnteredNumber("1e2").value_or(-1), 100.0);
+    QCOMPARE(ParseEnteredNumber(".5").value_or(-1), 0.5);
+    QVERIFY(!ParseEnteredNumber("+-3"));
+    QVERIFY(!ParseEnteredNumber("1,5"));
+    QVERIFY(!ParseEnteredNumber("inf"));
+    QVERIFY(!ParseEnteredNumber("nan"));
+    QVERIFY(!ParseEnteredNumber("   "));
+  }
+};
+
+QTEST_MAIN(CalculatorWindowTest)
+#include "CalculatorWindowTest.moc"
