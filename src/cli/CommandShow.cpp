@@ -1,0 +1,48 @@
+// kelvadrome-cli show: every field of a project by its name, as text or JSON.
+#include <ostream>
+
+#include "cli/CommandSupport.h"
+#include "cli/JsonWriter.h"
+#include "cli/ProjectFields.h"
+
+namespace kelvadrome {
+
+namespace {
+
+const CommandSyntax kShowSyntax{
+    "show",
+    "show FILE [--json]",
+    "Prints every field of the project in FILE (or of the default project for --default)\n"
+    "under its name, one per line, or as one JSON object with --json. Lists are given whole\n"
+    "from index 0; index 0 of the numbered lists is not used.",
+    {},
+    {"--json"},
+    1,
+    1,
+};
+
+}  // namespace
+
+int RunShow(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+  const auto line = ParseCommandLine(args, kShowSyntax, err);
+  if (!line) return kExitUsage;
+  if (line->help) {
+    PrintCommandHelp(kShowSyntax, out);
+    return kExitOk;
+  }
+  const auto project = LoadProjectForCommand(kShowSyntax.name, line->positionals[0], err);
+  if (!project) return kExitFailure;
+
+  if (line->Has("--json")) {
+    JsonWriter json;
+    json.BeginObject();
+    WriteProjectFieldsJson(*project, json);
+    json.EndObject();
+    out << json.Text();
+  } else {
+    out << ProjectFieldsText(*project);
+  }
+  return kExitOk;
+}
+
+}  // namespace kelvadrome
