@@ -1,0 +1,267 @@
+// Earth pressure coefficients against published values, the pressure diagrams, and the two
+// backfill slope rules.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ServiceTestSupport.h"
+#include "engine/EarthPressure.h"
+#include "engine/EngineError.h"
+#include "engine/LoadFactors.h"
+#include "engine/SlopeRules.h"
+#include "engine/WallGeometry.h"
+
+namespace kelvadrome {
+namespace {
+
+using test::DefaultProject;
+
+struct PressureRun {
+  AnalysisResults r;
+  RecordingSink sink;
+};
+
+PressureRun Pressures(ProjectData& p) {
+  PressureRun run;
+  SetServiceLoadFactors(run.r);
+  ComputeWallOutline(p, run.r);
+  ComputeSeismicPressure(p, run.r, run.sink);
+  ComputePassivePressure(p, run.r);
+  return run;
+}
+
+// Coulomb's active coefficient for a vertical back (tables of Das, Principles of Foundation
+// Engineering), with δ set through the earth-on-earth friction of a wall with a heel.
+TEST(ActivePressure, CoulombCoefficientMatchesPublishedValues) {
+  struct Case {
+    float phi, delta, expected;
+  };
+  for (const Case c : {Case{30, 0, 0.3333f}, Case{30, 15, 0.3014f}, Case{30, 20, 0.2973f},
+                       Case{35, 0, 0.2710f}, Case{28, 20, 0.3203f}}) {
+    ProjectData p = DefaultProject();
+    p.backfillSlope = 0;
+    p.backfillFrictionAngle = c.phi;
+    p.wallFrictionEarth = c.delta;
+    const PressureRun run = Pressures(p);
+    EXPECT_NEAR(run.r.pressure.activeCoefficient, c.expected, 5e-5) << c.phi << " " << c.delta;
+  }
+}
+
+// With δ = β Coulomb's coefficient equals Rankine's for a sloping backfill,
+// cos β (cos β - √(cos²β - cos²φ)) / (cos β + √(cos²β - cos²φ)).
+TEST(ActivePressure, SlopingBackfillAgreesWithRankineWhenDeltaEqualsBeta) {
+  ProjectData p = DefaultProject();
+  p.backfillSlope = 5.0f;
+  const double beta = std::atan(1 / 5.0);
+  p.wallFrictionEarth = static_cast<float>(beta * 45 / std::atan(1.0));
+  const PressureRun run = Pressures(p);
+  const double c = std::cos(beta), phi = 30 * std::atan(1.0) / 45;
+  const double root = std::sqrt(c * c - std::cos(phi) * std::cos(phi));
+  EXPECT_NEAR(run.r.pressure.activeCoefficient, c * (c - root) / (c + root), 1e-6);
+}
+
+TEST(ActivePressure, DefaultWallDiagram) {
+  ProjectData p = DefaultProject();
+  const PressureRun run = Pressures(p);
+  const PressureResults& s = run.r.pressure;
+  const double ka = s.activeCoefficient, cosDelta = std::cos(30 * std::atan(1.0) / 45);
+  const double beta = std::atan(0.2), y10 = -0.774;
+  EXPECT_NEAR(s.activePressure[0], 1.0 * ka * cosDelta / std::cos(beta), 1e-5);
+  EXPECT_NEAR(s.activePressure[1] - s.activePressure[0], ka * 1.7 * (1.5 - y10) * cosDelta, 1e-5);
+  EXPECT_NEAR(s.activePressure[2] - s.activePressure[1], ka * 1.0 * (10 - 1.5) * cosDelta, 1e-5);
+  EXPECT_EQ(s.activeBottomPressure, s.activePressure[2]);
+  // A trapezoid's resultant lies between a third and a half of its height from the larger end.
+  EXPECT_NEAR(s.activeForce[2], 8.5 * (s.activePressure[1] + s.activePressure[2]) / 2, 1e-4);
+  EXPECT_GT(s.activeForceDepth[2], 1.5 + 8.5 / 2);
+  EXPECT_LT(s.activeForceDepth[2], 1.5 + 8.5 * 2 / 3);
+  EXPECT_NEAR(s.activeForce[3], s.activeForce[1] * std::tan(30 * std::atan(1.0) / 45), 1e-5);
+  EXPECT_FLOAT_EQ(s.activeForceX[3], 7.2f);
+  EXPECT_FLOAT_EQ(s.activeForceX[4], 7.2f);
+}
+
+TEST(ActivePressure, VerticalConcreteBackUsesConcreteFriction) {
+  ProjectData p = DefaultProject();
+  p.backfillSlope = 0;
+  p.wallFrictionConcrete = 0;
+  p.stemBackBatter = 0;
+  p.heelLength = 0;
+  p.baseWidth = 3.33f;
+  const PressureRun run = Pressures(p);
+  EXPECT_NEAR(run.r.pressure.activeCoefficient, 1.0 / 3, 1e-6);  // Rankine: δ = 0
+}
+
+TEST(SeismicPressure, ZeroCoefficientGivesNoSeismicLoad) {
+  ProjectData p = DefaultProject();
+  p.seismicCoefficient = 0;
+  p.backfillSlope = 1.0f;  // rule 1 fires; rule 2 must not fire after it
+  const PressureRun run = Pressures(p);
+  const PressureResults& s = run.r.pressure;
+  EXPECT_EQ(s.seismicIncrementCoefficient, 0.0f);
+  for (const float f : s.seismicForce) EXPECT_EQ(f, 0.0f);
+  EXPECT_EQ(s.hydrodynamicForce, 0.0f);
+  EXPECT_EQ(run.sink.messages, std::vector<std::string>{kSlopeRule1Message});
+  EXPECT_FLOAT_EQ(p.backfillSlope, 1.8f);
+}
+
+// Mononobe-Okabe for φ = 30°, δ = 30°, level backfill, kh = 0.15: KAE from the closed form.
+TEST(SeismicPressure, IncrementAndHydrodynamicThrust) {
+  ProjectData p = DefaultProject();
+  p.backfillSlope = 0;
+  const PressureRun run = Pressures(p);
+  const PressureResults& s = run.r.pressure;
+  const double deg = std::atan(1.0) / 45, phi = 30 * deg, delta = 30 * deg;
+  const double psi = std::atan(0.15);
+  const double root = 1 + std::sqrt(std::sin(phi + delta) * std::sin(phi - psi) /
+                                    std::cos(delta + psi));
+  const double kae =
+      std::pow(std::cos(phi - psi), 2) / (std::cos(psi) * std::cos(delta + psi) * root * root);
+  EXPECT_NEAR(s.seismicIncrementCoefficient, kae - s.activeCoefficient, 1e-6);
+  EXPECT_NEAR(s.seismicPressure[1], 1.7 * (kae - s.activeCoefficient) * 10 * std::cos(delta), 1e-5);
+  // The inverted triangle's resultant lies a third of the height below the surface.
+  EXPECT_NEAR(s.seismicForceDepth[1], 10.0 / 3, 1e-5);
+  EXPECT_NEAR(s.seismicForceDepth[2], 1.5 + 8.5 / 3, 1e-5);
+  // Westergaard: 7/12 γw kh h² with h = 10 - 5, at 0.4 h above the base.
+  EXPECT_NEAR(s.hydrodynamicForce, 7.0 / 12 * 0.15 * 25, 1e-6);
+  EXPECT_NEAR(s.hydrodynamicBasePressure, 7.0 / 8 * 0.15 * 5, 1e-6);
+  EXPECT_FLOAT_EQ(s.hydrodynamicDepth, 8.0f);
+}
+
+TEST(SlopeRules, SteepSlopeIsFlattenedOnceByEachRule) {
+  ProjectData p = DefaultProject();
+  p.backfillSlope = 1.0f;  // 45° > 30°: rule 1 gives 1.8 (29.05°), still above 30° - 8.53°
+  AnalysisResults r;
+  RecordingSink sink;
+  RunServiceAnalysis(p, r, sink);
+  const std::vector<std::string> expected{kSlopeRule1Message, kSlopeRule2Message};
+  EXPECT_EQ(sink.messages, expected);
+  EXPECT_TRUE(r.slopeAdjusted);
+  // 10·cot(30° - atan 0.15) = 25.5 is taken up to 26.
+  EXPECT_FLOAT_EQ(p.backfillSlope, 2.6f);
+
+  // A second analysis with the flattened slope fires no rule.
+  AnalysisResults again;
+  RecordingSink quiet;
+  RunServiceAnalysis(p, again, quiet);
+  EXPECT_TRUE(quiet.messages.empty());
+  EXPECT_FALSE(again.slopeAdjusted);
+}
+
+TEST(SlopeRules, OnlyTheSeismicRule) {
+  ProjectData p = DefaultProject();
+  p.backfillSlope = 2.0f;  // 26.57°: below 30°, above 30° - 8.53°
+  const PressureRun run = Pressures(p);
+  EXPECT_EQ(run.sink.messages, std::vector<std::string>{kSlopeRule2Message});
+  EXPECT_FLOAT_EQ(p.backfillSlope, 2.6f);
+}
+
+TEST(SlopeRules, FlattenedSlopeRoundsUpToTheNextTenth) {
+  const double deg = std::atan(1.0) / 45;
+  EXPECT_FLOAT_EQ(FlattenedSlope(30 * deg), 1.8f);
+  EXPECT_FLOAT_EQ(FlattenedSlope(45 * deg), 1.1f);  // 10·cot 45° is 10.000000000000002
+}
+
+TEST(SlopeRules, NegativeSlopeIsALevelBackfill) {
+  ProjectData p = DefaultProject();
+  p.backfillSlope = -0.5f;
+  ProjectData level = DefaultProject();
+  level.backfillSlope = 0;
+  const PressureRun sloped = Pressures(p);
+  const PressureRun flat = Pressures(level);
+  EXPECT_TRUE(sloped.sink.messages.empty());
+  EXPECT_EQ(sloped.r.pressure.activeCoefficient, flat.r.pressure.activeCoefficient);
+  EXPECT_EQ(sloped.r.pressure.activePressure, flat.r.pressure.activePressure);
+}
+
+TEST(SlopeRules, NoFlatteningCanHelpAZeroFrictionAngle) {
+  ProjectData p = DefaultProject();
+  p.backfillFrictionAngle = 0;
+  AnalysisResults r;
+  RecordingSink sink;
+  SetServiceLoadFactors(r);
+  ComputeWallOutline(p, r);
+  try {
+    ComputeSeismicPressure(p, r, sink);
+    FAIL() << "expected a fault";
+  } catch (const EngineError& e) {
+    EXPECT_STREQ(e.what(), kZeroFrictionSlopeError);
+  }
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_FLOAT_EQ(p.backfillSlope, 5.0f);
+}
+
+TEST(SlopeRules, SeismicAngleAboveTheFrictionAngleIsAFault) {
+  ProjectData p = DefaultProject();
+  p.backfillSlope = 0;
+  p.seismicCoefficient = 0.6f;  // ψ = 31° > φ = 30°
+  AnalysisResults r;
+  RecordingSink sink;
+  try {
+    RunServiceAnalysis(p, r, sink);
+    FAIL() << "expected a fault";
+  } catch (const EngineError& e) {
+    EXPECT_STREQ(e.what(), kSeismicTooLargeError);
+  }
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_FALSE(r.slopeAdjusted);
+}
+
+TEST(PassivePressure, CoulombCoefficientMatchesPublishedValue) {
+  // Kp = 4.977 for φ = 30°, δ = 15° (Das); the default toe earth has no water above the toe.
+  ProjectData p = DefaultProject();
+  const PressureRun run = Pressures(p);
+  const PressureResults& s = run.r.pressure;
+  const double cosDelta = std::cos(15 * std::atan(1.0) / 45);
+  EXPECT_EQ(s.passivePressure[1], 0.0f);  // the water (5) lies above the toe edge top (9)
+  EXPECT_NEAR(s.passivePressure[2] / ((2.0 - 1.0) * 1.0 * cosDelta), 4.977, 5e-4);
+  EXPECT_FLOAT_EQ(s.passiveForceDepth[2], 9.0f + 2.0f / 3);
+}
+
+TEST(PassivePressure, DryToeEarthAboveALowWaterTable) {
+  ProjectData p = DefaultProject();
+  p.waterDepthFront = 9.5f;  // half a unit below the toe edge top
+  const PressureRun run = Pressures(p);
+  const PressureResults& s = run.r.pressure;
+  const double kpCos = s.passivePressure[1] / (1.7 * 0.5);
+  EXPECT_NEAR(s.passivePressure[2], s.passivePressure[1] + (2.0 - 1.0) * 0.5 * kpCos, 1e-5);
+  EXPECT_NEAR(s.passiveForce[1], 0.5 * s.passivePressure[1] / 2, 1e-6);
+  EXPECT_FLOAT_EQ(s.passiveForceDepth[1], 9.0f + 0.5f * 2 / 3);
+}
+
+TEST(PassivePressure, ShearKeyWithAndWithoutToeEarth) {
+  ProjectData p = DefaultProject();
+  p.shearKeyOption = 1;
+  p.toePassiveOption = 1;
+  PressureRun run = Pressures(p);
+  const float toeBottom = run.r.pressure.passivePressure[2];
+  ASSERT_GT(toeBottom, 0.0f);
+  const double keyOwn = run.r.pressure.passivePressure[3] - toeBottom;
+  EXPECT_NEAR(keyOwn, 0.67 * (2.0 - 1.0) * toeBottom / (1.0 * 1.0), 1e-5);
+  EXPECT_NEAR(run.r.pressure.passiveForce[3], 0.67 * (toeBottom + run.r.pressure.passivePressure[3]) / 2,
+              1e-5);
+
+  p.toePassiveOption = 0;  // the key's diagram starts from zero at the base
+  run = Pressures(p);
+  EXPECT_EQ(run.r.pressure.passivePressure[2], 0.0f);
+  EXPECT_NEAR(run.r.pressure.passivePressure[3], keyOwn, 1e-5);
+  EXPECT_NEAR(run.r.pressure.passiveForceDepth[3], 10 + 0.67 * 2 / 3, 1e-5);
+  EXPECT_GT(run.r.pressure.passiveForce[2], 0.0f);  // computed before the key cleared [2]
+
+  p.waterOption = kFalse;  // without water the key sees the moist toe earth
+  run = Pressures(p);
+  EXPECT_NEAR(run.r.pressure.passivePressure[3], keyOwn * 1.7, 1e-5);
+}
+
+TEST(PassivePressure, KeyValuesKeptWhenThereIsNoKey) {
+  ProjectData p = DefaultProject();
+  AnalysisResults r;
+  SetServiceLoadFactors(r);
+  ComputeWallOutline(p, r);
+  r.pressure.passivePressure[3] = 42;
+  r.pressure.passiveForce[3] = 43;
+  ComputePassivePressure(p, r);
+  EXPECT_EQ(r.pressure.passivePressure[3], 42.0f);
+  EXPECT_EQ(r.pressure.passiveForce[3], 43.0f);
+}
+
+}  // namespace
+}  // namespace kelvadrome

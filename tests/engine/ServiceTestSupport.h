@@ -1,0 +1,54 @@
+// Projects shared by the wall analysis tests: the default wall and a weightless wall whose only
+// load is what a test puts on it, so that every result can be checked by hand.
+#pragma once
+
+#include "engine/AnalysisResults.h"
+#include "engine/MessageSink.h"
+#include "engine/Stability.h"
+#include "model/ProjectData.h"
+
+namespace kelvadrome::test {
+
+inline ProjectData DefaultProject() {
+  ProjectData p;
+  SetDefaults(p);
+  return p;
+}
+
+// Base 6.0 wide (toe 1, stem 0.5 + 1 + 0.5, heel 3), 10 high, no water, no seismic load, and
+// every unit weight and the surcharge 0: only line loads act on it.
+inline ProjectData WeightlessWall() {
+  ProjectData p = DefaultProject();
+  p.toeLength = 1.0f;
+  p.stemFrontBatter = 0.5f;
+  p.stemTopWidth = 1.0f;
+  p.stemBackBatter = 0.5f;
+  p.heelLength = 3.0f;
+  p.baseWidth = 6.0f;
+  p.backfillSlope = 0;
+  p.waterDepthFront = p.waterDepthBack = 10.0f;  // total height: no water on either side
+  p.seismicCoefficient = 0;
+  p.concreteUnitWeight = p.backfillUnitWeight = p.backfillSaturatedDensity = 0;
+  p.waterUnitWeight = p.toeUnitWeight = p.toeSaturatedDensity = 0;
+  p.surchargeLoad = 0;
+  return p;
+}
+
+inline void AddLineLoad(ProjectData& p, float load, float x, float y, float direction,
+                        int16_t loadCase = 1) {
+  p.lineLoadCount = static_cast<int16_t>(p.lineLoadCount + 1);
+  p.lineLoads[static_cast<size_t>(p.lineLoadCount)] = {load, x, y, direction, loadCase};
+}
+
+struct ServiceRun {
+  AnalysisResults results;
+  RecordingSink sink;
+};
+
+inline ServiceRun Analyse(ProjectData& p) {
+  ServiceRun run;
+  RunServiceAnalysis(p, run.results, run.sink);
+  return run;
+}
+
+}  // namespace kelvadrome::test

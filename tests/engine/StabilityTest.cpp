@@ -1,0 +1,269 @@
+// The stability analysis: sums, resultant, base pressures, safety factors, the overturning
+// check, and physical checks that do not restate the code.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ServiceTestSupport.h"
+#include "engine/EngineError.h"
+#include "engine/LoadFactors.h"
+#include "engine/WallGeometry.h"
+
+namespace kelvadrome {
+namespace {
+
+using test::AddLineLoad;
+using test::Analyse;
+using test::DefaultProject;
+using test::WeightlessWall;
+
+// Σ F·x of the base reactions must give the same moment about the toe edge as the loads, and
+// their sum the same vertical force; about the heel edge likewise.
+void ExpectBaseReactionBalancesTheLoads(const StabilityResults& s) {
+  double force = 0, momentToe = 0, momentHeel = 0;
+  for (size_t i = 1; i <= 3; ++i) {
+    force += s.baseSegmentForce[i];
+    momentToe += double(s.baseSegmentForce[i]) * s.baseSegmentX[i];
+    momentHeel += double(s.baseSegmentForce[i]) * (s.baseWidthUsed - s.baseSegmentX[i]);
+  }
+  const double tolerance = 1e-5 * std::fabs(s.sumVertical) * s.baseWidthUsed;
+  EXPECT_NEAR(force, s.sumVertical, tolerance / s.baseWidthUsed);
+  EXPECT_NEAR(momentToe, s.sumMoment, tolerance);
+  EXPECT_NEAR(momentHeel, double(s.sumVertical) * s.baseWidthUsed - s.sumMoment, tolerance);
+}
+
+TEST(Stability, DefaultWall) {
+  ProjectData p = DefaultProject();
+  const test::ServiceRun run = Analyse(p);
+  const StabilityResults& s = run.results.stability;
+  EXPECT_TRUE(run.sink.messages.empty());
+  EXPECT_TRUE(s.wallStable);
+  EXPECT_FLOAT_EQ(s.baseWidthUsed, 7.2f);
+  EXPECT_FLOAT_EQ(s.resultantX, s.sumMoment / s.sumVertical);
+  EXPECT_FLOAT_EQ(s.eccentricity, s.resultantX - 3.6f);
+  // The resultant lies in the toe third: the heel lifts over a triangle 3x̄ wide.
+  EXPECT_LT(s.resultantX, 7.2f / 3);
+  EXPECT_EQ(s.heelPressure, 0.0f);
+  EXPECT_FLOAT_EQ(s.contactWidth, 3 * s.resultantX);
+  EXPECT_FLOAT_EQ(s.toePressure, 2 * s.sumVertical / s.contactWidth);
+  ExpectBaseReactionBalancesTheLoads(s);
+  EXPECT_FLOAT_EQ(s.pressureSafetyFactor, 100.0f / s.toePressure);
+  EXPECT_FLOAT_EQ(s.slidingForce, -s.sumHorizontal);
+  EXPECT_FLOAT_EQ(s.resistingForce, s.sumVertical * std::tan(30 * std::atan(1.0f) / 45));
+  EXPECT_FLOAT_EQ(s.slidingSafetyFactor, s.resistingForce / s.slidingForce);
+  // The overturning split adds up to ΣM.
+  EXPECT_NEAR(s.resistingMoment - s.overturningMoment, s.sumMoment, 1e-3);
+  EXPECT_FLOAT_EQ(s.overturningSafetyFactor, s.resistingMoment / s.overturningMoment);
+  EXPECT_GT(s.overturningSafetyFactor, 1.0f);
+}
+
+TEST(Stability, VerticalLoadOnAWeightlessWall) {
+  ProjectData p = WeightlessWall();
+  AddLineLoad(p, 10, 3.0f, 12, 180);  // 10 down at mid-base
+  const test::ServiceRun run = Analyse(p);
+  const StabilityResults& s = run.results.stability;
+  EXPECT_FLOAT_EQ(s.sumVertical, 10);
+  EXPECT_FLOAT_EQ(s.sumMoment, 30);
+  EXPECT_EQ(s.sumHorizontal, 0.0f);  // exact cosine and sine for 180°
+  EXPECT_FLOAT_EQ(s.eccentricity, 0);
+  EXPECT_FLOAT_EQ(s.toePressure, 10.0f / 6);
+  EXPECT_FLOAT_EQ(s.heelPressure, 10.0f / 6);
+  EXPECT_FLOAT_EQ(s.contactWidth, 6);
+  EXPECT_FLOAT_EQ(s.baseSegmentForce[1], 10.0f / 6);
+  EXPECT_FLOAT_EQ(s.baseSegmentX[2], 2.0f);
+  EXPECT_FLOAT_EQ(s.slidingSafetyFactor, 1e10f);  // no horizontal force
+  EXPECT_FLOAT_EQ(s.overturningSafetyFactor, 1e10f);
+  EXPECT_FLOAT_EQ(s.resistingMoment, 30);
+  EXPECT_EQ(s.overturningMoment, 0.0f);
+}
+
+TEST(Stability, EccentricityOfExactlyASixthKeepsFullContact) {
+  ProjectData p = WeightlessWall();
+  AddLineLoad(p, 12, 2.0f, 0, 180);  // x̄ = B/3, e = -B/6
+  const StabilityResults s = Analyse(p).results.stability;
+  EXPECT_FLOAT_EQ(s.eccentricity, -1.0f);
+  EXPECT_EQ(s.heelPressure, 0.0f);
+  EXPECT_FLOAT_EQ(s.toePressure, 4.0f);
+  EXPECT_FLOAT_EQ(s.contactWidth, 6.0f);
+  EXPECT_FLOAT_EQ(s.basePressure[1], 4.0f * 5 / 6);
+  ExpectBaseReactionBalancesTheLoads(s);
+
+  // Slightly beyond a sixth the heel lifts: a triangle 3x̄ wide.
+  p.lineLoads[1].x = 1.9f;
+  const StabilityResults beyond = Analyse(p).results.stability;
+  EXPECT_FLOAT_EQ(beyond.contactWidth, 3 * 1.9f);
+  EXPECT_EQ(beyond.heelPressure, 0.0f);
+  ExpectBaseReactionBalancesTheLoads(beyond);
+}
+
+// Each of the six partial-contact cases, with the wall proportioned so that the contact width
+// ends in the toe, the stem or the heel.
+struct ContactCase {
+  const char* name;
+  float toe, heel;  // toe and heel length; stem 0.5 + 1 + 0.5, base = toe + 2 + heel
+  float x;          // where the vertical load stands
+  float contact;    // expected contact width
+  int lifted;       // 1: the heel lifts, 2: the toe lifts
+};
+
+class PartialContact : public testing::TestWithParam<ContactCase> {};
+
+TEST_P(PartialContact, ReactionBalancesTheLoad) {
+  const ContactCase c = GetParam();
+  ProjectData p = WeightlessWall();
+  p.toeLength = c.toe;
+  p.heelLength = c.heel;
+  p.baseWidth = c.toe + 2.0f + c.heel;
+  AddLineLoad(p, 9, c.x, 0, 180);
+  const StabilityResults s = Analyse(p).results.stability;
+  ASSERT_TRUE(s.wallStable);
+  EXPECT_NEAR(s.contactWidth, c.contact, 1e-5);
+  if (c.lifted == 1) {
+    EXPECT_EQ(s.heelPressure, 0.0f);
+    EXPECT_NEAR(s.toePressure, 2 * 9 / c.contact, 1e-5);
+    EXPECT_EQ(s.basePressure[3], 0.0f);
+  } else {
+    EXPECT_EQ(s.toePressure, 0.0f);
+    EXPECT_NEAR(s.heelPressure, 2 * 9 / c.contact, 1e-5);
+    EXPECT_EQ(s.basePressure[0], 0.0f);
+  }
+  // Every ordinate lies on the triangle: linear from the loaded edge to zero at the contact end.
+  const double B = p.baseWidth;
+  const double xs[] = {0, p.toeLength, p.toeLength + 2.0, B};
+  const double peak = c.lifted == 1 ? s.toePressure : s.heelPressure;
+  for (size_t i = 0; i < 4; ++i) {
+    const double fromEdge = c.lifted == 1 ? xs[i] : B - xs[i];
+    const double expected = fromEdge >= c.contact ? 0 : peak * (1 - fromEdge / c.contact);
+    EXPECT_NEAR(s.basePressure[i], expected, 1e-5) << "ordinate " << i;
+  }
+  ExpectBaseReactionBalancesTheLoads(s);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SixCases, PartialContact,
+    testing::Values(ContactCase{"HeelLiftsContactInToe", 2, 3, 0.5f, 1.5f, 1},
+                    ContactCase{"HeelLiftsContactInStem", 2, 5, 1.0f, 3.0f, 1},
+                    ContactCase{"HeelLiftsContactInHeel", 1, 5, 1.2f, 3.6f, 1},
+                    ContactCase{"ToeLiftsContactInHeel", 2, 3, 6.5f, 1.5f, 2},
+                    ContactCase{"ToeLiftsContactInStem", 5, 2, 8.0f, 3.0f, 2},
+                    ContactCase{"ToeLiftsContactInToe", 5, 1, 6.8f, 3.6f, 2}),
+    [](const testing::TestParamInfo<ContactCase>& info) { return info.param.name; });
+
+TEST(Stability, ResultantOutsideTheBaseIsNotStable) {
+  ProjectData p = WeightlessWall();
+  AddLineLoad(p, 10, 3.0f, 0, 180);
+  test::ServiceRun run = Analyse(p);
+  ASSERT_TRUE(run.results.stability.wallStable);
+  const float earlierSafety = run.results.stability.pressureSafetyFactor;
+
+  // A horizontal push towards the toe high up moves the resultant beyond the toe edge.
+  AddLineLoad(p, 5, 0, 20, 270);
+  RunServiceAnalysis(p, run.results, run.sink);
+  const StabilityResults& s = run.results.stability;
+  EXPECT_FALSE(s.wallStable);
+  EXPECT_LT(s.resultantX, 0.0f);
+  EXPECT_LT(s.overturningSafetyFactor, 1.0f);
+  EXPECT_FLOAT_EQ(s.overturningMoment, 100);
+  // The checks after the resultant keep the values of the run before.
+  EXPECT_EQ(s.pressureSafetyFactor, earlierSafety);
+}
+
+// A resultant exactly on an edge leaves no width of contact: not stable, no division by zero.
+TEST(Stability, ResultantExactlyOnAnEdgeIsNotStable) {
+  for (const float x : {0.0f, 6.0f}) {
+    ProjectData p = WeightlessWall();
+    AddLineLoad(p, 10, x, 0, 180);
+    const StabilityResults s = Analyse(p).results.stability;
+    EXPECT_FALSE(s.wallStable) << x;
+    EXPECT_FLOAT_EQ(s.resultantX, x);
+  }
+}
+
+TEST(Stability, NothingOnTheBaseIsAFault) {
+  ProjectData p = WeightlessWall();
+  AnalysisResults r;
+  RecordingSink sink;
+  EXPECT_THROW(RunServiceAnalysis(p, r, sink), EngineError);
+}
+
+// A load moved along its own line of action has the same moment about every point.
+TEST(Stability, LoadMovedAlongItsLineOfActionGivesTheSameResultant) {
+  ProjectData p = DefaultProject();
+  AddLineLoad(p, 4, 5.0f, 11, 135, 2);
+  const StabilityResults first = Analyse(p).results.stability;
+  // Direction 135°: down and towards the heel; 2 units further along the line: x + 2 sin 135°,
+  // height + 2 cos 135°.
+  p.lineLoads[1].x = static_cast<float>(5.0 + 2 * std::sqrt(0.5));
+  p.lineLoads[1].y = static_cast<float>(11.0 - 2 * std::sqrt(0.5));
+  const StabilityResults moved = Analyse(p).results.stability;
+  EXPECT_NEAR(moved.sumMoment, first.sumMoment, 1e-4);
+  EXPECT_NEAR(moved.resultantX, first.resultantX, 1e-5);
+  EXPECT_EQ(moved.sumVertical, first.sumVertical);
+}
+
+TEST(Stability, LineLoadsUseTheFactorOfTheirLoadCase) {
+  ProjectData p = WeightlessWall();
+  AddLineLoad(p, 10, 3.0f, 0, 180, 2);
+  AnalysisResults r;
+  RecordingSink sink;
+  SetLoadFactors(r, 1, 1.7, 1, 1, 1, 1, 1);
+  ComputeWallOutline(p, r);
+  ComputeStability(p, r, sink);
+  EXPECT_FLOAT_EQ(r.stability.sumVertical, 17);
+
+  p.lineLoads[1].loadCase = 8;
+  EXPECT_THROW(ComputeStability(p, r, sink), EngineError);
+}
+
+TEST(Stability, SlidingResistanceOfEachRestraint) {
+  ProjectData p = DefaultProject();
+  p.baseCohesion = 0.5f;  // kg/cm², 5 T/m² in the pressure unit
+  const StabilityResults plain = Analyse(p).results.stability;
+  EXPECT_FLOAT_EQ(plain.baseCohesionResistance, 7.2f * 0.5f * 10);
+  EXPECT_FLOAT_EQ(plain.resistingForce, plain.baseFriction + plain.baseCohesionResistance);
+
+  p.restraintForceOption = 1;
+  p.restraintForce = 12;
+  p.toePassiveOption = 1;
+  p.shearKeyOption = 1;
+  const test::ServiceRun run = Analyse(p);
+  const StabilityResults& s = run.results.stability;
+  const PressureResults& q = run.results.pressure;
+  EXPECT_NEAR(s.resistingForce,
+              plain.resistingForce + 12 + q.passiveForce[1] + q.passiveForce[2] + q.passiveForce[3],
+              1e-4);
+  // Passive pressure is a resistance only; it does not enter the sums.
+  EXPECT_EQ(s.sumHorizontal, plain.sumHorizontal);
+
+  p.toePassiveOption = 0;
+  p.restraintForceOption = -1;  // only 1 switches a restraint on
+  const StabilityResults keyOnly = Analyse(p).results.stability;
+  ProjectData keyProject = p;
+  test::ServiceRun keyRun = Analyse(keyProject);
+  EXPECT_NEAR(keyOnly.resistingForce,
+              plain.resistingForce + keyRun.results.pressure.passiveForce[3], 1e-4);
+}
+
+TEST(Stability, BritishBearingCapacity) {
+  ProjectData p = WeightlessWall();
+  p.unitSystem = kBritish;
+  p.baseBearingCapacity = 50;   // psi
+  p.concreteStrength = 4000;    // psi
+  AddLineLoad(p, 6, 3.0f, 0, 180);
+  const StabilityResults s = Analyse(p).results.stability;
+  // 50 psi allow 7.2 Kip/ft²; the base pressure is 1 Kip/ft².
+  EXPECT_FLOAT_EQ(s.pressureSafetyFactor, 7.2f);
+}
+
+TEST(Stability, SeismicAndWaterLoadsPushTowardsTheToe) {
+  ProjectData p = DefaultProject();
+  ProjectData calm = DefaultProject();
+  calm.seismicCoefficient = 0;
+  const StabilityResults shaken = Analyse(p).results.stability;
+  const StabilityResults quiet = Analyse(calm).results.stability;
+  EXPECT_LT(shaken.sumHorizontal, quiet.sumHorizontal);
+  EXPECT_LT(shaken.resultantX, quiet.resultantX);
+}
+
+}  // namespace
+}  // namespace kelvadrome

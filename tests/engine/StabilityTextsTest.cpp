@@ -1,0 +1,132 @@
+// The texts derived from the stability results: comparison line, verdict, notes and the
+// labelled lines of the stability dialog and the report.
+#include <gtest/gtest.h>
+
+#include "ServiceTestSupport.h"
+#include "engine/StabilityTexts.h"
+#include "format/NumberFormat.h"
+
+namespace kelvadrome {
+namespace {
+
+StabilityResults StableWall(float eccentricity) {
+  StabilityResults s;
+  s.wallStable = true;
+  s.baseWidthUsed = 7.2f;
+  s.eccentricity = eccentricity;
+  s.contactWidth = 7.2f;
+  s.pressureSafetyFactor = 2.1449f;
+  s.slidingSafetyFactor = 1.5f;
+  s.overturningSafetyFactor = 3.0f;
+  return s;
+}
+
+TEST(StabilityTexts, EccentricityComparisonLine) {
+  EXPECT_EQ(EccentricityComparisonText(StableWall(0.5f)), "< 7.20/6 = 1.20, < 7.20/3 = 2.40");
+  EXPECT_EQ(EccentricityComparisonText(StableWall(-2.0f)), "> 7.20/6 = 1.20, < 7.20/3 = 2.40");
+  EXPECT_EQ(EccentricityComparisonText(StableWall(3.0f)), "> 7.20/6 = 1.20, > 7.20/3 = 2.40");
+}
+
+// At |e| = B/6 exactly the dialog says "> " (strict <) while the verdict says middle third (<=).
+TEST(StabilityTexts, ASixthExactly) {
+  StabilityResults s = StableWall(1.0f);
+  s.baseWidthUsed = 6.0f;
+  s.contactWidth = 6.0f;
+  EXPECT_EQ(EccentricityComparisonText(s), "> 6.00/6 = 1.00, < 6.00/3 = 2.00");
+  EXPECT_EQ(ResultantPositionText(s), "In middle third, ");
+}
+
+TEST(StabilityTexts, Verdict) {
+  StabilityResults s = StableWall(-2.0f);
+  s.contactWidth = 4.5f;
+  StabilityVerdict v = StabilityVerdictText(s);
+  EXPECT_TRUE(v.stable);
+  EXPECT_EQ(v.headline, "STABLE");
+  EXPECT_EQ(v.detail, "Pressure SF = 2.14. Sliding SF = 1.50. Within base, 62.5%.");
+
+  s.eccentricity = 0.3f;
+  s.contactWidth = 7.2f;
+  s.slidingSafetyFactor = 1e10f;
+  v = StabilityVerdictText(s);
+  EXPECT_EQ(v.detail, "Pressure SF = 2.14. Sliding SF = 10000000000.00. In middle third, 100.0%.");
+
+  s.wallStable = false;
+  v = StabilityVerdictText(s);
+  EXPECT_EQ(v.headline, "NOT STABLE");
+  EXPECT_EQ(v.detail, "Pressure SF = N/A. Sliding SF = N/A. ");
+}
+
+TEST(StabilityTexts, PositionBeyondHalfTheBase) {
+  EXPECT_EQ(ResultantPositionText(StableWall(3.6f)), "Within base, ");
+  EXPECT_EQ(ResultantPositionText(StableWall(-3.7f)), "Outside base, ");
+}
+
+TEST(StabilityTexts, Notes) {
+  StabilityResults s = StableWall(0.1f);
+  EXPECT_EQ(StabilityNotes(s, kMetric, StabilityTextStyle::dialog),
+            std::vector<std::string>{"»Per 1 m of wall length."});
+  EXPECT_EQ(StabilityNotes(s, kBritish, StabilityTextStyle::dialog).front(),
+            "»Per 1 ft of wall length.");
+
+  s.pressureSafetyFactor = 0.8f;
+  s.slidingSafetyFactor = 0.7f;
+  s.contactWidth = 5.0f;
+  const std::vector<std::string> all{
+      "»Per 1 m of wall length.", "»The base pressure safety factor is less than unity.",
+      "»The sliding safety factor is less than unity.",
+      "»Part of the base is in tension, allowable tension pressure shall be checked."};
+  EXPECT_EQ(StabilityNotes(s, kMetric, StabilityTextStyle::dialog), all);
+
+  // A wall that is not stable shows no notes from safety factors of an earlier run.
+  s.wallStable = false;
+  EXPECT_EQ(StabilityNotes(s, kMetric, StabilityTextStyle::dialog),
+            (std::vector<std::string>{
+                "»Per 1 m of wall length.",
+                "»The structure is not stable therefore the base and sliding are not applicable."}));
+  EXPECT_EQ(StabilityNotes(s, kSI, StabilityTextStyle::report).back(),
+            "»The structure is not stable therefore the base, sliding and anchor values are not "
+            "applicable.");
+}
+
+TEST(StabilityTexts, DialogGroups) {
+  ProjectData p = test::DefaultProject();
+  const test::ServiceRun run = test::Analyse(p);
+  const StabilityResults& s = run.results.stability;
+  const std::vector<StabilityGroup> groups = StabilityGroups(s, kMetric, StabilityTextStyle::dialog);
+  ASSERT_EQ(groups.size(), 5u);
+  EXPECT_EQ(groups[0].caption, "External forces:");
+  EXPECT_EQ(groups[0].lines[0].Caption(), "Horizontal force (ΣH) =");
+  EXPECT_EQ(groups[0].lines[0].unit, "T");
+  EXPECT_EQ(groups[0].lines[2].Caption(), "Moment at overturning point (ΣMo) =");
+  EXPECT_EQ(groups[0].lines[2].subscript, "o");
+  EXPECT_EQ(groups[0].lines[2].unit, "Tm");
+  EXPECT_EQ(groups[0].lines[1].value, FormatNumber(s.sumVertical, "#0.#0"));
+  EXPECT_EQ(groups[1].lines[2].value, EccentricityComparisonText(s));
+  EXPECT_EQ(groups[2].caption, "Base pressures:");
+  EXPECT_EQ(groups[2].lines[0].Caption(), "Left(σ1) =");
+  EXPECT_EQ(groups[2].lines[2].Caption(), "Safety factor =");
+  EXPECT_EQ(groups[2].lines[3].unit, "%");
+  EXPECT_EQ(groups[3].lines[2].value, FormatNumber(s.slidingSafetyFactor, "#0.#0"));
+  EXPECT_EQ(groups[4].caption, "Overturning:");
+  EXPECT_EQ(groups[4].lines[0].value, FormatNumber(s.overturningSafetyFactor, "#0.#0"));
+
+  const std::vector<StabilityGroup> report = StabilityGroups(s, kSI, StabilityTextStyle::report);
+  EXPECT_EQ(report[2].lines[0].Caption(), "- Left (σ1) =");
+  EXPECT_EQ(report[2].lines[2].Caption(), "- Pressure width =");
+  EXPECT_EQ(report[0].lines[3].unit, "kNm");
+}
+
+TEST(StabilityTexts, NotStableShowsNotApplicable) {
+  StabilityResults s = StableWall(4.0f);
+  s.wallStable = false;
+  s.overturningSafetyFactor = 0.5f;
+  const std::vector<StabilityGroup> groups = StabilityGroups(s, kMetric, StabilityTextStyle::dialog);
+  for (const size_t g : {2u, 3u}) {
+    for (const StabilityLine& line : groups[g].lines) EXPECT_EQ(line.value, "N/A") << line.Caption();
+  }
+  EXPECT_EQ(groups[1].lines[1].value, "4.00");
+  EXPECT_EQ(groups[4].lines[0].value, "0.50");  // overturning is shown for every wall
+}
+
+}  // namespace
+}  // namespace kelvadrome

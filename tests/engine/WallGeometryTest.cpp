@@ -1,0 +1,226 @@
+// The wall outline, its water-line cases at their boundaries, and the polygons cut from it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+
+#include "ServiceTestSupport.h"
+#include "engine/EngineError.h"
+#include "engine/LoadFactors.h"
+#include "engine/WallGeometry.h"
+
+namespace kelvadrome {
+namespace {
+
+using test::DefaultProject;
+
+AnalysisResults Outline(const ProjectData& p) {
+  AnalysisResults r;
+  SetServiceLoadFactors(r);
+  ComputeWallOutline(p, r);
+  return r;
+}
+
+void ExpectPoint(const AnalysisResults& r, int point, double x, double y) {
+  SCOPED_TRACE("point " + std::to_string(point));
+  EXPECT_FLOAT_EQ(r.wallOutlineX[static_cast<size_t>(point)], static_cast<float>(x));
+  EXPECT_FLOAT_EQ(r.wallOutlineY[static_cast<size_t>(point)], static_cast<float>(y));
+}
+
+TEST(WallOutline, DefaultWall) {
+  const AnalysisResults r = Outline(DefaultProject());
+  ExpectPoint(r, 1, 2.5, 0);
+  ExpectPoint(r, 2, 2.0, 8.0);
+  ExpectPoint(r, 3, 0, 9.0);
+  ExpectPoint(r, 4, 0, 10.0);
+  ExpectPoint(r, 5, 7.2, 10.0);
+  ExpectPoint(r, 6, 7.2, 8.73);
+  ExpectPoint(r, 7, 3.83, 7.73);
+  ExpectPoint(r, 8, 3.33, 0);
+  ExpectPoint(r, 10, 7.2, -(0.5 + 3.37) / 5);
+  ExpectPoint(r, 11, 0, 5.0);
+  ExpectPoint(r, 12, 2.5 - (5.0 / 8.0) * 0.5, 5.0);
+  ExpectPoint(r, 13, 3.33 + (1.5 / 7.73) * 0.5, 1.5);
+  ExpectPoint(r, 14, 7.2, 1.5);
+  ExpectPoint(r, 15, 0, 8.0);
+  ExpectPoint(r, 16, 2.0, 8.0);
+  ExpectPoint(r, 17, 3.83, 7.73);
+  ExpectPoint(r, 18, 7.2, 7.73);
+  // Hb < Hf: the stem section lies at the heel side's foot, on the front face.
+  ExpectPoint(r, 43, 2.5 - (7.73 / 8.0) * 0.5, 7.73);
+  ExpectPoint(r, 44, 3.83, 7.73);
+  ExpectPoint(r, 45, 2.5, 7.73);
+  ExpectPoint(r, 46, 3.33, 7.73);
+  ExpectPoint(r, 47, 3.83, 0);
+  ExpectPoint(r, 48, 3.83, -(3.83 - 3.33) / 5);
+  ExpectPoint(r, 49, 3.83, 1.5);
+  for (const size_t unused : {0u, 9u, 19u, 20u, 29u, 30u, 37u, 38u, 39u, 50u}) {
+    EXPECT_EQ(r.wallOutlineX[unused], 0.0f);
+    EXPECT_EQ(r.wallOutlineY[unused], 0.0f);
+  }
+}
+
+TEST(WallOutline, LevelBackfillLiesAtTheWallTop) {
+  for (const float slope : {0.0f, -3.0f}) {
+    ProjectData p = DefaultProject();
+    p.backfillSlope = slope;
+    AnalysisResults r = Outline(p);
+    EXPECT_EQ(r.wallOutlineY[10], 0.0f);
+    EXPECT_EQ(r.wallOutlineY[40], 0.0f);
+    EXPECT_EQ(r.wallOutlineY[48], 0.0f);
+    ComputeWallPolygons(p, r);
+    EXPECT_EQ(r.polygonArea[10], 0.0f);
+  }
+}
+
+// Toe side: Hf = 8, toe edge top 9. Each row starts exactly at its level.
+TEST(WallOutline, ToeWaterCasesAtTheirBoundaries) {
+  ProjectData p = DefaultProject();
+  const float justBelow8 = std::nextafter(8.0f, 0.0f);
+  p.waterDepthFront = justBelow8;  // above the toe top: the water line meets the front face
+  AnalysisResults r = Outline(p);
+  EXPECT_EQ(r.wallOutlineY[11], justBelow8);
+  EXPECT_EQ(r.wallOutlineY[12], justBelow8);  // on the front face
+  ExpectPoint(r, 15, 0, 8);
+  ExpectPoint(r, 16, 2, 8);
+
+  p.waterDepthFront = 8.0f;  // exactly at the stem foot: second row
+  r = Outline(p);
+  ExpectPoint(r, 11, 0, 8);
+  ExpectPoint(r, 12, 2, 8);
+  ExpectPoint(r, 15, 0, 8);
+  ExpectPoint(r, 16, 2, 8);
+
+  p.waterDepthFront = 8.5f;  // on the sloping toe top, half-way down
+  r = Outline(p);
+  ExpectPoint(r, 15, 0, 8.5);
+  ExpectPoint(r, 16, 1.0, 8.5);
+
+  p.waterDepthFront = 9.0f;  // exactly at the toe edge top: third row
+  r = Outline(p);
+  ExpectPoint(r, 11, 0, 8);
+  ExpectPoint(r, 12, 2, 8);
+  ExpectPoint(r, 15, 0, 9);
+  ExpectPoint(r, 16, 0, 9);
+}
+
+// Back side: Hb = 7.73, heel edge top 8.73 (both as stored in single precision).
+TEST(WallOutline, BackWaterCasesAtTheirBoundaries) {
+  ProjectData p = DefaultProject();
+  p.waterDepthBack = 7.73f;  // exactly the stem back foot: second row, on the heel top
+  AnalysisResults r = Outline(p);
+  ExpectPoint(r, 13, 3.83, 7.73);
+  ExpectPoint(r, 14, 7.2, 7.73);
+  ExpectPoint(r, 17, 3.83, 7.73);
+  ExpectPoint(r, 18, 7.2, 7.73);
+
+  p.waterDepthBack = 8.23f;  // half-way down the heel top
+  r = Outline(p);
+  EXPECT_NEAR(r.wallOutlineX[17], 3.83 + 0.5 * 3.37, 1e-5);
+  EXPECT_FLOAT_EQ(r.wallOutlineY[17], 8.23f);
+
+  // Typed equal to the heel edge top, the depth takes the third row even though 7.73 + 1 is not
+  // the same number in double precision.
+  p.waterDepthBack = r.wallOutlineY[6];
+  r = Outline(p);
+  ExpectPoint(r, 17, 7.2, r.wallOutlineY[6]);
+  ExpectPoint(r, 18, 7.2, r.wallOutlineY[6]);
+  ComputeWallPolygons(p, r);
+  EXPECT_EQ(r.polygonArea[13], 0.0f);
+  EXPECT_EQ(r.polygonArea[14], 0.0f);
+  EXPECT_EQ(r.polygonArea[17], 0.0f);
+  // The soil over the sloping heel top is now all above the water.
+  EXPECT_NEAR(r.polygonArea[15], 3.37 * 1.0 / 2, 1e-5);
+}
+
+TEST(WallOutline, StemSectionAtTheToeFootWhenItIsShallower) {
+  ProjectData p = DefaultProject();
+  p.heelTaper = 0.5f;  // heel top lower at the stem: Hb = 8.23 > Hf = 8
+  p.stemBackHeight = 8.23f;
+  const AnalysisResults r = Outline(p);
+  ExpectPoint(r, 43, 2.0, 8.0);
+  ExpectPoint(r, 44, 3.33 + (8.0 / 8.23) * 0.5, 8.0);
+  ExpectPoint(r, 45, 2.5, 8.0);
+  ExpectPoint(r, 46, 3.33, 8.0);
+}
+
+TEST(WallOutline, ZeroStemHeightOnBothSidesIsAFault) {
+  ProjectData p = DefaultProject();
+  p.stemFrontHeight = p.stemBackHeight = 0;
+  p.waterDepthFront = p.waterDepthBack = 0;
+  AnalysisResults r;
+  EXPECT_THROW(ComputeWallOutline(p, r), EngineError);
+}
+
+TEST(PolygonAreaCentroid, ExactCentroidOfSimpleShapes) {
+  const PlanePoint square[] = {{0, 0}, {0, 2}, {2, 2}, {2, 0}};  // y down: counter-clockwise
+  PolygonProperties s = PolygonAreaCentroid(square);
+  EXPECT_DOUBLE_EQ(s.area, 4);
+  EXPECT_DOUBLE_EQ(s.centroidX, 1);
+  EXPECT_DOUBLE_EQ(s.centroidY, 1);
+
+  const PlanePoint triangle[] = {{0, 0}, {0, 3}, {3, 3}};
+  s = PolygonAreaCentroid(triangle);
+  EXPECT_DOUBLE_EQ(s.area, 4.5);
+  EXPECT_DOUBLE_EQ(s.centroidX, 1);
+  EXPECT_DOUBLE_EQ(s.centroidY, 2);
+
+  // A triangle above the x axis (negative y), like the sloping backfill.
+  const PlanePoint above[] = {{3, -1}, {0, 0}, {3, 0}};
+  s = PolygonAreaCentroid(above);
+  EXPECT_DOUBLE_EQ(s.area, 1.5);
+  EXPECT_DOUBLE_EQ(s.centroidX, 2);
+  EXPECT_DOUBLE_EQ(s.centroidY, -1.0 / 3);
+
+  const PlanePoint flat[] = {{5, 1}, {5, 1}, {7, 1}};
+  s = PolygonAreaCentroid(flat);
+  EXPECT_EQ(s.area, 0);
+  EXPECT_EQ(s.centroidX, 5);
+  EXPECT_EQ(s.centroidY, 1);
+}
+
+// The concrete polygons tile the concrete outline 1..8, and their first moments add up to its.
+TEST(WallPolygons, ConcretePiecesTileTheOutline) {
+  for (const float backWater : {1.5f, 7.73f, 10.0f}) {
+    ProjectData p = DefaultProject();
+    p.waterDepthBack = backWater;
+    AnalysisResults r = Outline(p);
+    ComputeWallPolygons(p, r);
+    std::array<PlanePoint, 8> outline{};
+    for (size_t i = 0; i < 8; ++i) outline[i] = {r.wallOutlineX[i + 1], r.wallOutlineY[i + 1]};
+    // Shoelace area and first moment of the outline polygon 1..8 (y down, hence the sign).
+    double area = 0, momentX = 0;
+    for (size_t i = 0; i < 8; ++i) {
+      const PlanePoint a = outline[i], b = outline[(i + 1) % 8];
+      const double cross = b.x * a.y - a.x * b.y;
+      area += cross / 2;
+      momentX += (a.x + b.x) * cross / 6;
+    }
+    double pieces = 0, piecesMomentX = 0;
+    for (size_t i = 1; i <= 9; ++i) {
+      pieces += r.polygonArea[i];
+      piecesMomentX += double(r.polygonArea[i]) * r.polygonCentroidX[i];
+    }
+    EXPECT_NEAR(pieces, area, 1e-5);
+    EXPECT_NEAR(piecesMomentX, momentX, 1e-4);
+    // The backfill pieces behind the stem fill the strip from the stem down to the heel top:
+    // their area does not depend on where the water table cuts it.
+    const double soil = std::accumulate(r.polygonArea.begin() + 11, r.polygonArea.end(), 0.0);
+    EXPECT_NEAR(soil, (0.5 * 7.73 / 2) + 3.37 * 7.73 + 3.37 * 1.0 / 2, 1e-4);
+  }
+}
+
+TEST(WallPolygons, WeightsUseTheUnitWeightOfEachMaterialAndTheFactors) {
+  ProjectData p = DefaultProject();
+  AnalysisResults r;
+  SetLoadFactors(r, 1.4, 1, 1, 1, 1, 1, 2.0);
+  ComputeWallOutline(p, r);
+  ComputeWallPolygons(p, r);
+  EXPECT_FLOAT_EQ(r.polygonWeight[1], 2.4f * r.polygonArea[1] * 1.4f);
+  EXPECT_FLOAT_EQ(r.polygonWeight[12], 1.7f * r.polygonArea[12] * 1.4f);
+  EXPECT_FLOAT_EQ(r.polygonWeight[14], (2.0f - 1.0f) * r.polygonArea[14] * 1.4f);
+  EXPECT_FLOAT_EQ(r.polygonInertia[1], 2.4f * r.polygonArea[1] * 0.15f * 2.0f);
+}
+
+}  // namespace
+}  // namespace kelvadrome
