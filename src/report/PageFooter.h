@@ -1,0 +1,33 @@
+// The page footer: three texts of the project with their tokens (&Date, &Time, &Input, &Page,
+// &NPages) expanded, written at the bottom of every page.
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace kelvadrome {
+
+struct ProjectData;
+struct ReportSheet;
+
+// What the tokens stand for on the page being finished.
+struct FooterContext {
+  QString date;          // today's date, long format
+  QString time;          // the current time
+  std::string filePath;  // the project's file; empty for a project never saved
+  int pageNumber = 1;
+  int totalPages = 0;  // 0 when not counted: &NPages then expands to nothing
+};
+
+// Today's date and time as the system's locale writes them.
+[[nodiscard]] FooterContext FooterContextNow(const std::string& filePath);
+
+// Copies text, replacing "&" followed by DATE, TIME, INPUT, PAGE or NPAGES (any letter case);
+// every other character, including an "&" before anything else, is copied as it is.
+[[nodiscard]] QString ExpandFooterTokens(const QString& text, const FooterContext& context);
+
+// Writes the footer of the current page: left, centre and right text, each cut to the page width.
+void PrintPageFooter(ReportSheet& sheet, const ProjectData& project, const FooterContext& context);
+
+}  // namespace kelvadrome

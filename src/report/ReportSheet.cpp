@@ -1,0 +1,117 @@
+// Page geometry of a printing run: the mapping of report units to the device, the section
+// frame with its title bar, and the pens.
+#include "report/ReportSheet.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "model/ProjectData.h"
+#include "report/ReportText.h"
+
+namespace kelvadrome {
+
+ReportSheet::ReportSheet(QPainter& painterIn, QPagedPaintDevice& deviceIn, ReportFonts fontsIn)
+    : painter(painterIn), device(deviceIn), fonts(std::move(fontsIn)) {}
+
+QColor PaletteColour(int index) {
+  static constexpr std::array<QRgb, 16> kPalette{
+      0xff000000, 0xff000080, 0xff008000, 0xff008080, 0xff800000, 0xff800080, 0xff808000, 0xffc0c0c0,
+      0xff808080, 0xff0000ff, 0xff00ff00, 0xff00ffff, 0xffff0000, 0xffff00ff, 0xffffff00, 0xffffffff};
+  return QColor::fromRgb(kPalette.at(static_cast<size_t>(std::clamp(index, 0, 15))));
+}
+
+void BeginReport(ReportSheet& sheet, const ProjectData& project) {
+  const QPageLayout layout = sheet.device.pageLayout();
+  const QRectF full = layout.fullRect(QPageLayout::Point);
+  const QRectF paint = layout.paintRect(QPageLayout::Point);
+  constexpr double kTwipsPerPoint = 20.0;
+
+  // Printable area inside the project's margins, in printer twips.
+  const double width = full.width() * kTwipsPerPoint - (project.pageMarginA + project.pageMarginB) * kTwipsPerMm;
+  const double height = full.height() * kTwipsPerPoint - (project.pageMarginC + project.pageMarginD) * kTwipsPerMm;
+  sheet.reportScale = static_cast<float>(std::max(std::min(width / kLayoutWidth, height / kLayoutHeight), 0.01));
+
+  // The painter starts at the device's printable corner; move the origin to the margins' corner.
+  sheet.pixelsPerTwip = sheet.device.logicalDpiX() / 1440.0;
+  sheet.deviceScale = sheet.reportScale * sheet.pixelsPerTwip;
+  const double offsetX = project.pageMarginA * kTwipsPerMm - paint.left() * kTwipsPerPoint;
+  const double offsetY = project.pageMarginC * kTwipsPerMm - paint.top() * kTwipsPerPoint;
+  sheet.painter.resetTransform();
+  sheet.painter.translate(offsetX * sheet.pixelsPerTwip, offsetY * sheet.pixelsPerTwip);
+  sheet.painter.scale(sheet.deviceScale, sheet.deviceScale);
+  sheet.painter.setRenderHint(QPainter::Antialiasing, true);
+
+  sheet.pageWidth = static_cast<int>(std::floor(width / sheet.reportScale));
+  sheet.pageHeight = static_cast<int>(std::floor(height / sheet.reportScale));
+  sheet.halfHeight = static_cast<int>(std::floor(sheet.pageHeight / 2.0 - kHalfGap));
+  sheet.sectionContentHeight = static_cast<int>(std::floor(sheet.halfHeight - kTitleBarHeight));
+  sheet.pageNumber = 1;
+  sheet.pageHalf = -1;
+}
+
+void SetPenWidthMm(ReportSheet& sheet, double millimetres) {
+  const double pixels = std::max(1.0, std::floor(millimetres * kTwipsPerMm * sheet.pixelsPerTwip));
+  QPen pen = sheet.painter.pen();
+  pen.setWidthF(pixels / sheet.deviceScale);
+  sheet.painter.setPen(pen);
+}
+
+void SetPenColour(ReportSheet& sheet, const QColor& colour) {
+  QPen pen = sheet.painter.pen();
+  pen.setColor(colour);
+  sheet.painter.setPen(pen);
+}
+
+void PrintLine(ReportSheet& sheet, double x1, double y1, double x2, double y2) {
+  sheet.painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void DrawSectionFrame(ReportSheet& sheet, const ProjectData& project) {
+  sheet.sectionTop = static_cast<int>(std::floor((sheet.halfHeight + kHalfGap) * sheet.pageHalf));
+  sheet.sectionBodyTop = static_cast<int>(std::floor(sheet.sectionTop + kTitleBarHeight));
+  const double width = sheet.pageWidth;
+  const double scale = sheet.reportScale;
+  QPainter& painter = sheet.painter;
+
+  SetPenWidthMm(sheet, 0.2);
+  SetPenColour(sheet, PaletteColour(1));
+  painter.setBrush(Qt::white);
+  painter.drawRect(QRectF(0, sheet.sectionTop, width, sheet.halfHeight));
+
+  painter.setBrush(Qt::NoBrush);
+  SetPenColour(sheet, PaletteColour(0));
+  PrintLine(sheet, 0, sheet.sectionBodyTop, width, sheet.sectionBodyTop);
+  PrintLine(sheet, 0.2 * width, sheet.sectionTop, 0.2 * width, sheet.sectionBodyTop);
+  PrintLine(sheet, 0.4 * width, sheet.sectionTop, 0.4 * width, sheet.sectionBodyTop);
+
+  // First cell: the program's name with its version under it, both inside the bar.
+  sheet.textColour = PaletteColour(0);
+  SetReportFont(sheet, sheet.fonts.defaultReportFont, 16 * scale, false, false);
+  sheet.currentY = sheet.sectionTop;
+  PrintCentred(sheet, QStringLiteral("Kelvadrome"), 0.1 * width);
+  const double nameBottom = sheet.sectionTop + TextHeight(sheet);
+  sheet.textColour = PaletteColour(1);
+  SetReportFont(sheet, sheet.fonts.defaultReportFont, 6 * scale, false, false);
+  sheet.currentY = std::min(nameBottom, sheet.sectionBodyTop - TextHeight(sheet));
+  PrintCentred(sheet, QStringLiteral("Version ") + QString::fromLatin1(kProgramVersion), 0.1 * width);
+
+  // Third cell: the project title, shortened to its cell.
+  sheet.textColour = PaletteColour(0);
+  const QString title = FitText(sheet, QString::fromStdString(project.projectTitle), 0.6 * width,
+                                sheet.fonts.defaultReportFont, 10 * scale, false, false);
+  sheet.currentY = sheet.sectionTop + 253.6 / 2;
+  PrintCentred(sheet, title, 0.7 * width);
+}
+
+void PrintSectionHeading(ReportSheet& sheet, const QString& heading, double points, double topOffset) {
+  sheet.textColour = PaletteColour(0);
+  SetReportFont(sheet, sheet.fonts.defaultReportFont, points, true, false);
+  sheet.currentY = sheet.sectionTop + topOffset;
+  PrintCentred(sheet, heading, 0.3 * sheet.pageWidth);
+}
+
+}  // namespace kelvadrome

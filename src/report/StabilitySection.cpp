@@ -1,0 +1,72 @@
+// The Stability section: forces, eccentricities, base pressures, sliding and overturning of the
+// service analysis, and the notes. The texts are the engine's stability texts in report style.
+#include <QString>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/AnalysisResults.h"
+#include "engine/StabilityTexts.h"
+#include "model/ProjectData.h"
+#include "report/ReportColumns.h"
+#include "report/ReportSections.h"
+#include "report/ReportSheet.h"
+#include "report/ReportText.h"
+
+namespace kelvadrome {
+namespace {
+
+constexpr double kLinePitch = 240;
+constexpr double kGroupGap = 480;
+constexpr size_t kLeftGroups = 2;  // external forces and eccentricities; the rest go right
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+// Writes the groups one under the other; returns the offset below the last line.
+double PrintGroups(ReportSheet& sheet, const std::vector<StabilityGroup>& groups, size_t first, size_t last,
+                   const ValueColumn& column, double top) {
+  double offset = 0;
+  for (size_t g = first; g < last && g < groups.size(); ++g) {
+    if (g != first) offset += kGroupGap - kLinePitch;
+    PrintGroupCaption(sheet, column, top + offset, Utf8(groups[g].caption));
+    for (const StabilityLine& line : groups[g].lines) {
+      offset += kLinePitch;
+      QString caption = Utf8(line.caption);
+      if (!line.subscript.empty()) caption += QStringLiteral("_{") + Utf8(line.subscript) + u'}';
+      caption += Utf8(line.captionEnd);
+      PrintValueLine(sheet, column, top + offset, caption, Utf8(line.value), Utf8(line.unit));
+    }
+    offset += kLinePitch;
+  }
+  return offset;
+}
+
+}  // namespace
+
+void PrintStabilitySection(ReportSheet& sheet, const ProjectData& project, const AnalysisResults& results) {
+  DrawSectionFrame(sheet, project);
+  PrintSectionHeading(sheet, QStringLiteral("Stability"), 10 * sheet.reportScale);
+
+  sheet.textColour = PaletteColour(0);
+  SetReportFont(sheet, sheet.fonts.defaultReportFont, 8 * sheet.reportScale, false, false);
+  const double top = sheet.sectionBodyTop + 320;
+  const double half = sheet.pageWidth / 2.0;
+  const ValueColumn left{240, 3685.5, 3798.9};
+  const ValueColumn right{half, half + 2268, half + 2381.4};
+
+  const std::vector<StabilityGroup> groups =
+      StabilityGroups(results.stability, project.unitSystem, StabilityTextStyle::report);
+  const double leftEnd = PrintGroups(sheet, groups, 0, kLeftGroups, left, top);
+  const double rightEnd = PrintGroups(sheet, groups, kLeftGroups, groups.size(), right, top);
+
+  // The notes run across the whole width, so they start below both blocks.
+  double offset = std::max(leftEnd, rightEnd) + kGroupGap - kLinePitch;
+  PrintGroupCaption(sheet, left, top + offset, QStringLiteral("Notes:"));
+  for (const std::string& note : StabilityNotes(results.stability, project.unitSystem, StabilityTextStyle::report)) {
+    offset += kLinePitch;
+    PrintValueLine(sheet, left, top + offset, Utf8(note), {}, {});
+  }
+}
+
+}  // namespace kelvadrome
