@@ -1,0 +1,200 @@
+// The main window's construction, its events and its placement on the screen.
+#include "ui/main/Form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QUrl>
+
+#include "ui/main/FileCommands.h"
+#include "ui/main/Form1Picture.h"
+#include "ui/main/HelpWindow.h"
+#include "ui/main/MainLayout.h"
+#include "ui/main/MainMenus.h"
+#include "ui/main/ProjectDocument.h"
+#include "ui/main/SessionState.h"
+#include "ui/main/UserPrompts.h"
+#include "ui/main/frmAbout.h"
+
+namespace kelvadrome {
+
+Form1::Form1(ProjectDocument& document, SessionState& session, Form1Services services)
+    : document_(document), session_(session), services_(services), scale_(TwipsScale::ForWidget(nullptr)) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Kelvadrome "));
+  setAcceptDrops(true);
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPointSizeF(8.25);
+  setFont(font);
+
+  actions_ = CreateMainActions(this);
+  BuildMainMenus(*menuBar(), actions_);
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("Form1Client"));
+  setCentralWidget(central);
+  tools_ = CreateToolStrip(actions_, scale_, central);
+  controls_ = CreateMainControls(central);
+  controls_.picture1 = CreatePicture(document_, controls_.panel3D1);
+  files_ = std::make_unique<FileCommands>(document_, session_, services_.dialogs, services_.prompts, this);
+
+  ConnectCommands();
+  ConnectOptions();
+  for (QWidget* w : std::initializer_list<QWidget*>{central, controls_.picture1, controls_.text1, controls_.label4,
+                                                    controls_.panel3D1, controls_.panel3D2, tools_.panel}) {
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+  }
+  UpdateRecentMenu();
+  UpdateMinimumSize();
+  RunGuarded([this] { FillControlsFromProject(); });
+}
+
+Form1::~Form1() = default;
+
+void Form1::SetPictureWidget(QWidget* picture) {
+  delete controls_.picture1;
+  controls_.picture1 = picture;
+  picture->setParent(controls_.panel3D1);
+  picture->setMouseTracking(true);
+  picture->installEventFilter(this);
+  picture->show();
+  LayoutWindow();
+}
+
+QPrinter& Form1::Printer() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+  }
+  return *printer_;
+}
+
+void Form1::RunGuarded(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::exception& error) {
+    while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
+    services_.prompts.Warn(this, QString::fromUtf8(error.what()));
+  }
+}
+
+void Form1::ConnectCommand(QAction* action, const std::function<void()>& command) {
+  action->setEnabled(true);
+  connect(action, &QAction::triggered, this, [this, command] { RunGuarded(command); });
+}
+
+bool Form1::OpenProjectFile(const QString& path) {
+  bool opened = false;
+  RunGuarded([&] { opened = files_->OpenPath(path); });
+  return opened;
+}
+
+void Form1::ShowHelp(int context) {
+  if (help_ == nullptr) help_ = new HelpWindow(session_.helpFolder, this);
+  help_->ShowContext(context);
+}
+
+void Form1::UpdateTitle() { setWindowTitle(files_->WindowTitle()); }
+
+void Form1::UpdateRecentMenu() {
+  const RecentFileList& recent = session_.recent;
+  actions_.fileRecentSeparator->setVisible(recent.count > 0);
+  for (int i = 1; i <= kRecentFileSlots; ++i) {
+    QAction* entry = actions_.fileRecent[i];
+    const bool used = i <= recent.count;
+    entry->setText(used ? RecentFileCaption(i, recent.files[i]) : QString());
+    entry->setVisible(used);
+  }
+}
+
+void Form1::ResetToolbar() { ResetToolStrip(tools_); }
+
+void Form1::UpdateMinimumSize() {
+  const QSize frameExtra = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+  setMinimumSize(scale_.Px(kMinWindowWidthTwips) - frameExtra.width(),
+                 scale_.Px(kMinWindowHeightTwips) - frameExtra.height());
+}
+
+void Form1::LayoutWindow() {
+  const QWidget* client = centralWidget();
+  LayoutToolStrip(tools_, scale_, client->width());
+  LayoutMainControls(controls_, scale_, client->width(), client->height());
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  UpdateMinimumSize();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove) {
+    ResetToolbar();
+  } else if (event->type() == QEvent::Resize && watched == centralWidget() && !isMinimized()) {
+    LayoutWindow();
+    quietRefresh_ = true;
+    RunGuarded([this] { RefreshView(); });
+    quietRefresh_ = false;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  if (!files_->ConfirmDiscardChanges()) {
+    event->ignore();
+    return;
+  }
+  SettingsStore::Save(services_.settings, StoredSettings{session_.recent, session_.lastDirectory, CurrentPlacement()});
+  if (help_ != nullptr) help_->close();
+  event->accept();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (!urls.isEmpty() && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+  event->acceptProposedAction();
+  OpenProjectFile(urls.front().toLocalFile());
+}
+
+WindowPlacement Form1::CurrentPlacement() const {
+  WindowPlacement placement;
+  placement.state = isMaximized() ? StoredWindowState::Maximised : StoredWindowState::Normal;
+  QRect normal = normalGeometry();
+  if (!normal.isValid()) normal = geometry();
+  placement.left = static_cast<int>(std::lround(scale_.Twips(normal.x())));
+  placement.top = static_cast<int>(std::lround(scale_.Twips(normal.y())));
+  placement.width = static_cast<int>(std::lround(scale_.Twips(normal.width())));
+  placement.height = static_cast<int>(std::lround(scale_.Twips(normal.height())));
+  return placement;
+}
+
+void Form1::RestorePlacement(const WindowPlacement& placement) {
+  QRect wanted(scale_.Px(placement.left), scale_.Px(placement.top), scale_.Px(placement.width),
+               scale_.Px(placement.height));
+  // A placement from a screen that is no longer there, or larger than the screen, is brought
+  // back onto the screen the window can use.
+  const QScreen* screen = QGuiApplication::screenAt(wanted.topLeft());
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    const QRect area = screen->availableGeometry();
+    wanted.setWidth(std::min(wanted.width(), area.width()));
+    wanted.setHeight(std::min(wanted.height(), area.height()));
+    if (!area.intersects(wanted)) wanted.moveTopLeft(area.topLeft());
+  }
+  setGeometry(wanted);
+  if (placement.state == StoredWindowState::Maximised) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+}  // namespace kelvadrome

@@ -1,0 +1,137 @@
+// The main window: the drawing of the wall, the title, the command buttons, the tool bar, the
+// unit, view and option controls and the results panel. Every change ends in RefreshView.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "ui/main/MainActions.h"
+#include "ui/main/MainControls.h"
+#include "ui/main/MainToolBar.h"
+#include "ui/main/SettingsStore.h"
+#include "ui/main/Twips.h"
+#include "ui/main/ViewKind.h"
+
+class QPrinter;
+class QSettings;
+
+namespace kelvadrome {
+
+class FileCommands;
+class FileDialogs;
+class HelpWindow;
+class ProjectDocument;
+class UserPrompts;
+struct SessionState;
+
+// The platform services the window uses, injected so that tests drive it without blocking.
+struct Form1Services {
+  FileDialogs& dialogs;
+  UserPrompts& prompts;
+  QSettings& settings;
+};
+
+class Form1 final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  Form1(ProjectDocument& document, SessionState& session, Form1Services services);
+  ~Form1() override;
+
+  // The recompute-and-redraw cycle.
+  void RefreshView();
+  // Copies the project into the controls without running their handlers, then RefreshView.
+  void FillControlsFromProject();
+  // Every tool bar panel flat again.
+  void ResetToolbar();
+
+  // Runs a command; a run-time fault ends it with a message box and the program goes on.
+  void RunGuarded(const std::function<void()>& command);
+  // Enables a command built elsewhere and runs it guarded whenever its action is triggered
+  // (menu entry, tool bar button or command button alike).
+  void ConnectCommand(QAction* action, const std::function<void()>& command);
+  // Shows a modal editor built elsewhere: when it reports acceptance (true) the project counts
+  // as changed and the window refreshes; on Cancel nothing changes and nothing is redrawn.
+  void RunProjectEditor(const std::function<bool(QWidget* parent)>& showEditor);
+
+  // Selecting a view as the option button does (the menu toggles go through this too).
+  void SelectView(ViewKind view);
+  [[nodiscard]] std::optional<ViewKind> CurrentView() const { return currentView_; }
+  [[nodiscard]] std::array<bool, kViewCount> ViewEnabled() const;
+
+  // Opens a project file as File Open does once a file is chosen (program argument, drop).
+  bool OpenProjectFile(const QString& path);
+
+  // The placement the settings store would receive now, in twips.
+  [[nodiscard]] WindowPlacement CurrentPlacement() const;
+  void RestorePlacement(const WindowPlacement& placement);
+
+  // Shows the help window at a help context number (100 is the contents).
+  void ShowHelp(int context = 100);
+
+  [[nodiscard]] const MainActions& Actions() const { return actions_; }
+  [[nodiscard]] const MainControls& Controls() const { return controls_; }
+  [[nodiscard]] const ToolStrip& Tools() const { return tools_; }
+  [[nodiscard]] FileCommands& Files() { return *files_; }
+  [[nodiscard]] ProjectDocument& Document() { return document_; }
+  [[nodiscard]] UserPrompts& Prompts() { return services_.prompts; }
+  // The printer the report uses; Printer setup changes it.
+  [[nodiscard]] QPrinter& Printer();
+
+  // What Calculate Stability shows after the analysis (the stability dialog).
+  void SetStabilityDialog(std::function<void(QWidget* parent)> show) { showStability_ = std::move(show); }
+
+  // Replaces the placeholder of the drawing with the real picture widget.
+  void SetPictureWidget(QWidget* picture);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void ConnectCommands();
+  void ConnectOptions();
+  void UpdateTitle();
+  void UpdateRecentMenu();
+  void UpdateMinimumSize();
+  void LayoutWindow();
+  void ApplyViewAvailability();
+  void ShowVerdict();
+  void ShowNotStableMessageForView();
+  void SyncOptionControls();
+  void SyncViewControls();
+
+  // Handlers of the controls.
+  void OnViewClicked(int index);
+  void OnViewMenu(int index);
+  void OnWaterClicked();
+  void OnSeismicClicked();
+  void OnShearKeyClicked();
+  void OnUnitChosen(int index);
+  void OnTitleEdited(const QString& text);
+  void OnCalculateStability();
+
+  ProjectDocument& document_;
+  SessionState& session_;
+  Form1Services services_;
+  TwipsScale scale_;
+  MainActions actions_;
+  ToolStrip tools_;
+  MainControls controls_;
+  std::unique_ptr<FileCommands> files_;
+  std::unique_ptr<QPrinter> printer_;
+  HelpWindow* help_ = nullptr;
+  std::optional<ViewKind> currentView_;
+  std::function<void(QWidget*)> showStability_;
+  bool fillingControls_ = false;
+  bool quietRefresh_ = false;  // a plain resize does not repeat the view's messages
+  bool refreshing_ = false;
+};
+
+}  // namespace kelvadrome

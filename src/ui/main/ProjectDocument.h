@@ -1,0 +1,59 @@
+// The open project as a document: the project data, the engine's results, the file it came
+// from and whether it has changed since it was last opened or saved. Every change made through
+// the windows goes through ApplyChange, the one place where undo can hook in.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "model/ProjectData.h"
+
+namespace kelvadrome {
+
+struct AnalysisResults;
+
+class ProjectDocument final : public QObject {
+  Q_OBJECT
+
+ public:
+  ProjectDocument(ProjectData& project, AnalysisResults& results);
+
+  [[nodiscard]] ProjectData& Project() { return project_; }
+  [[nodiscard]] const ProjectData& Project() const { return project_; }
+  [[nodiscard]] AnalysisResults& Results() { return results_; }
+
+  // The project file ("" for an untitled project), held in the project's currentFilePath.
+  [[nodiscard]] QString FilePath() const;
+  // "[Unnamed]" for an untitled project, else the path: the tail of the window title.
+  [[nodiscard]] QString DisplayName() const;
+
+  // True when the project differs from what was last opened, saved or created by New, or when
+  // a change was marked explicitly.
+  [[nodiscard]] bool IsModified() const;
+
+  // Runs change on the project and announces it. description names the change for the user
+  // (an undo history can keep it).
+  void ApplyChange(const QString& description, const std::function<void(ProjectData&)>& change);
+  // For changes made to the project in place by a window that was given the project itself.
+  void MarkModified();
+
+  // Takes over a new or freshly read project with its path; it counts as unchanged.
+  void ReplaceProject(const ProjectData& fresh, const QString& path);
+  // After a successful write to path: the project is unchanged from now on.
+  void MarkSaved(const QString& path);
+
+ signals:
+  void Changed(const QString& description);
+  void Replaced();
+
+ private:
+  void TakeCleanSnapshot();
+
+  ProjectData& project_;
+  AnalysisResults& results_;
+  ProjectData clean_;
+  bool markedModified_ = false;
+};
+
+}  // namespace kelvadrome

@@ -1,0 +1,57 @@
+// View availability and the water and seismic switches.
+#include "ui/main/ProjectOptions.h"
+
+namespace kelvadrome {
+
+namespace {
+
+bool HasLineLoadOfCase(const ProjectData& project, int loadCase) {
+  for (int i = 1; i <= project.lineLoadCount && i <= kMaxLineLoads; ++i) {
+    const LineLoad& load = project.lineLoads[i];
+    if (load.loadCase == loadCase && load.load > 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::array<bool, kViewCount> AvailableViews(const ProjectData& p) {
+  std::array<bool, kViewCount> available{};
+  available.fill(true);
+  const float total = p.TotalHeightFront();
+  available[static_cast<int>(ViewKind::Live)] =
+      (p.surchargeLoad > 0 && p.surchargeLoadCase == 2) || HasLineLoadOfCase(p, 2);
+  available[static_cast<int>(ViewKind::Water)] =
+      p.waterDepthFront < total || p.waterDepthBack < total || HasLineLoadOfCase(p, 4);
+  available[static_cast<int>(ViewKind::Structural)] = HasLineLoadOfCase(p, 5);
+  available[static_cast<int>(ViewKind::Impact)] = HasLineLoadOfCase(p, 6);
+  available[static_cast<int>(ViewKind::Seismic)] = p.seismicCoefficient > 0 || HasLineLoadOfCase(p, 7);
+  return available;
+}
+
+void ApplyWaterOption(ProjectData& p, bool ticked) {
+  if (p.waterOption != kFalse) {
+    p.savedWaterDepthFront = p.waterDepthFront;
+    p.savedWaterDepthBack = p.waterDepthBack;
+    if (!ticked) {
+      p.waterDepthFront = p.TotalHeightFront();
+      p.waterDepthBack = p.waterDepthFront;
+    }
+  } else {
+    p.waterDepthFront = p.savedWaterDepthFront;
+    p.waterDepthBack = p.savedWaterDepthBack;
+  }
+  p.waterOption = ticked ? kTrue : kFalse;
+}
+
+void ApplySeismicOption(ProjectData& p, bool ticked) {
+  if (p.seismicOption != kFalse) {
+    p.savedSeismicCoefficient = p.seismicCoefficient;
+    if (!ticked) p.seismicCoefficient = 0;
+  } else {
+    p.seismicCoefficient = p.savedSeismicCoefficient;
+  }
+  p.seismicOption = ticked ? kTrue : kFalse;
+}
+
+}  // namespace kelvadrome

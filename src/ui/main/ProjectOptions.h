@@ -1,0 +1,24 @@
+// The rules behind the main window's option boxes and view buttons, kept apart from the
+// widgets: which load views have something to show, and what switching water or seismic
+// loading off and on again does to the project.
+#pragma once
+
+#include <array>
+
+#include "model/ProjectData.h"
+#include "ui/main/ViewKind.h"
+
+namespace kelvadrome {
+
+// Dimensions, Dead, Soil, Reactions and Restraints are always available; a load view only when
+// the project holds something of its load case (line loads count with a load above 0).
+[[nodiscard]] std::array<bool, kViewCount> AvailableViews(const ProjectData& project);
+
+// The Water box was clicked and is now ticked or not. Switching off keeps the water depths and
+// puts both water levels at the base underside; switching on brings the kept depths back.
+void ApplyWaterOption(ProjectData& project, bool ticked);
+
+// The Seismic box was clicked: off keeps the coefficient and sets it to 0, on brings it back.
+void ApplySeismicOption(ProjectData& project, bool ticked);
+
+}  // namespace kelvadrome

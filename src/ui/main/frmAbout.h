@@ -1,0 +1,15 @@
+// The About window: the program's name, version and date.
+#pragma once
+
+#include <QDialog>
+
+namespace kelvadrome {
+
+class frmAbout final : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit frmAbout(QWidget* parent = nullptr);
+};
+
+}  // namespace kelvadrome
