@@ -1,13 +1,91 @@
-// kelvadrome-cli analyse: placeholder until the command is built.
+// kelvadrome-cli analyse: the service analysis (and the concrete design) of a project, as a
+// readable summary or as the JSON of the contract shared with other tools.
+#include <exception>
+#include <optional>
 #include <ostream>
+#include <string>
 
-#include "cli/Commands.h"
+#include "cli/CommandSupport.h"
+#include "cli/JsonWriter.h"
+#include "cli/ServiceJson.h"
+#include "cli/ServiceSummary.h"
+#include "engine/AnalysisResults.h"
+#include "engine/MessageSink.h"
+#include "engine/Stability.h"
 
 namespace kelvadrome {
 
-int RunAnalyse(const CommandArgs& /*args*/, std::ostream& /*out*/, std::ostream& err) {
-  err << "kelvadrome-cli analyse: not available yet\n";
-  return 1;
+namespace {
+
+const CommandSyntax kAnalyseSyntax{
+    "analyse",
+    "analyse FILE [--json]",
+    "Analyses the wall of the project in FILE (or the default project for --default) with all\n"
+    "load factors 1: forces, eccentricities, base pressures, sliding and overturning, the notes\n"
+    "and the verdict, as the stability window shows them. With --json writes every result under\n"
+    "its name instead: the objects \"service\" and \"messages\", and \"error\" when a fault ended\n"
+    "the run. Values are in the project's own unit system. Exit status 1 when the file cannot be\n"
+    "read or the analysis faults.",
+    {},
+    {"--json"},
+    1,
+    1,
+};
+
+// Everything one run of the command computes. Messages of every stage go to one sink, in the
+// order they are raised.
+struct AnalyseRun {
+  AnalysisResults service;
+  RecordingSink sink;
+  std::optional<std::string> error;  // the fault that ended the run
+};
+
+void RunStages(ProjectData& project, AnalyseRun& run) {
+  try {
+    RunServiceAnalysis(project, run.service, run.sink);
+    // The concrete design runs here, after the service analysis and with the same sink, so that
+    // its messages follow the slope messages; a fault ends the run like one of the service.
+  } catch (const std::exception& e) {
+    run.error = e.what();
+  }
+}
+
+void WriteJson(const AnalyseRun& run, std::ostream& out) {
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("service").BeginObject();
+  WriteServiceJson(run.service, json);
+  json.EndObject();
+  // The "design" object of the concrete design is written here, between "service" and
+  // "messages".
+  json.Key("messages");
+  WriteMessagesJson(run.sink.messages, json);
+  if (run.error) json.Key("error").Value(*run.error);
+  json.EndObject();
+  out << json.Text();
+}
+
+}  // namespace
+
+int RunAnalyse(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+  const auto line = ParseCommandLine(args, kAnalyseSyntax, err);
+  if (!line) return kExitUsage;
+  if (line->help) {
+    PrintCommandHelp(kAnalyseSyntax, out);
+    return kExitOk;
+  }
+  auto project = LoadProjectForCommand(kAnalyseSyntax.name, line->positionals[0], err);
+  if (!project) return kExitFailure;
+
+  AnalyseRun run;
+  RunStages(*project, run);
+  if (line->Has("--json")) {
+    WriteJson(run, out);
+  } else if (!run.error) {
+    out << ServiceSummaryText(*project, run.service, run.sink.messages);
+  }
+  if (run.error) return CommandFailure(kAnalyseSyntax.name, *run.error, err);
+  return kExitOk;
 }
 
 }  // namespace kelvadrome
