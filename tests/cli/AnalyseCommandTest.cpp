@@ -1,0 +1,194 @@
+// kelvadrome-cli analyse end to end: the readable summary, the JSON contract's "service" and
+// "messages" parts on walls whose results are checked by hand, and the exit statuses.
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "CliRunner.h"
+#include "engine/EarthPressure.h"
+#include "engine/ServiceTestSupport.h"
+#include "model/ProjectFile.h"
+
+using namespace kelvadrome;
+using kelvadrome::test::CliResult;
+using kelvadrome::test::CliTest;
+
+namespace {
+
+// The text after "name": in a JSON document written one member per line.
+std::string Member(const std::string& json, const std::string& name) {
+  const std::string key = "\"" + name + "\": ";
+  const std::size_t at = json.find(key);
+  if (at == std::string::npos) return "<missing " + name + ">";
+  const std::size_t start = at + key.size();
+  std::size_t end = json.find('\n', start);
+  std::string text = json.substr(start, end - start);
+  if (!text.empty() && text.back() == ',') text.pop_back();
+  return text;
+}
+
+double Number(const std::string& json, const std::string& name) {
+  return std::strtod(Member(json, name).c_str(), nullptr);
+}
+
+std::vector<double> Numbers(const std::string& json, const std::string& name) {
+  std::string text = Member(json, name);
+  std::vector<double> values;
+  const char* p = text.c_str() + 1;  // after "["
+  while (*p && *p != ']') {
+    char* end = nullptr;
+    values.push_back(std::strtod(p, &end));
+    p = end;
+    while (*p == ',' || *p == ' ') ++p;
+  }
+  return values;
+}
+
+class AnalyseTest : public CliTest {
+ protected:
+  CliResult AnalyseJson(const ProjectData& p) {
+    WriteProjectFile(p, PathOf("wall.kvi"));
+    return Run({"analyse", PathOf("wall.kvi"), "--json"});
+  }
+};
+
+TEST_F(AnalyseTest, DefaultWallSummary) {
+  const CliResult r = Run({"analyse", "--default"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("External forces:"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("> 7.20/6 = 1.20, < 7.20/3 = 2.40 m"), std::string::npos);
+  EXPECT_NE(r.out.find("»The sliding safety factor is less than unity."), std::string::npos);
+  EXPECT_NE(r.out.find("Overturning:"), std::string::npos);
+  EXPECT_NE(r.out.find("\nSTABLE\nPressure SF = 2.18. Sliding SF = 0.72. Within base, 62.7%.\n"),
+            std::string::npos)
+      << r.out;
+}
+
+TEST_F(AnalyseTest, DefaultWallJson) {
+  const CliResult r = Run({"analyse", "--default", "--json"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(Numbers(r.out, "wallOutlineX").size(), 51u);
+  EXPECT_EQ(Numbers(r.out, "polygonWeight").size(), 18u);
+  EXPECT_EQ(Numbers(r.out, "waterForce").size(), 12u);
+  EXPECT_EQ(Numbers(r.out, "wallOutlineX")[13], 3.4270246);  // 3.33 + 1.5/7.73·0.5
+  EXPECT_EQ(Numbers(r.out, "wallOutlineY")[10], -0.774);     // -(0.5 + 3.37)/5
+  EXPECT_EQ(Number(r.out, "hydrodynamicForce"), 2.1875);      // 7/12·0.15·5²
+  EXPECT_EQ(Numbers(r.out, "waterForce")[11], 48.6);          // 7.2·(5 + 8.5)/2
+  EXPECT_EQ(Member(r.out, "wallStable"), "true");
+  EXPECT_EQ(Member(r.out, "slopeAdjusted"), "false");
+  EXPECT_EQ(Member(r.out, "messages"), "[]");
+  EXPECT_EQ(r.out.find("\"error\""), std::string::npos);
+}
+
+TEST_F(AnalyseTest, NoWater) {
+  ProjectData p = test::DefaultProject();
+  p.waterDepthFront = p.waterDepthBack = 10;
+  const CliResult r = AnalyseJson(p);
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const double f : Numbers(r.out, "waterForce")) EXPECT_EQ(f, 0);
+  EXPECT_EQ(Number(r.out, "hydrodynamicForce"), 0);
+  EXPECT_EQ(Number(r.out, "maxWaterPressure"), 0);
+  // All backfill is moist: polygons 13, 14 and 17 vanish.
+  const std::vector<double> area = Numbers(r.out, "polygonArea");
+  EXPECT_EQ(area[13] + area[14] + area[17], 0);
+}
+
+TEST_F(AnalyseTest, WaterAtTheWallTop) {
+  ProjectData p = test::DefaultProject();
+  p.waterDepthBack = 0;
+  const CliResult r = AnalyseJson(p);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<double> w = Numbers(r.out, "waterPressure");
+  EXPECT_EQ(w[1], 7.73);
+  EXPECT_EQ(w[3], 10);
+  EXPECT_EQ(w[12], 10);
+  // Only the sloping backfill above the wall top is moist: 0.774 high.
+  const double ka = Number(r.out, "activeCoefficient");
+  const std::vector<double> a = Numbers(r.out, "activePressure");
+  EXPECT_NEAR(a[1] - a[0], ka * 1.7 * 0.774 * std::cos(std::atan(1.0) * 2 / 3), 1e-6);
+}
+
+TEST_F(AnalyseTest, SteepSlopeIsFlattened) {
+  ProjectData p = test::DefaultProject();
+  p.backfillSlope = 1;
+  const CliResult r = AnalyseJson(p);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(Member(r.out, "slopeAdjusted"), "true");
+  EXPECT_NE(r.out.find(std::string("\"") + kSlopeRule1Message + "\", \"" + kSlopeRule2Message +
+                       "\"]"),
+            std::string::npos)
+      << Member(r.out, "messages");
+  // The outline of this run still has the slope it started with; the project holds 2.6.
+  EXPECT_EQ(Numbers(r.out, "wallOutlineY")[10], -3.87);
+}
+
+// One line load of each load case, on a wall that weighs nothing (base 6 wide):
+//   case 1: 10 down at x 3         V +10              M +30
+//   case 2:  2 towards the heel, 5 high   H +2        M +10
+//   case 3:  1 towards the toe, 4 high    H -1        M -4
+//   case 4:  4 up at x 4           V -4               M -16
+//   case 5:  2 down at x 5         V +2               M +10
+//   case 6:  3 at 135° at (3, 3)   V +3/√2  H +3/√2   M +9√2
+//   case 7:  1 at 225° at (6, 1)   V +1/√2  H -1/√2   M +5/√2
+TEST_F(AnalyseTest, LineLoadsOfEveryCase) {
+  ProjectData p = test::WeightlessWall();
+  test::AddLineLoad(p, 10, 3, 0, 180, 1);
+  test::AddLineLoad(p, 2, 1, 5, 90, 2);
+  test::AddLineLoad(p, 1, 2, 4, 270, 3);
+  test::AddLineLoad(p, 4, 4, 0, 0, 4);
+  test::AddLineLoad(p, 2, 5, 2, 180, 5);
+  test::AddLineLoad(p, 3, 3, 3, 135, 6);
+  test::AddLineLoad(p, 1, 6, 1, 225, 7);
+  const CliResult r = AnalyseJson(p);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const double root2 = std::sqrt(2.0);
+  const double V = 8 + 4 / root2, H = 1 + 2 / root2, M = 30 + 9 * root2 + 5 / root2;
+  EXPECT_NEAR(Number(r.out, "sumVertical"), V, 1e-5);
+  EXPECT_NEAR(Number(r.out, "sumHorizontal"), H, 1e-5);
+  EXPECT_NEAR(Number(r.out, "sumMoment"), M, 1e-4);
+  EXPECT_NEAR(Number(r.out, "resistingMoment"), 50 + 9 * root2 + 5 / root2, 1e-4);
+  EXPECT_NEAR(Number(r.out, "overturningMoment"), 20, 1e-5);
+  // x̄ = 4.27 lies in the heel third: the toe lifts, contact 3(B - x̄) from the heel edge.
+  const double x = M / V;
+  EXPECT_NEAR(Number(r.out, "contactWidth"), 3 * (6 - x), 1e-4);
+  EXPECT_EQ(Number(r.out, "toePressure"), 0);
+  EXPECT_NEAR(Number(r.out, "heelPressure"), 2 * V / (3 * (6 - x)), 1e-4);
+  // The net horizontal force points to the heel: a negative sliding force and safety factor.
+  EXPECT_NEAR(Number(r.out, "slidingForce"), -H, 1e-5);
+  EXPECT_LT(Number(r.out, "slidingSafetyFactor"), 0);
+}
+
+TEST_F(AnalyseTest, VerticalLoadOnlyHasNoSlidingForce) {
+  ProjectData p = test::WeightlessWall();
+  test::AddLineLoad(p, 6, 3, 0, 180);
+  const CliResult r = AnalyseJson(p);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(Number(r.out, "slidingSafetyFactor"), 1e10);
+  EXPECT_EQ(Number(r.out, "overturningSafetyFactor"), 1e10);
+  EXPECT_EQ(Numbers(r.out, "basePressure"), (std::vector<double>{1, 1, 1, 1}));
+}
+
+TEST_F(AnalyseTest, FaultEndsTheRunWithAnError) {
+  ProjectData p = test::WeightlessWall();  // nothing presses on the base: ΣV = 0
+  const CliResult json = AnalyseJson(p);
+  EXPECT_EQ(json.status, 1);
+  EXPECT_NE(Member(json.out, "error").find("Division by zero"), std::string::npos) << json.out;
+  EXPECT_NE(json.err.find("kelvadrome-cli analyse: "), std::string::npos);
+  EXPECT_EQ(Numbers(json.out, "wallOutlineX").size(), 51u);  // what was computed remains
+
+  const CliResult text = Run({"analyse", PathOf("wall.kvi")});
+  EXPECT_EQ(text.status, 1);
+  EXPECT_NE(text.err.find("Division by zero"), std::string::npos);
+}
+
+TEST_F(AnalyseTest, UsageAndHelp) {
+  EXPECT_EQ(Run({"analyse"}).status, 2);
+  EXPECT_EQ(Run({"analyse", "--default", "--pdf"}).status, 2);
+  const CliResult help = Run({"analyse", "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("analyse FILE [--json]"), std::string::npos);
+  EXPECT_EQ(Run({"analyse", PathOf("missing.kvi")}).status, 1);
+}
+
+}  // namespace
