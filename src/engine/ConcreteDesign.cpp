@@ -1,0 +1,90 @@
+// The concrete design run over the twelve analysis cases.
+#include "engine/ConcreteDesign.h"
+
+#include <cmath>
+
+#include "engine/CombinationFactors.h"
+#include "engine/DesignColumns.h"
+#include "engine/InternalForces.h"
+#include "engine/LoadFactors.h"
+#include "engine/SectionUnits.h"
+
+namespace kelvadrome {
+
+namespace {
+
+// Analyses cases 1..12; false after a case that is not stable. Remembers whether any case
+// flattened the backfill slope, since each case starts with the flag cleared.
+bool AnalyseAllCases(ProjectData& project, AnalysisResults& results, DesignResults& design,
+                     MessageSink& sink, bool& slopeAdjusted) {
+  for (int k = 1; k <= kAnalysisCaseCount; ++k) {
+    const CaseFactors& f = kCaseFactors[k];
+    SetLoadFactors(results, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+    const bool stable = AnalyseFactoredCase(project, results, design.forces, sink);
+    slopeAdjusted = slopeAdjusted || results.slopeAdjusted;
+    if (!stable) return false;
+    for (int s = 1; s <= kDesignSectionCount; ++s) {
+      design.caseMoment[s][k] = design.forces.sectionMoment[s];
+      design.caseShear[s][k] = design.forces.sectionShear[s];
+      design.caseNormal[s][k] = design.forces.sectionNormal[s];
+    }
+  }
+  return true;
+}
+
+// Takes value when it beats the envelope; on a tie the smaller normal force is kept.
+void Envelope(float value, float normal, bool beats, bool ties, float& envelope, float& envelopeNormal) {
+  if (!beats && !ties) return;
+  if (beats || normal < envelopeNormal) envelopeNormal = normal;
+  envelope = value;
+}
+
+void DesignAll(ProjectData& project, const AnalysisResults& results, DesignResults& design) {
+  design.minimumRatio = MinimumSteelRatio(project);
+  design.crackZLimit = CrackZLimit(project.unitSystem);
+  for (int s = 1; s <= kDesignSectionCount; ++s) {
+    design.envMaxMoment[s] = design.envMaxMomentNormal[s] = 0;
+    design.envMinMoment[s] = design.envMinMomentNormal[s] = 0;
+    design.envMaxShear[s] = design.envMaxShearNormal[s] = 0;
+  }
+  for (int s = 1; s <= kDesignSectionCount; ++s) {
+    FormEnvelopes(design, s);
+    DesignSectionColumns(project, results, design, s);
+  }
+}
+
+}  // namespace
+
+void FormEnvelopes(DesignResults& d, int s) {
+  for (int k = 1; k < kServiceCase; ++k) {
+    const float moment = d.caseMoment[s][k], normal = d.caseNormal[s][k];
+    Envelope(moment, normal, moment > d.envMaxMoment[s], moment == d.envMaxMoment[s], d.envMaxMoment[s],
+             d.envMaxMomentNormal[s]);
+    Envelope(moment, normal, moment < d.envMinMoment[s], moment == d.envMinMoment[s], d.envMinMoment[s],
+             d.envMinMomentNormal[s]);
+    const float shear = std::fabs(d.caseShear[s][k]);
+    Envelope(shear, normal, shear > d.envMaxShear[s], shear == d.envMaxShear[s], d.envMaxShear[s],
+             d.envMaxShearNormal[s]);
+  }
+  d.serviceMoment[s] = d.caseMoment[s][kServiceCase];
+  d.serviceNormal[s] = d.caseNormal[s][kServiceCase];
+}
+
+void RunConcreteDesign(ProjectData& project, AnalysisResults& results, DesignResults& design, MessageSink& sink) {
+  bool slopeAdjusted = false;
+  const float toeBarAnalysed = project.barDiameters[4];
+  design.completed = AnalyseAllCases(project, results, design, sink, slopeAdjusted);
+  if (design.completed) {
+    DesignAll(project, results, design);
+    // The toe's shear section lies one effective depth from the stem, with the bar of the toe's
+    // "M+" column. When the design has just chosen another bar, analyse again with it; the choice
+    // depends on the moments only, so the second design keeps it.
+    if (project.userReinforcement == kFalse && project.barDiameters[4] != toeBarAnalysed) {
+      design.completed = AnalyseAllCases(project, results, design, sink, slopeAdjusted);
+      if (design.completed) DesignAll(project, results, design);
+    }
+  }
+  results.slopeAdjusted = slopeAdjusted;
+}
+
+}  // namespace kelvadrome

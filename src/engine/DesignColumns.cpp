@@ -1,0 +1,114 @@
+// Design of the six columns: converts the design values into section units, calls the section
+// design and stores the results back in project units (heights and areas in cm or in).
+#include "engine/DesignColumns.h"
+
+#include <cmath>
+
+#include "engine/SectionDesign.h"
+
+namespace kelvadrome {
+
+namespace {
+
+// Provided area, capacity and crack control of one column with the bars stored in the project.
+// Returns the section's shear capacity in section units.
+float ApplyBars(const ProjectData& project, const SectionMaterials& m, DesignResults& d, int c) {
+  const int16_t u = project.unitSystem;
+  const int s = SectionOfColumn(c);
+  const float diameter = project.barDiameters[c], pitch = project.barPitches[c];
+  ColumnAvailability& available = d.available[c];
+
+  available.steelArea = pitch > 0;
+  d.colSteelArea[c] = available.steelArea ? StoredSteelArea(diameter, pitch, u) : 0.0f;
+
+  const float h = StoredLengthToSection(d.colHeight[c], u);
+  const float sectionDiameter = StoredLengthToSection(diameter, u);
+  const float sectionPitch = StoredLengthToSection(pitch, u);
+  const SectionCapacityResult capacity =
+      SectionCapacity(m, h, sectionDiameter, sectionPitch, ProjectForceToSection(d.colNormal[c], u),
+                      ProjectForceToSection(d.sectionShearNormal[s], u));
+  available.momentCapacity = capacity.momentCapacity.has_value();
+  d.colMomentCapacity[c] = capacity.momentCapacity ? SectionMomentToProject(*capacity.momentCapacity, u) : 0.0f;
+  available.steelRatio = capacity.ratio.has_value();
+  d.colSteelRatio[c] = capacity.ratio.value_or(0.0f);
+  d.balancedRatio = capacity.balancedRatio;
+
+  const std::optional<float> z =
+      CrackControlZ(m, h, sectionDiameter, sectionPitch, ProjectForceToSection(d.colServiceNormal[c], u),
+                    ProjectMomentToSection(d.colServiceMoment[c], u));
+  available.crackZ = z.has_value();
+  d.colCrackZ[c] = z ? SectionZToProject(*z, u) : 0.0f;
+  return capacity.shearCapacity;
+}
+
+// Returns the section's shear capacity in section units.
+float DesignColumn(ProjectData& project, const SectionMaterials& m, DesignResults& d, int c) {
+  const int16_t u = project.unitSystem;
+  const float h = StoredLengthToSection(d.colHeight[c], u);
+  const float mu = ProjectMomentToSection(d.colMoment[c], u);
+  const float n = ProjectForceToSection(d.colNormal[c], u);
+  if (project.userReinforcement == kFalse) {
+    const BarChoice bars = SelectBars(m, h, mu, n);
+    project.barDiameters[c] = SectionLengthToStored(bars.diameter, u);
+    project.barPitches[c] = SectionLengthToStored(bars.pitch, u);
+  }
+  const float shearCapacity = ApplyBars(project, m, d, c);
+
+  const RequiredSteelResult required = RequiredSteel(m, h, n, mu);
+  d.available[c].requiredArea = required.requiredArea.has_value();
+  d.colRequiredArea[c] = required.requiredArea ? SectionAreaToStored(*required.requiredArea, u) : 0.0f;
+  d.available[c].ratioLimit = required.ratioLimit.has_value();
+  d.colRatioLimit[c] = required.ratioLimit.value_or(0.0f);
+  return shearCapacity;
+}
+
+// Section heights in cm (Metric, SI) or in (British).
+[[nodiscard]] float SectionHeight(const ProjectData& p, const AnalysisResults& r, int section) {
+  switch (section) {
+    case kStemSection: return ProjectLengthToStored(double(r.wallOutlineX[44]) - r.wallOutlineX[43], p.unitSystem);
+    case kToeSection: return ProjectLengthToStored(double(p.toeTaper) + p.toeEdgeThickness, p.unitSystem);
+    default: return ProjectLengthToStored(double(p.heelTaper) + p.heelEdgeThickness, p.unitSystem);
+  }
+}
+
+}  // namespace
+
+void DesignSectionColumns(ProjectData& project, const AnalysisResults& results, DesignResults& d, int s) {
+  const int negative = 2 * s - 1, positive = 2 * s;
+  d.colMoment[negative] = std::fabs(d.envMinMoment[s]);
+  d.colNormal[negative] = d.envMinMomentNormal[s];
+  d.colMoment[positive] = d.envMaxMoment[s];
+  d.colNormal[positive] = d.envMaxMomentNormal[s];
+
+  // The service forces go to the face that the service moment puts in tension.
+  const bool backOrTopFace = d.serviceMoment[s] < 0;
+  const int loaded = backOrTopFace ? negative : positive, other = backOrTopFace ? positive : negative;
+  d.colServiceMoment[loaded] = std::fabs(d.serviceMoment[s]);
+  d.colServiceNormal[loaded] = d.serviceNormal[s];
+  d.colServiceMoment[other] = 0;
+  d.colServiceNormal[other] = 0;
+
+  d.sectionDesignShear[s] = d.envMaxShear[s];
+  d.sectionShearNormal[s] = d.envMaxShearNormal[s];
+  d.colHeight[negative] = d.colHeight[positive] = SectionHeight(project, results, s);
+
+  const SectionMaterials m = MakeSectionMaterials(project);
+  // The shear capacity does not depend on the bars: the last column's value is the section's.
+  float shearCapacity = 0;
+  for (const int c : {negative, positive}) shearCapacity = DesignColumn(project, m, d, c);
+  d.sectionShearCapacity[s] = SectionForceToProject(shearCapacity, project.unitSystem);
+}
+
+void RecomputeDesignColumn(const ProjectData& project, DesignResults& d, int c) {
+  const float shearCapacity = ApplyBars(project, MakeSectionMaterials(project), d, c);
+  d.sectionShearCapacity[SectionOfColumn(c)] = SectionForceToProject(shearCapacity, project.unitSystem);
+}
+
+void SetColumnBars(ProjectData& project, DesignResults& d, int c, float diameter, float pitch) {
+  project.barDiameters[c] = diameter;
+  project.barPitches[c] = pitch;
+  RecomputeDesignColumn(project, d, c);
+  project.userReinforcement = kTrue;
+}
+
+}  // namespace kelvadrome

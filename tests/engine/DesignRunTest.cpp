@@ -1,0 +1,307 @@
+// Checks of the concrete design run: the load factors of the twelve cases, the stop on a case
+// that is not stable, the envelopes and the six design columns.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/ConcreteDesign.h"
+#include "engine/DesignColumns.h"
+#include "engine/DesignWarnings.h"
+#include "engine/InternalForces.h"
+#include "engine/LoadFactors.h"
+#include "engine/SectionUnits.h"
+#include "engine/WallGeometry.h"
+
+namespace kelvadrome {
+namespace {
+
+struct Design {
+  ProjectData project;
+  AnalysisResults results;
+  DesignResults design;
+  RecordingSink sink;
+  void Run() {
+    ComputeWallOutline(project, results);
+    RunConcreteDesign(project, results, design, sink);
+  }
+};
+
+Design DefaultDesign() {
+  Design d;
+  SetDefaults(d.project);
+  return d;
+}
+
+// A project with loads in every load case, so that each factor of the table shows.
+ProjectData LoadedProject() {
+  ProjectData p;
+  SetDefaults(p);
+  p.lineLoadCount = 4;
+  p.lineLoads[1] = {2.0f, 3.0f, 10.0f, 180, 2};  // live, on the stem top
+  p.lineLoads[2] = {1.0f, 3.0f, 9.0f, 270, 5};   // structural, towards the toe
+  p.lineLoads[3] = {1.5f, 5.0f, 10.5f, 180, 6};  // impact, on the backfill over the heel
+  p.lineLoads[4] = {1.0f, 1.0f, 2.0f, 180, 4};   // water case, on the toe
+  return p;
+}
+
+TEST(DesignRun, EachCaseUsesItsRowOfFactors) {
+  Design d;
+  d.project = LoadedProject();
+  d.Run();
+  ASSERT_TRUE(d.design.completed);
+  // D, L, H, F, T, impact, E: impact follows L, cases 7 and 8 carry H at 1.4, service leaves E out.
+  const double rows[13][7] = {{},
+                              {1.4, 1.7, 0, 0, 0, 1.7, 0},
+                              {1.4, 1.7, 1.7, 0, 0, 1.7, 0},
+                              {0.9, 0, 1.7, 0, 0, 0, 0},
+                              {1.4, 1.7, 0, 1.4, 0, 1.7, 0},
+                              {1.4, 1.7, 1.7, 1.4, 0, 1.7, 0},
+                              {0.9, 0, 0, 1.4, 0, 0, 0},
+                              {1.05, 1.28, 1.4, 0, 0, 1.28, 1.4},
+                              {1.05, 1.28, 1.4, 1.05, 0, 1.28, 1.4},
+                              {1.05, 1.28, 0, 0, 1.05, 1.28, 0},
+                              {1.4, 0, 0, 0, 1.4, 0, 0},
+                              {1.05, 1.28, 0, 1.05, 1.05, 1.28, 0},
+                              {1, 1, 1, 1, 1, 1, 0}};
+  for (int k = 1; k <= 12; ++k) {
+    ProjectData p = d.project;
+    AnalysisResults r;
+    SectionForces f;
+    RecordingSink sink;
+    const double* row = rows[k];
+    SetLoadFactors(r, row[0], row[1], row[2], row[3], row[4], row[5], row[6]);
+    ASSERT_TRUE(AnalyseFactoredCase(p, r, f, sink));
+    for (int s = 1; s <= 3; ++s) {
+      EXPECT_EQ(d.design.caseMoment[s][k], f.sectionMoment[s]) << "section " << s << " case " << k;
+      EXPECT_EQ(d.design.caseShear[s][k], f.sectionShear[s]) << "section " << s << " case " << k;
+      EXPECT_EQ(d.design.caseNormal[s][k], f.sectionNormal[s]) << "section " << s << " case " << k;
+    }
+  }
+  // The run ends on the service case.
+  EXPECT_FLOAT_EQ(d.results.loadFactor[1], 1.0f);
+  EXPECT_FLOAT_EQ(d.results.loadFactor[7], 0.0f);
+  // With a seismic coefficient the service case differs from one with E = 1.
+  ProjectData p = d.project;
+  AnalysisResults r;
+  SectionForces f;
+  SetLoadFactors(r, 1, 1, 1, 1, 1, 1, 1);
+  ASSERT_TRUE(AnalyseFactoredCase(p, r, f, d.sink));
+  EXPECT_NE(f.sectionMoment[1], d.design.caseMoment[1][12]);
+}
+
+TEST(DesignRun, StopsAtTheFirstCaseThatIsNotStable) {
+  Design d;
+  d.project = LoadedProject();
+  d.project.lineLoads[2].load = 60.0f;  // a structural push only cases 9 to 11 carry
+  for (auto& row : d.design.caseMoment) row.fill(-999.0f);
+  d.design.envMaxMoment.fill(-7.0f);
+  d.design.colMoment.fill(-8.0f);
+  d.design.minimumRatio = -9.0f;
+  d.Run();
+  EXPECT_FALSE(d.design.completed);
+  ASSERT_EQ(d.sink.messages.size(), 1u);
+  EXPECT_EQ(d.sink.messages[0], "The structure is not stable with the factored loads, concrete design cancelled.");
+  EXPECT_FALSE(d.results.stability.wallStable);
+  for (int k = 1; k <= 8; ++k) EXPECT_NE(d.design.caseMoment[1][k], -999.0f) << k;
+  for (int k = 9; k <= 12; ++k) EXPECT_EQ(d.design.caseMoment[1][k], -999.0f) << k;
+  EXPECT_EQ(d.design.envMaxMoment[1], -7.0f);
+  EXPECT_EQ(d.design.colMoment[1], -8.0f);
+  EXPECT_EQ(d.design.minimumRatio, -9.0f);
+}
+
+TEST(DesignRun, EnvelopeTiesKeepTheSmallerNormalForce) {
+  DesignResults d;
+  // Section 1: all moments negative, two cases share the smallest one.
+  for (int k = 1; k <= 11; ++k) {
+    d.caseMoment[1][k] = -float(k);
+    d.caseNormal[1][k] = 10.0f + k;
+    d.caseShear[1][k] = float(k) - 20;
+  }
+  d.caseMoment[1][11] = -10.0f;
+  d.caseNormal[1][11] = 5.0f;  // ties with case 10 (normal 20): the smaller is kept
+  d.caseMoment[1][12] = -3.5f;
+  d.caseNormal[1][12] = 4.0f;
+  FormEnvelopes(d, 1);
+  EXPECT_EQ(d.envMinMoment[1], -10.0f);
+  EXPECT_EQ(d.envMinMomentNormal[1], 5.0f);
+  EXPECT_EQ(d.envMaxMoment[1], 0.0f);  // never positive: stays at its start
+  EXPECT_EQ(d.envMaxMomentNormal[1], 0.0f);
+  EXPECT_EQ(d.envMaxShear[1], 19.0f);  // largest absolute shear, case 1
+  EXPECT_EQ(d.envMaxShearNormal[1], 11.0f);
+  EXPECT_EQ(d.serviceMoment[1], -3.5f);
+  EXPECT_EQ(d.serviceNormal[1], 4.0f);
+
+  // Section 2: a moment of exactly 0 ties with the start and brings its normal force only
+  // when that is smaller than 0.
+  DesignResults z;
+  z.caseMoment[2].fill(-1.0f);
+  z.caseMoment[2][3] = 0.0f;
+  z.caseNormal[2][3] = 6.0f;
+  z.caseMoment[2][4] = 0.0f;
+  z.caseNormal[2][4] = -2.0f;
+  FormEnvelopes(z, 2);
+  EXPECT_EQ(z.envMaxMoment[2], 0.0f);
+  EXPECT_EQ(z.envMaxMomentNormal[2], -2.0f);
+}
+
+TEST(DesignRun, ServiceForcesGoToTheFaceInTension) {
+  Design d = DefaultDesign();
+  d.Run();
+  ASSERT_TRUE(d.design.completed);
+  const DesignResults& r = d.design;
+  // Stem: backfill puts the back face in tension ("M-"), the toe bends the other way ("M+").
+  EXPECT_LT(r.serviceMoment[1], 0);
+  EXPECT_EQ(r.colServiceMoment[1], -r.serviceMoment[1]);
+  EXPECT_EQ(r.colServiceNormal[1], r.serviceNormal[1]);
+  EXPECT_EQ(r.colServiceMoment[2], 0.0f);
+  EXPECT_EQ(r.colServiceNormal[2], 0.0f);
+  EXPECT_GT(r.serviceMoment[2], 0);
+  EXPECT_EQ(r.colServiceMoment[4], r.serviceMoment[2]);
+  EXPECT_EQ(r.colServiceMoment[3], 0.0f);
+  // Design moments of both faces are never negative.
+  for (int c = 1; c <= 6; ++c) EXPECT_GE(r.colMoment[c], 0.0f) << c;
+  EXPECT_EQ(r.colMoment[1], -r.envMinMoment[1]);
+  EXPECT_EQ(r.colMoment[2], 0.0f);  // the stem never bends its front face under these loads
+}
+
+TEST(DesignRun, SectionHeightsAndDesignConstants) {
+  Design d = DefaultDesign();
+  d.Run();
+  const DesignResults& r = d.design;
+  EXPECT_NEAR(r.colHeight[1], (d.results.wallOutlineX[44] - d.results.wallOutlineX[43]) * 100, 1e-3);
+  EXPECT_FLOAT_EQ(r.colHeight[3], 200.0f);  // toe taper 1.0 + toe edge 1.0
+  EXPECT_FLOAT_EQ(r.colHeight[6], 227.0f);  // heel taper 1.0 + heel edge 1.27
+  EXPECT_FLOAT_EQ(r.minimumRatio, static_cast<float>(1.4 / (3000 * 9.81 / 100)));
+  EXPECT_FLOAT_EQ(r.crackZLimit, static_cast<float>(25000 / 9.81));
+
+  Design british = DefaultDesign();
+  british.project.unitSystem = kBritish;
+  british.project.steelYieldStress = 60000;
+  EXPECT_FLOAT_EQ(MinimumSteelRatio(british.project), static_cast<float>(1.4 / (60000 * 9.81 * 0.454 / (25.4 * 25.4))));
+  EXPECT_FLOAT_EQ(CrackZLimit(kBritish), static_cast<float>(25000 / 9.81 * 0.3048 / 0.454));
+  EXPECT_FLOAT_EQ(CrackZLimit(kSI), 25000.0f);
+}
+
+TEST(DesignRun, EveryColumnIsCoveredByTheChosenBars) {
+  Design d = DefaultDesign();
+  d.Run();
+  for (int c = 1; c <= 6; ++c) {
+    EXPECT_GE(d.design.colMomentCapacity[c], d.design.colMoment[c]) << c;
+    EXPECT_GT(d.project.barDiameters[c], 0.0f) << c;
+    EXPECT_NEAR(d.design.colSteelArea[c],
+                std::atan(1.0) * d.project.barDiameters[c] * d.project.barDiameters[c] * 100 / d.project.barPitches[c],
+                1e-4);
+  }
+  EXPECT_EQ(d.project.userReinforcement, kFalse);
+}
+
+TEST(DesignRun, TwoRunsFromStartUpGiveTheSameResults) {
+  Design first = DefaultDesign();
+  first.Run();
+  Design second = first;  // the project now holds the chosen bars
+  second.sink.messages.clear();
+  second.Run();
+  EXPECT_EQ(first.project.barDiameters, second.project.barDiameters);
+  EXPECT_EQ(first.project.barPitches, second.project.barPitches);
+  for (int s = 1; s <= 3; ++s) {
+    EXPECT_EQ(first.design.caseShear[s], second.design.caseShear[s]) << s;
+    EXPECT_EQ(first.design.sectionDesignShear[s], second.design.sectionDesignShear[s]) << s;
+  }
+  EXPECT_EQ(first.design.colMomentCapacity, second.design.colMomentCapacity);
+  EXPECT_EQ(first.design.colCrackZ, second.design.colCrackZ);
+  // The toe's shear section uses the toe bar the design chose, not the empty one of start-up.
+  ProjectData p = first.project;
+  AnalysisResults r;
+  SectionForces f;
+  SetLoadFactors(r, 1.05, 1.28, 1.4, 1.05, 0, 1.28, 1.4);
+  ASSERT_TRUE(AnalyseFactoredCase(p, r, f, first.sink));
+  EXPECT_EQ(first.design.caseShear[kToeSection][8], f.sectionShear[kToeSection]);
+}
+
+TEST(DesignRun, UserBarsAreKeptAndRecomputedOnEdit) {
+  Design d = DefaultDesign();
+  d.Run();
+  const float shearCapacity = d.design.sectionShearCapacity[2];
+  const float required = d.design.colRequiredArea[4];
+  SetColumnBars(d.project, d.design, 4, 1.6f, 10.0f);
+  EXPECT_EQ(d.project.userReinforcement, kTrue);
+  EXPECT_NEAR(d.design.colSteelArea[4], std::atan(1.0) * 1.6 * 1.6 * 100 / 10, 1e-4);
+  EXPECT_EQ(d.design.sectionShearCapacity[2], shearCapacity);  // independent of the bars
+  EXPECT_EQ(d.design.colRequiredArea[4], required);
+
+  d.Run();
+  EXPECT_FLOAT_EQ(d.project.barDiameters[4], 1.6f);
+  EXPECT_FLOAT_EQ(d.project.barPitches[4], 10.0f);
+}
+
+TEST(DesignRun, DegenerateSectionIsNotAvailableInsteadOfNaN) {
+  Design d = DefaultDesign();
+  d.Run();
+  SetColumnBars(d.project, d.design, 3, 1.6f, 0.0f);  // no pitch
+  EXPECT_FALSE(d.design.available[3].steelArea);
+  EXPECT_FALSE(d.design.available[3].momentCapacity);
+  EXPECT_FALSE(d.design.available[3].steelRatio);
+  EXPECT_FALSE(d.design.available[3].crackZ);
+  EXPECT_TRUE(d.design.available[3].requiredArea);
+  EXPECT_EQ(d.design.colMomentCapacity[3], 0.0f);
+  EXPECT_TRUE(std::isfinite(d.design.sectionShearCapacity[2]));
+
+  // A heel no thicker than the cover: no effective depth for either face.
+  Design thin = DefaultDesign();
+  thin.project.heelTaper = 0;
+  thin.project.heelEdgeThickness = 0.05f;
+  thin.project.stemBackHeight = static_cast<float>(10.0 - 0.05);
+  thin.Run();
+  ASSERT_TRUE(thin.design.completed);
+  for (const int c : {5, 6}) {
+    EXPECT_FALSE(thin.design.available[c].momentCapacity) << c;
+    EXPECT_FALSE(thin.design.available[c].requiredArea) << c;
+    EXPECT_TRUE(thin.design.available[c].steelArea) << c;
+    EXPECT_TRUE(std::isfinite(thin.design.colCrackZ[c])) << c;
+  }
+  EXPECT_TRUE(std::isfinite(thin.design.sectionShearCapacity[3]));
+}
+
+TEST(DesignRun, SlopeFlattenedInTheFirstCaseIsReportedAfterTheRun) {
+  Design d = DefaultDesign();
+  d.project.backfillSlope = 1.0f;  // 45° against a friction angle of 30°
+  d.project.seismicCoefficient = 0;
+  d.Run();
+  ASSERT_TRUE(d.design.completed);
+  // Only the first case flattens the slope; later cases start with the flag cleared.
+  EXPECT_TRUE(d.results.slopeAdjusted);
+  EXPECT_FLOAT_EQ(d.project.backfillSlope, 1.8f);
+  EXPECT_EQ(d.sink.messages.size(), 1u);
+}
+
+TEST(DesignRun, WarningsFollowTheirConditions) {
+  DesignResults d;
+  d.minimumRatio = 0.005f;
+  d.balancedRatio = 0.04f;
+  d.crackZLimit = 2500.0f;
+  d.colMoment[3] = 10.0f;
+  d.colMomentCapacity[3] = 9.9f;
+  d.colSteelRatio[3] = 0.004f;
+  d.colSteelRatio[4] = 0.001f;
+  d.colRatioLimit[3] = 0.006f;  // 0.004 + 0.001 falls short of it
+  d.colCrackZ[3] = 2600.0f;
+  ColumnWarnings w = ColumnWarningsOf(d, 3);
+  EXPECT_TRUE(w.capacityBelowMoment);
+  EXPECT_TRUE(w.ratioBelowMinimum);
+  EXPECT_FALSE(w.ratioAboveBalanced);
+  EXPECT_TRUE(w.crackZAboveLimit);
+  d.colRatioLimit[3] = 0.005f;  // both faces together reach it: enough steel
+  EXPECT_FALSE(ColumnWarningsOf(d, 3).ratioBelowMinimum);
+  d.colSteelRatio[3] = 0.031f;
+  EXPECT_TRUE(ColumnWarningsOf(d, 3).ratioAboveBalanced);
+  d.available[3].momentCapacity = false;  // "N/A" is shown instead of a warning
+  EXPECT_FALSE(ColumnWarningsOf(d, 3).capacityBelowMoment);
+
+  d.sectionDesignShear[2] = 5.0f;
+  d.sectionShearCapacity[2] = 4.0f;
+  EXPECT_TRUE(ShearCapacityBelowShear(d, 2));
+  EXPECT_FALSE(ShearCapacityBelowShear(d, 1));
+}
+
+}  // namespace
+}  // namespace kelvadrome
