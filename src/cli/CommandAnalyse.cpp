@@ -6,12 +6,17 @@
 #include <string>
 
 #include "cli/CommandSupport.h"
+#include "cli/DesignJson.h"
+#include "cli/DesignSummary.h"
 #include "cli/JsonWriter.h"
 #include "cli/ServiceJson.h"
 #include "cli/ServiceSummary.h"
 #include "engine/AnalysisResults.h"
+#include "engine/ConcreteDesign.h"
+#include "engine/DesignResults.h"
 #include "engine/MessageSink.h"
 #include "engine/Stability.h"
+#include "engine/WallGeometry.h"
 
 namespace kelvadrome {
 
@@ -22,8 +27,9 @@ const CommandSyntax kAnalyseSyntax{
     "analyse FILE [--json]",
     "Analyses the wall of the project in FILE (or the default project for --default) with all\n"
     "load factors 1: forces, eccentricities, base pressures, sliding and overturning, the notes\n"
-    "and the verdict, as the stability window shows them. With --json writes every result under\n"
-    "its name instead: the objects \"service\" and \"messages\", and \"error\" when a fault ended\n"
+    "and the verdict, as the stability window shows them, then the concrete design of the stem,\n"
+    "toe and heel. With --json writes every result under its name instead: the objects\n"
+    "\"service\", \"design\" and \"messages\", and \"error\" when a fault ended\n"
     "the run. Values are in the project's own unit system. Exit status 1 when the file cannot be\n"
     "read or the analysis faults.",
     {},
@@ -36,6 +42,8 @@ const CommandSyntax kAnalyseSyntax{
 // order they are raised.
 struct AnalyseRun {
   AnalysisResults service;
+  AnalysisResults factored;  // the design's own analyses, so that "service" stays the service run
+  DesignResults design;
   RecordingSink sink;
   std::optional<std::string> error;  // the fault that ended the run
 };
@@ -43,21 +51,24 @@ struct AnalyseRun {
 void RunStages(ProjectData& project, AnalyseRun& run) {
   try {
     RunServiceAnalysis(project, run.service, run.sink);
-    // The concrete design runs here, after the service analysis and with the same sink, so that
-    // its messages follow the slope messages; a fault ends the run like one of the service.
+    // The concrete design runs after the service analysis and with the same sink, so that its
+    // messages follow the slope messages; a fault ends the run like one of the service.
+    ComputeWallOutline(project, run.factored);
+    RunConcreteDesign(project, run.factored, run.design, run.sink);
   } catch (const std::exception& e) {
     run.error = e.what();
   }
 }
 
-void WriteJson(const AnalyseRun& run, std::ostream& out) {
+void WriteJson(const ProjectData& project, const AnalyseRun& run, std::ostream& out) {
   JsonWriter json;
   json.BeginObject();
   json.Key("service").BeginObject();
   WriteServiceJson(run.service, json);
   json.EndObject();
-  // The "design" object of the concrete design is written here, between "service" and
-  // "messages".
+  json.Key("design").BeginObject();
+  WriteDesignJson(project, run.design, json);
+  json.EndObject();
   json.Key("messages");
   WriteMessagesJson(run.sink.messages, json);
   if (run.error) json.Key("error").Value(*run.error);
@@ -80,9 +91,10 @@ int RunAnalyse(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   AnalyseRun run;
   RunStages(*project, run);
   if (line->Has("--json")) {
-    WriteJson(run, out);
+    WriteJson(*project, run, out);
   } else if (!run.error) {
-    out << ServiceSummaryText(*project, run.service, run.sink.messages);
+    out << ServiceSummaryText(*project, run.service, run.sink.messages)
+        << DesignSummaryText(*project, run.design);
   }
   if (run.error) return CommandFailure(kAnalyseSyntax.name, *run.error, err);
   return kExitOk;

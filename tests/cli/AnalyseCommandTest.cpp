@@ -115,8 +115,9 @@ TEST_F(AnalyseTest, SteepSlopeIsFlattened) {
   const CliResult r = AnalyseJson(p);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(Member(r.out, "slopeAdjusted"), "true");
+  // The concrete design's messages may follow the two slope messages.
   EXPECT_NE(r.out.find(std::string("\"") + kSlopeRule1Message + "\", \"" + kSlopeRule2Message +
-                       "\"]"),
+                       "\""),
             std::string::npos)
       << Member(r.out, "messages");
   // The outline of this run still has the slope it started with; the project holds 2.6.
