@@ -12,13 +12,23 @@ QString ProjectDocument::DisplayName() const {
   return project_.currentFilePath.empty() ? QStringLiteral("[Unnamed]") : FilePath();
 }
 
+namespace {
+
+// What a user would lose: not the running program's own values, and not the kept water depths
+// or seismic coefficient while their option is on (switching it off overwrites them anyway).
+ProjectData Content(const ProjectData& project) {
+  ProjectData content = project;
+  content.currentFilePath.clear();
+  content.previousUnitSystem = 0;
+  if (content.waterOption != kFalse) content.savedWaterDepthFront = content.savedWaterDepthBack = 0;
+  if (content.seismicOption != kFalse) content.savedSeismicCoefficient = 0;
+  return content;
+}
+
+}  // namespace
+
 bool ProjectDocument::IsModified() const {
-  if (markedModified_) return true;
-  // The running program's own values are no part of what a user would lose.
-  ProjectData current = project_;
-  current.currentFilePath = clean_.currentFilePath;
-  current.previousUnitSystem = clean_.previousUnitSystem;
-  return !(current == clean_);
+  return markedModified_ || !(Content(project_) == Content(clean_));
 }
 
 void ProjectDocument::ApplyChange(const QString& description,

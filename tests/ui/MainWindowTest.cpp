@@ -1,0 +1,389 @@
+// The main window driven as a user drives it: the refresh cycle and the verdict, the options
+// switched off and on again, view availability and its fallback, the unit change, the menus,
+// the tool bar, the layout and the catching of run-time faults.
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "engine/EarthPressure.h"
+#include "engine/StabilityTexts.h"
+#include "MainWindowTestSupport.h"
+#include "ui/main/HelpWindow.h"
+#include "ui/main/MainLayout.h"
+#include "ui/main/frmAbout.h"
+
+using namespace kelvadrome;
+using kelvadrome::test::WindowHarness;
+
+namespace {
+
+QStringList MenuCaptions(const QMenu* menu) {
+  QStringList captions;
+  for (const QAction* action : menu->actions()) {
+    captions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+  }
+  return captions;
+}
+
+const QMenu* TopMenu(const Form1& window, const char* name) {
+  return window.menuBar()->findChild<QMenu*>(QString::fromLatin1(name));
+}
+
+// A wall pushed over by a large horizontal line load high on the stem.
+ProjectData OverturnedWall() {
+  ProjectData p;
+  SetDefaults(p, "Arial");
+  p.lineLoadCount = 1;
+  p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, 1};
+  return p;
+}
+
+void Replace(WindowHarness& h, const ProjectData& project) {
+  h.document.ReplaceProject(project, QString());
+  h.window->RunGuarded([&h] { h.window->FillControlsFromProject(); });
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void verdictOfStableAndUnstableWall();
+  void waterOptionOffAndOnRestoresDepths();
+  void seismicOptionOffAndOnRestoresCoefficient();
+  void shearKeyOptionFromBoxAndMenu();
+  void viewAvailabilityFollowsProject();
+  void unavailableViewFallsBackToDimensions();
+  void viewMenuOfSelectedViewOnlyClearsButton();
+  void unitChangeConvertsAndRecomputes();
+  void titleFieldEditsProject();
+  void runTimeFaultIsShownAndProgramGoesOn();
+  void notStableMessageOnceForReactionsView();
+  void menusHaveClassicEntries();
+  void toolBarTipsAndLooks();
+  void layoutKeepsOrderAndMinimumSize();
+  void aboutAndHelpWindows();
+};
+
+void MainWindowTest::verdictOfStableAndUnstableWall() {
+  WindowHarness h;
+  const MainControls& c = h.window->Controls();
+  QVERIFY(h.results.stability.wallStable);
+  QCOMPARE(c.label5->text(), QStringLiteral("STABLE"));
+  QVERIFY(c.label6->text().startsWith(QStringLiteral("Pressure SF = ")));
+  QCOMPARE(c.label6->text().toStdString(), StabilityVerdictText(h.results.stability).detail);
+  QCOMPARE(c.label8->text(), QStringLiteral("0.15g"));
+  QVERIFY(c.label8->isVisible());
+
+  Replace(h, OverturnedWall());
+  QVERIFY(!h.results.stability.wallStable);
+  QCOMPARE(c.label5->text(), QStringLiteral("NOT STABLE"));
+  QCOMPARE(c.label5->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  QCOMPARE(c.label6->text(), QStringLiteral("Pressure SF = N/A. Sliding SF = N/A. "));
+}
+
+void MainWindowTest::waterOptionOffAndOnRestoresDepths() {
+  WindowHarness h;
+  ProjectData p = h.project;
+  p.waterDepthFront = 3.37f;
+  p.waterDepthBack = 2.11f;
+  Replace(h, p);
+  const MainControls& c = h.window->Controls();
+  const MainActions& a = h.window->Actions();
+
+  c.check1->click();
+  QCOMPARE(h.project.waterOption, kFalse);
+  QCOMPARE(h.project.waterDepthFront, h.project.TotalHeightFront());
+  QCOMPARE(h.project.waterDepthBack, h.project.TotalHeightFront());
+  QVERIFY(!a.optionWater->isChecked());
+  QVERIFY(h.document.IsModified());
+
+  a.optionWater->trigger();  // the menu entry toggles the box, the box does the rest
+  QVERIFY(c.check1->isChecked());
+  QCOMPARE(h.project.waterOption, kTrue);
+  QCOMPARE(h.project.waterDepthFront, 3.37f);
+  QCOMPARE(h.project.waterDepthBack, 2.11f);
+  QVERIFY(a.optionWater->isChecked());
+}
+
+void MainWindowTest::seismicOptionOffAndOnRestoresCoefficient() {
+  WindowHarness h;
+  ProjectData p = h.project;
+  p.seismicCoefficient = 0.123f;
+  Replace(h, p);
+  const MainControls& c = h.window->Controls();
+  QCOMPARE(c.label8->text(), QStringLiteral("0.123g"));
+
+  c.check2->click();
+  QCOMPARE(h.project.seismicCoefficient, 0.0f);
+  QCOMPARE(h.project.seismicOption, kFalse);
+  QVERIFY(!c.label8->isVisible());
+  QVERIFY(!h.window->ViewEnabled()[static_cast<int>(ViewKind::Seismic)]);
+
+  c.check2->click();
+  QCOMPARE(h.project.seismicCoefficient, 0.123f);
+  QVERIFY(c.label8->isVisible());
+  QVERIFY(h.window->Actions().optionSeismic->isChecked());
+  QVERIFY(h.window->ViewEnabled()[static_cast<int>(ViewKind::Seismic)]);
+}
+
+void MainWindowTest::shearKeyOptionFromBoxAndMenu() {
+  WindowHarness h;
+  const MainActions& a = h.window->Actions();
+  QVERIFY(!a.optionKey->isChecked());
+  a.optionKey->trigger();
+  QCOMPARE(h.project.shearKeyOption, int16_t{1});
+  QVERIFY(h.window->Controls().check3->isChecked());
+  h.window->Controls().check3->click();
+  QCOMPARE(h.project.shearKeyOption, int16_t{0});
+  QVERIFY(!a.optionKey->isChecked());
+}
+
+void MainWindowTest::viewAvailabilityFollowsProject() {
+  WindowHarness h;
+  auto enabled = h.window->ViewEnabled();
+  // Default wall: surcharge of case 2, water, seismic; no structural or impact loads.
+  QVERIFY(enabled[0] && enabled[1] && enabled[2] && enabled[3] && enabled[4] && enabled[7]);
+  QVERIFY(!enabled[5] && !enabled[6]);
+  QVERIFY(enabled[8] && enabled[9]);
+  QVERIFY(!h.window->Actions().view[5]->isEnabled());
+
+  ProjectData p = h.project;
+  p.lineLoadCount = 2;
+  p.lineLoads[1] = LineLoad{0.0f, 3.0f, 10.0f, 180.0f, 5};  // a zero load shows nothing
+  p.lineLoads[2] = LineLoad{2.0f, 3.0f, 10.0f, 180.0f, 6};
+  p.surchargeLoadCase = 3;
+  Replace(h, p);
+  enabled = h.window->ViewEnabled();
+  QVERIFY(!enabled[5]);
+  QVERIFY(enabled[6]);
+  QVERIFY(!enabled[2]);  // the surcharge moved to case 3
+  QVERIFY(h.window->Actions().view[6]->isEnabled());
+}
+
+void MainWindowTest::unavailableViewFallsBackToDimensions() {
+  WindowHarness h;
+  const MainControls& c = h.window->Controls();
+  c.optView[4]->click();
+  QCOMPARE(h.window->CurrentView(), std::optional<ViewKind>(ViewKind::Water));
+  QVERIFY(h.window->Actions().view[4]->isChecked());
+
+  c.check1->click();  // no water left, no water line loads
+  QCOMPARE(h.window->CurrentView(), std::optional<ViewKind>(ViewKind::Dimensions));
+  QVERIFY(c.optView[0]->isChecked());
+  QVERIFY(!c.optView[4]->isChecked());
+  QVERIFY(!c.optView[4]->isEnabled());
+  QVERIFY(h.window->Actions().view[0]->isChecked());
+  QVERIFY(!h.window->Actions().view[4]->isChecked());
+}
+
+void MainWindowTest::viewMenuOfSelectedViewOnlyClearsButton() {
+  WindowHarness h;
+  const MainControls& c = h.window->Controls();
+  QVERIFY(!h.window->CurrentView().has_value());  // the wall only, at the start
+  QCOMPARE(c.viewGroup->checkedButton(), nullptr);
+
+  QAction* soil = h.window->Actions().view[3];
+  soil->trigger();
+  QCOMPARE(h.window->CurrentView(), std::optional<ViewKind>(ViewKind::Soil));
+  QVERIFY(c.optView[3]->isChecked());
+  QVERIFY(soil->isChecked());
+
+  soil->trigger();
+  QVERIFY(!c.optView[3]->isChecked());
+  QCOMPARE(h.window->CurrentView(), std::optional<ViewKind>(ViewKind::Soil));
+  QVERIFY(soil->isChecked());
+}
+
+void MainWindowTest::unitChangeConvertsAndRecomputes() {
+  WindowHarness h;
+  QComboBox* combo = h.window->Controls().combo1;
+  combo->setCurrentIndex(1);
+  emit combo->activated(1);
+  QCOMPARE(h.project.unitSystem, int16_t{kSI});
+  QCOMPARE(h.project.stemTopWidth, 0.83f);
+  QCOMPARE(h.project.concreteUnitWeight, 23.54f);
+  QVERIFY(h.window->Actions().unit[1]->isChecked());
+  QVERIFY(!h.window->Actions().unit[0]->isChecked());
+
+  h.window->Actions().unit[2]->trigger();  // the menu entry sets the selector
+  QCOMPARE(combo->currentIndex(), 2);
+  QCOMPARE(h.project.unitSystem, int16_t{kBritish});
+  QCOMPARE(h.project.stemTopWidth, 2.72f);
+  // The analysis ran again in the new system.
+  QCOMPARE(h.results.stability.baseWidthUsed, h.project.baseWidth);
+  QCOMPARE(h.window->Controls().label6->text().toStdString(),
+           StabilityVerdictText(h.results.stability).detail);
+
+  ProjectData before = h.project;
+  h.window->Actions().unit[2]->trigger();  // the system in force converts nothing
+  before.previousUnitSystem = kBritish;
+  QVERIFY(h.project == before);
+}
+
+void MainWindowTest::titleFieldEditsProject() {
+  WindowHarness h;
+  QVERIFY(!h.document.IsModified());
+  QTest::keyClicks(h.window->Controls().text1, QStringLiteral("Quay wall B"));
+  QCOMPARE(h.project.projectTitle, std::string("Quay wall B"));
+  QVERIFY(h.document.IsModified());
+}
+
+void MainWindowTest::runTimeFaultIsShownAndProgramGoesOn() {
+  WindowHarness h;
+  ProjectData p = h.project;
+  p.backfillFrictionAngle = 0;  // no slope can stand on frictionless backfill
+  Replace(h, p);
+  QCOMPARE(h.prompts.warnings.size(), 1);
+  QCOMPARE(h.prompts.warnings.front(), QString::fromUtf8(kZeroFrictionSlopeError));
+  QCOMPARE(h.window->Controls().label5->text(), QStringLiteral("NOT STABLE"));
+
+  // The window still works: fixing the input gives a verdict again.
+  h.window->Controls().check3->click();
+  QCOMPARE(h.prompts.warnings.size(), 2);
+  p.backfillFrictionAngle = 30;
+  Replace(h, p);
+  QCOMPARE(h.prompts.warnings.size(), 2);
+  QCOMPARE(h.window->Controls().label5->text(), QStringLiteral("STABLE"));
+}
+
+void MainWindowTest::notStableMessageOnceForReactionsView() {
+  WindowHarness h;
+  Replace(h, OverturnedWall());
+  h.window->SelectView(ViewKind::Reactions);
+  QCOMPARE(h.prompts.warnings, QStringList{QStringLiteral("The structure is not stable.")});
+  h.window->resize(h.window->width() + 40, h.window->height() + 30);
+  QApplication::processEvents();
+  QCOMPARE(h.prompts.warnings.size(), 1);  // a plain resize does not repeat it
+  h.window->SelectView(ViewKind::Restraints);
+  QCOMPARE(h.prompts.warnings.back(),
+           QStringLiteral("The structure is not stable.  Can't define base friction and cohesion restraints"));
+}
+
+void MainWindowTest::menusHaveClassicEntries() {
+  WindowHarness h;
+  const Form1& w = *h.window;
+  QStringList file = MenuCaptions(TopMenu(w, "mnuFile"));
+  QCOMPARE(file.mid(0, 11), (QStringList{"&New", "&Open", "&Save", "Sa&ve as", "-", "Pa&ge Setup", "Print previe&w",
+                                         "&Print", "Export P&DF", "P&rinter setup", "-"}));
+  QCOMPARE(file.mid(11, 2), (QStringList{"E&xit", "-"}));
+  QCOMPARE(MenuCaptions(TopMenu(w, "mnuView")),
+           (QStringList{"Di&mensions", "-", "&Dead loads", "&Live loads", "&Soil pressure", "&Water pressure",
+                        "S&tructural loads", "&Impact loads", "S&eismic loads", "-", "&Reactions", "Restr&aints"}));
+  QCOMPARE(MenuCaptions(TopMenu(w, "mnuCalculate")),
+           (QStringList{"&Stability", "&Concrete design", "-", "Soil pressure ca&lculator"}));
+  QCOMPARE(MenuCaptions(TopMenu(w, "mnuHelp")), (QStringList{"&Kelvadrome help", "-", "&About"}));
+  const QStringList options = MenuCaptions(TopMenu(w, "mnuOptionS"));
+  QCOMPARE(options.mid(1), (QStringList{"-", "&Water", "&Seismic", "S&hear key"}));
+  QCOMPARE(MenuCaptions(TopMenu(w, "mnuOptionS")->findChild<QMenu*>(QStringLiteral("mnuOptionsUnit"))),
+           (QStringList{"&Metric", "&SI", "&British"}));
+
+  const MainActions& a = w.Actions();
+  QVERIFY(a.optionWater->isChecked() && a.optionSeismic->isChecked() && !a.optionKey->isChecked());
+  QVERIFY(a.unit[0]->isChecked());
+  QCOMPARE(a.fileNew->shortcut(), QKeySequence(QKeySequence::New));
+  QCOMPARE(a.fileOpen->shortcut(), QKeySequence(QKeySequence::Open));
+  QCOMPARE(a.fileSave->shortcut(), QKeySequence(QKeySequence::Save));
+  QCOMPARE(a.filePrint->shortcut(), QKeySequence(QKeySequence::Print));
+  QCOMPARE(a.helpContents->shortcut(), QKeySequence(Qt::Key_F1));
+  QCOMPARE(TopMenu(w, "mnuFile")->menuAction()->property("helpContext").toInt(), 210);
+  // Nothing recent yet: the list and its separator are hidden.
+  QVERIFY(!a.fileRecentSeparator->isVisible());
+  for (int i = 1; i <= 4; ++i) QVERIFY(!a.fileRecent[i]->isVisible());
+  QCOMPARE(w.windowTitle(), QStringLiteral("Kelvadrome "));
+}
+
+void MainWindowTest::toolBarTipsAndLooks() {
+  WindowHarness h;
+  const ToolStrip& tools = h.window->Tools();
+  const QStringList tips{"Create new wall",         "Save current wall",          "Print reports",
+                         "Change material properties", "Change or add loads",     "Type of sliding restraints",
+                         "Stability results",       "Reinforced concrete design", "Soil pressure calculator",
+                         "Help"};
+  for (int i = 0; i < kToolCount; ++i) QCOMPARE(tools.tools[i]->toolTip(), tips[i]);
+
+  ToolPanel* stability = tools.tools[6];
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QApplication::sendEvent(stability, &enter);
+  QCOMPARE(stability->CurrentLook(), ToolPanel::Look::Raised);
+  QTest::mousePress(stability, Qt::LeftButton);
+  QCOMPARE(stability->CurrentLook(), ToolPanel::Look::Sunk);
+  QTest::mouseMove(h.window->Controls().text1);
+  QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(h.window->Controls().panel3D2, &move);
+  QCOMPARE(stability->CurrentLook(), ToolPanel::Look::Flat);
+
+  // A button whose command is not there yet does nothing.
+  ToolPanel* loads = tools.tools[4];
+  QVERIFY(!loads->isEnabled());
+  QApplication::sendEvent(loads, &enter);
+  QCOMPARE(loads->CurrentLook(), ToolPanel::Look::Flat);
+
+  // The New button runs File New: an edited project is asked about.
+  QTest::keyClicks(h.window->Controls().text1, QStringLiteral("x"));
+  QTest::mouseClick(tools.tools[0], Qt::LeftButton);
+  QCOMPARE(h.prompts.saveQuestions, 1);
+}
+
+void MainWindowTest::layoutKeepsOrderAndMinimumSize() {
+  WindowHarness h;
+  const TwipsScale scale = TwipsScale::ForWidget(h.window.get());
+  // The smallest size counts the window frame, as the classic window's size does.
+  const QSize frame = h.window->frameGeometry().size() - h.window->geometry().size();
+  QCOMPARE(h.window->minimumSize() + frame, QSize(scale.Px(kMinWindowWidthTwips), scale.Px(kMinWindowHeightTwips)));
+  h.window->resize(100, 100);
+  QApplication::processEvents();
+  QCOMPARE(h.window->frameGeometry().size(), QSize(scale.Px(kMinWindowWidthTwips), scale.Px(kMinWindowHeightTwips)));
+
+  for (const QSize size : {QSize(1200, 800), QSize(700, 560)}) {
+    h.window->resize(size);
+    QApplication::processEvents();
+    const MainControls& c = h.window->Controls();
+    const QWidget* client = h.window->centralWidget();
+    QVERIFY(c.panel3D2->geometry().bottom() < c.panel3D1->geometry().top());
+    QVERIFY(c.panel3D1->geometry().bottom() < c.panel3D3->geometry().top());
+    QVERIFY(c.panel3D3->geometry().bottom() < client->height());
+    QVERIFY(c.panel3D1->height() > 0);
+    int previousRight = -1;
+    for (QPushButton* b : {c.command2, c.command3, c.command6, c.command4, c.command5}) {
+      QVERIFY(b->geometry().left() > previousRight);
+      QVERIFY(std::abs(b->width() - c.command2->width()) <= 1);
+      previousRight = b->geometry().right();
+    }
+    QVERIFY(c.command5->geometry().right() <= c.panel3D2->geometry().right() + 1);
+    QVERIFY(c.combo1->geometry().left() > c.panel3D2->geometry().right());
+    QVERIFY(c.check3->geometry().bottom() < client->height());
+    QCOMPARE(c.picture1->parentWidget(), c.panel3D1);
+    QVERIFY(c.picture1->width() > 0 && c.picture1->height() > 0);
+  }
+}
+
+void MainWindowTest::aboutAndHelpWindows() {
+  frmAbout about;
+  QCOMPARE(about.windowTitle(), QStringLiteral("About Kelvadrome"));
+  QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+           QStringLiteral("Version 2.10 dated August 2008"));
+  QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("cmdClose"))->text(), QStringLiteral("Close"));
+
+  WindowHarness h;
+  h.window->Actions().helpContents->trigger();
+  auto* help = h.window->findChild<HelpWindow*>();
+  QVERIFY(help != nullptr);
+  QVERIFY(help->isVisible());
+  QVERIFY(help->Browser()->source().toString().endsWith(QStringLiteral("index.html")));
+  QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Kelvadrome")));
+  QCOMPARE(HelpPageOfContext(100), QStringLiteral("index.html"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

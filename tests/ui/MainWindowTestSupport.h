@@ -1,0 +1,104 @@
+// Fakes of the file dialogs and message boxes, and a main window over a default project, shared by
+// the main-window tests so that no dialog ever blocks.
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <optional>
+
+#include "engine/AnalysisResults.h"
+#include "model/ProjectData.h"
+#include "ui/main/FileDialogs.h"
+#include "ui/main/Form1.h"
+#include "ui/main/ProjectDocument.h"
+#include "ui/main/SessionState.h"
+#include "ui/main/UserPrompts.h"
+
+namespace kelvadrome::test {
+
+// Answers queued by the test; an empty queue answers Cancel.
+class FakeDialogs final : public FileDialogs {
+ public:
+  std::deque<std::optional<QString>> openAnswers;
+  std::deque<std::optional<QString>> saveAnswers;
+  int openCalls = 0;
+  int saveCalls = 0;
+  int printerCalls = 0;
+  QString lastOpenFolder;
+  QString lastSaveFolder;
+  QString lastSaveName;
+
+  std::optional<QString> OpenFile(QWidget*, const QString& directory) override {
+    ++openCalls;
+    lastOpenFolder = directory;
+    return Next(openAnswers);
+  }
+  std::optional<QString> SaveFile(QWidget*, const QString& directory, const QString& initialName) override {
+    ++saveCalls;
+    lastSaveFolder = directory;
+    lastSaveName = initialName;
+    return Next(saveAnswers);
+  }
+  bool PrinterSetup(QWidget*, QPrinter&) override {
+    ++printerCalls;
+    return false;
+  }
+
+ private:
+  static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    std::optional<QString> answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+class FakePrompts final : public UserPrompts {
+ public:
+  QStringList warnings;
+  std::deque<SaveChoice> saveAnswers;
+  int saveQuestions = 0;
+
+  void Warn(QWidget*, const QString& text) override { warnings.append(text); }
+  SaveChoice AskSaveChanges(QWidget*, const QString&) override {
+    ++saveQuestions;
+    if (saveAnswers.empty()) return SaveChoice::Cancel;
+    const SaveChoice answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+  }
+};
+
+// The help pages of the source tree, for the help window.
+inline QString SourceHelpFolder() { return QDir::cleanPath(QStringLiteral(KELVADROME_TEST_DATA "/../../help")); }
+
+// A shown main window over the default project, with fakes and a settings file of its own.
+struct WindowHarness {
+  QTemporaryDir folder;
+  ProjectData project;
+  AnalysisResults results;
+  ProjectDocument document{project, results};
+  SessionState session;
+  FakeDialogs dialogs;
+  FakePrompts prompts;
+  QSettings settings{folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+  std::unique_ptr<Form1> window;
+
+  WindowHarness() {
+    SetDefaults(project, "Arial");
+    document.ReplaceProject(project, QString());
+    session.helpFolder = SourceHelpFolder();
+    window = std::make_unique<Form1>(document, session, Form1Services{dialogs, prompts, settings});
+    window->resize(1200, 800);
+    window->show();
+    QApplication::processEvents();
+  }
+
+  [[nodiscard]] QString PathIn(const QString& name) const { return folder.filePath(name); }
+};
+
+}  // namespace kelvadrome::test

@@ -1,0 +1,210 @@
+// Start-up and what is kept between runs: the recent-file rules, the settings store's defaults
+// and round trip, the report font choice, the single-instance refusal and the window placement.
+#include <QAction>
+#include <QFontDatabase>
+#include <QtTest>
+
+#include "MainWindowTestSupport.h"
+#include "ui/main/InstanceGuard.h"
+#include "ui/main/RecentFiles.h"
+#include "ui/main/ReportFonts.h"
+#include "ui/main/SettingsStore.h"
+#include "ui/main/StartProgram.h"
+
+using namespace kelvadrome;
+using kelvadrome::test::FakeDialogs;
+using kelvadrome::test::FakePrompts;
+
+namespace {
+
+RecentFileList ListOf(const QStringList& paths) {
+  RecentFileList list;
+  for (const QString& path : paths) list.files[++list.count] = path;
+  return list;
+}
+
+QStringList Entries(const RecentFileList& list) {
+  QStringList entries;
+  for (int i = 1; i <= list.count; ++i) entries.append(list.files[i]);
+  for (int i = list.count + 1; i <= kRecentFileSlots; ++i) {
+    if (!list.files[i].isEmpty()) entries.append(QStringLiteral("<left over>"));
+  }
+  return entries;
+}
+
+// Everything StartProgram needs, with the user's real settings store (in the test's own
+// XDG_CONFIG_HOME) and a lock file of the test's own.
+struct StartHarness {
+  QTemporaryDir folder;
+  ProjectData project;
+  AnalysisResults results;
+  ProjectDocument document{project, results};
+  SessionState session;
+  InstanceGuard instance{folder.filePath(QStringLiteral("kelvadrome.lock"))};
+  FakeDialogs dialogs;
+  FakePrompts prompts;
+  QSettings settings{QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome")};
+  StartContext context{document, session, instance, {dialogs, prompts, settings}, QString()};
+};
+
+}  // namespace
+
+class SettingsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    QSettings(QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome")).clear();
+  }
+  void addRecentFileRules();
+  void defaultsWhenStoreIsEmptyOrUnreadable();
+  void roundTripKeepsTextValues();
+  void reportFontChoice();
+  void secondInstanceIsRefused();
+  void startRestoresPlacementAndRecentFiles();
+  void startWithNothingStored();
+};
+
+void SettingsTest::addRecentFileRules() {
+  RecentFileList list;
+  AddRecentFile(list, QString());
+  QCOMPARE(list.count, 0);
+
+  list = ListOf({"/w/1.kvi", "/w/2.kvi", "/w/3.kvi", "/w/4.kvi"});
+  AddRecentFile(list, QStringLiteral("/w/3.kvi"));  // entry 3 moves to the top
+  QCOMPARE(Entries(list), (QStringList{"/w/3.kvi", "/w/1.kvi", "/w/2.kvi", "/w/4.kvi"}));
+
+  AddRecentFile(list, QStringLiteral("/w/5.kvi"));  // a fifth path drops the oldest
+  QCOMPARE(Entries(list), (QStringList{"/w/5.kvi", "/w/3.kvi", "/w/1.kvi", "/w/2.kvi"}));
+
+  list = ListOf({"/w/A.kvi"});
+  AddRecentFile(list, QStringLiteral("/w/a.kvi"));  // paths differ in letter case: two entries
+  QCOMPARE(Entries(list), (QStringList{"/w/a.kvi", "/w/A.kvi"}));
+  AddRecentFile(list, QStringLiteral("/w/a.kvi"));
+  QCOMPARE(Entries(list), (QStringList{"/w/a.kvi", "/w/A.kvi"}));
+
+  QCOMPARE(RecentFileCaption(2, QStringLiteral("/w/R&D.kvi")), QStringLiteral("&2 /w/R&&D.kvi"));
+}
+
+void SettingsTest::defaultsWhenStoreIsEmptyOrUnreadable() {
+  QSettings settings(QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome"));
+  StoredSettings values = SettingsStore::Load(settings, 23040, 14400);
+  QCOMPARE(values.recent.count, 0);
+  QCOMPARE(values.lastDirectory, QString());
+  QCOMPARE(values.window, (WindowPlacement{StoredWindowState::Normal, 0, 0, 23040, 14400}));
+
+  settings.setValue(QStringLiteral("Window/Left"), QStringLiteral("twelve"));
+  settings.setValue(QStringLiteral("Window/Width"), QString());
+  settings.setValue(QStringLiteral("Window/WindowState"), QStringLiteral("1"));  // minimised: normal
+  settings.setValue(QStringLiteral("Window/Top"), QStringLiteral(" 300 "));
+  settings.setValue(QStringLiteral("Recent/File2"), QStringLiteral("/w/only.kvi"));  // a gap before it
+  values = SettingsStore::Load(settings, 23040, 14400);
+  QCOMPARE(values.window, (WindowPlacement{StoredWindowState::Normal, 0, 300, 23040, 14400}));
+  QCOMPARE(Entries(values.recent), QStringList{"/w/only.kvi"});
+}
+
+void SettingsTest::roundTripKeepsTextValues() {
+  StoredSettings values;
+  values.recent = ListOf({"/w/b.kvi", "/w/a.kvi"});
+  values.lastDirectory = QStringLiteral("/w");
+  values.window = WindowPlacement{StoredWindowState::Maximised, 120, 240, 9000, 7000};
+  {
+    QSettings settings(QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome"));
+    SettingsStore::Save(settings, values);
+  }
+  QSettings settings(QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome"));
+  QCOMPARE(SettingsStore::Load(settings, 1, 1), values);
+  // Every value is a text, as the classic store holds them; unused entries are written empty.
+  QCOMPARE(settings.value(QStringLiteral("Window/WindowState")).toString(), QStringLiteral("2"));
+  QCOMPARE(settings.value(QStringLiteral("Window/Left")).toString(), QStringLiteral("120"));
+  QVERIFY(settings.contains(QStringLiteral("Recent/File4")));
+  QCOMPARE(settings.value(QStringLiteral("Recent/File4")).toString(), QString());
+  QVERIFY(QFile::exists(settings.fileName()));
+  QVERIFY(settings.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+}
+
+void SettingsTest::reportFontChoice() {
+  QCOMPARE(ChooseReportFonts({"Courier New", "Times New Roman", "Arial"}).defaultReportFont, std::string("Arial"));
+  const ReportFontChoice noArial = ChooseReportFonts({"Courier New", "Times New Roman"});
+  QCOMPARE(noArial.defaultReportFont, std::string("Times New Roman"));
+  QCOMPARE(noArial.symbolFontName, std::string("Times New Roman"));
+  QCOMPARE(ChooseReportFonts({"Fixed", "Courier New"}).defaultReportFont, std::string("Courier New"));
+  QCOMPARE(ChooseReportFonts({"Fixed", "Serif"}).defaultReportFont, std::string("Fixed"));
+  QCOMPARE(ChooseReportFonts({"Arial", "Symbol"}).symbolFontName, std::string("Symbol"));
+  QCOMPARE(ChooseReportFonts({"arial"}).defaultReportFont, std::string("arial"));  // names compare exactly
+
+  if (!QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {
+    QSKIP("Liberation Sans is not installed");
+  }
+  // Arial prints in its metric twin, so a default project carries "Arial".
+  QVERIFY(OfferedFontFamilies().contains(QStringLiteral("Arial")));
+  QCOMPARE(ChooseReportFonts(OfferedFontFamilies()).defaultReportFont, std::string("Arial"));
+}
+
+void SettingsTest::secondInstanceIsRefused() {
+  QTemporaryDir folder;
+  const QString lock = folder.filePath(QStringLiteral("kelvadrome.lock"));
+  {
+    InstanceGuard first(lock);
+    QVERIFY(first.TryAcquire());
+    QVERIFY(first.TryAcquire());
+    InstanceGuard second(lock);
+    QVERIFY(!second.TryAcquire());
+
+    StartHarness h;
+    InstanceGuard running(lock);
+    StartContext context{h.document, h.session, running, {h.dialogs, h.prompts, h.settings}, QString()};
+    QVERIFY(StartProgram(context) == nullptr);
+    QCOMPARE(h.prompts.warnings, QStringList{QStringLiteral("Kelvadrome is already running in memory.")});
+  }
+  InstanceGuard after(lock);  // the first instance has ended
+  QVERIFY(after.TryAcquire());
+}
+
+void SettingsTest::startRestoresPlacementAndRecentFiles() {
+  StartHarness h;
+  QTemporaryDir last;
+  StoredSettings stored;
+  stored.recent = ListOf({"/w/b.kvi", "/w/a.kvi"});
+  stored.lastDirectory = last.path();
+  stored.window = WindowPlacement{StoredWindowState::Normal, 300, 450, 9000, 7500};
+  SettingsStore::Save(h.settings, stored);
+
+  const std::unique_ptr<Form1> window = StartProgram(h.context);
+  QVERIFY(window != nullptr);
+  QVERIFY(window->isVisible());
+  QCOMPARE(window->windowTitle(), QStringLiteral("Kelvadrome "));
+  QCOMPARE(QDir::currentPath(), QDir(last.path()).canonicalPath());
+  QCOMPARE(h.session.recent, stored.recent);
+  QCOMPARE(window->Actions().fileRecent[2]->text(), QStringLiteral("&2 /w/a.kvi"));
+  QVERIFY(window->Actions().fileRecentSeparator->isVisible());
+  QCOMPARE(window->CurrentPlacement(), stored.window);
+  QCOMPARE(h.project.reportFontName, h.session.fonts.defaultReportFont);
+  QVERIFY(!h.document.IsModified());
+
+  window->resize(window->width() + 30, window->height());
+  QVERIFY(window->close());
+  QSettings reread(QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome"));
+  const StoredSettings written = SettingsStore::Load(reread, 1, 1);
+  QCOMPARE(written.recent, stored.recent);
+  QCOMPARE(written.window.width, window->CurrentPlacement().width);
+}
+
+void SettingsTest::startWithNothingStored() {
+  StartHarness h;
+  const QString before = QDir::currentPath();
+  const std::unique_ptr<Form1> window = StartProgram(h.context);
+  QVERIFY(window != nullptr);
+  QCOMPARE(QDir::currentPath(), before);
+  QVERIFY(!window->Actions().fileRecentSeparator->isVisible());
+  QVERIFY(!window->isMaximized());
+  // The whole screen at 0, 0, as far as the screen lets the window have it.
+  const QRect area = window->screen()->availableGeometry();
+  const QRect client = window->geometry();
+  QVERIFY((client.topLeft() - area.topLeft()).manhattanLength() <= 8);  // the frame may push it
+  QVERIFY(client.width() <= area.width() && client.width() >= area.width() - 8);
+  QVERIFY(client.height() <= area.height() && client.height() >= area.height() - 8);
+}
+
+QTEST_MAIN(SettingsTest)
+#include "SettingsTest.moc"
