@@ -85,7 +85,7 @@ void Form1::ShowVerdict() {
 }
 
 void Form1::ApplyViewAvailability() {
-  const std::array<bool, kViewCount> available = AvailableViews(document_.Project());
+  const std::array<bool, kViewCount> available = SelectableViews(document_.Project());
   for (int i = 0; i < kViewCount; ++i) {
     controls_.optView[i]->setEnabled(available[i]);
     actions_.view[i]->setEnabled(available[i]);

@@ -15,7 +15,7 @@ bool HasLineLoadOfCase(const ProjectData& project, int loadCase) {
 
 }  // namespace
 
-std::array<bool, kViewCount> AvailableViews(const ProjectData& p) {
+std::array<bool, kViewCount> SelectableViews(const ProjectData& p) {
   std::array<bool, kViewCount> available{};
   available.fill(true);
   const float total = p.TotalHeightFront();

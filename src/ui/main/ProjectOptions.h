@@ -12,7 +12,7 @@ namespace kelvadrome {
 
 // Dimensions, Dead, Soil, Reactions and Restraints are always available; a load view only when
 // the project holds something of its load case (line loads count with a load above 0).
-[[nodiscard]] std::array<bool, kViewCount> AvailableViews(const ProjectData& project);
+[[nodiscard]] std::array<bool, kViewCount> SelectableViews(const ProjectData& project);
 
 // The Water box was clicked and is now ticked or not. Switching off keeps the water depths and
 // puts both water levels at the base underside; switching on brings the kept depths back.
