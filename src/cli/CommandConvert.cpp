@@ -21,22 +21,19 @@ const CommandSyntax kConvertSyntax{
 }  // namespace
 
 int RunConvert(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-  const auto line = ParseCommandLine(args, kConvertSyntax, err);
-  if (!line) return kExitUsage;
-  if (line->help) {
-    PrintCommandHelp(kConvertSyntax, out);
-    return kExitOk;
-  }
-  const std::string* output = line->Value("-o");
+  const CommandStart start = StartCommand(args, kConvertSyntax, out, err);
+  if (!start.line) return start.exitStatus;
+  const CommandLine& line = *start.line;
+  const std::string* output = line.Value("-o");
   if (output == nullptr) {
     return UsageError(kConvertSyntax, "the output file (-o OUT) is missing", err);
   }
-  const std::string* units = line->Value("--units");
+  const std::string* units = line.Value("--units");
   if (units == nullptr) return UsageError(kConvertSyntax, "--units is missing", err);
   const auto system = ParseUnitSystem(*units);
   if (!system) return UsageError(kConvertSyntax, "unknown unit system " + *units, err);
 
-  auto project = LoadProjectForCommand(kConvertSyntax.name, line->positionals[0], err);
+  auto project = LoadProjectForCommand(kConvertSyntax.name, line.positionals[0], err);
   if (!project) return kExitFailure;
   if (!ChangeUnitSystemForCommand(kConvertSyntax.name, *project, *system, err)) return kExitFailure;
   return SaveProjectForCommand(kConvertSyntax.name, *project, *output, err) ? kExitOk

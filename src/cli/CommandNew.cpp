@@ -21,18 +21,15 @@ const CommandSyntax kNewSyntax{
 }  // namespace
 
 int RunNew(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-  const auto line = ParseCommandLine(args, kNewSyntax, err);
-  if (!line) return kExitUsage;
-  if (line->help) {
-    PrintCommandHelp(kNewSyntax, out);
-    return kExitOk;
-  }
-  const std::string* output = line->Value("-o");
+  const CommandStart start = StartCommand(args, kNewSyntax, out, err);
+  if (!start.line) return start.exitStatus;
+  const CommandLine& line = *start.line;
+  const std::string* output = line.Value("-o");
   if (output == nullptr) return UsageError(kNewSyntax, "the output file (-o FILE) is missing", err);
 
   ProjectData project;
   SetDefaults(project);
-  if (const std::string* units = line->Value("--units")) {
+  if (const std::string* units = line.Value("--units")) {
     const auto system = ParseUnitSystem(*units);
     if (!system) return UsageError(kNewSyntax, "unknown unit system " + *units, err);
     if (!ChangeUnitSystemForCommand(kNewSyntax.name, project, *system, err)) return kExitFailure;

@@ -24,16 +24,13 @@ const CommandSyntax kShowSyntax{
 }  // namespace
 
 int RunShow(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-  const auto line = ParseCommandLine(args, kShowSyntax, err);
-  if (!line) return kExitUsage;
-  if (line->help) {
-    PrintCommandHelp(kShowSyntax, out);
-    return kExitOk;
-  }
-  const auto project = LoadProjectForCommand(kShowSyntax.name, line->positionals[0], err);
+  const CommandStart start = StartCommand(args, kShowSyntax, out, err);
+  if (!start.line) return start.exitStatus;
+  const CommandLine& line = *start.line;
+  const auto project = LoadProjectForCommand(kShowSyntax.name, line.positionals[0], err);
   if (!project) return kExitFailure;
 
-  if (line->Has("--json")) {
+  if (line.Has("--json")) {
     JsonWriter json;
     json.BeginObject();
     WriteProjectFieldsJson(*project, json);

@@ -76,6 +76,20 @@ void PrintCommandHelp(const CommandSyntax& syntax, std::ostream& out) {
   out << "Usage: kelvadrome-cli " << syntax.usage << "\n\n" << syntax.description << "\n";
 }
 
+CommandStart StartCommand(const CommandArgs& args, const CommandSyntax& syntax,
+                          std::ostream& out, std::ostream& err) {
+  CommandStart start;
+  auto line = ParseCommandLine(args, syntax, err);
+  if (!line) {
+    start.exitStatus = kExitUsage;
+  } else if (line->help) {
+    PrintCommandHelp(syntax, out);
+  } else {
+    start.line = std::move(line);
+  }
+  return start;
+}
+
 int UsageError(const CommandSyntax& syntax, std::string_view message, std::ostream& err) {
   err << "kelvadrome-cli " << syntax.name << ": " << message << "\n"
       << "Usage: kelvadrome-cli " << syntax.usage << "\n";

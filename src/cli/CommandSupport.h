@@ -53,6 +53,14 @@ struct CommandLine {
 
 void PrintCommandHelp(const CommandSyntax& syntax, std::ostream& out);
 
+// The usual start of a command: parse, and answer "--help" or wrong usage at once.
+struct CommandStart {
+  std::optional<CommandLine> line;  // set when the command goes on
+  int exitStatus = kExitOk;         // otherwise: kExitOk after help, kExitUsage after an error
+};
+[[nodiscard]] CommandStart StartCommand(const CommandArgs& args, const CommandSyntax& syntax,
+                                        std::ostream& out, std::ostream& err);
+
 // Writes "kelvadrome-cli NAME: message" and the usage line to err; returns kExitUsage.
 int UsageError(const CommandSyntax& syntax, std::string_view message, std::ostream& err);
 

@@ -107,19 +107,17 @@ JsonWriter& JsonWriter::Key(std::string_view name) {
   return *this;
 }
 
-JsonWriter& JsonWriter::Value(float value) {
+template <typename T>
+JsonWriter& JsonWriter::Number(T value) {
   if (!std::isfinite(value)) return Null();
   BeforeValue();
   Raw(ShortestNumber(value));
   return *this;
 }
 
-JsonWriter& JsonWriter::Value(double value) {
-  if (!std::isfinite(value)) return Null();
-  BeforeValue();
-  Raw(ShortestNumber(value));
-  return *this;
-}
+JsonWriter& JsonWriter::Value(float value) { return Number(value); }
+
+JsonWriter& JsonWriter::Value(double value) { return Number(value); }
 
 JsonWriter& JsonWriter::Value(int value) {
   BeforeValue();

@@ -47,6 +47,8 @@ class JsonWriter {
   void Begin(bool isObject, char bracket);
   void End(char bracket);
   void Raw(std::string_view text);
+  template <typename T>
+  JsonWriter& Number(T value);
 
   std::string text_;
   std::vector<Level> levels_;

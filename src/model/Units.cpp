@@ -50,50 +50,74 @@ void ConvertValue(float& value, double factor, int decimals, const std::string& 
   value = static_cast<float>(converted);
 }
 
-void ConvertAll(ProjectData& p, const ConversionFactors& f) {
-  const auto convert = [&p](float ProjectData::*field, double factor, int decimals,
-                            const char* name) { ConvertValue(p.*field, factor, decimals, name); };
-  const double length = f.length;
-  const double unitWeight = f.UnitWeight();
-  const double forcePerLength = f.ForcePerLength();
+enum class Factor { length, cover, stress, pressure, unitWeight, forcePerLength };
 
-  convert(&ProjectData::toeLength, length, 2, "toeLength");
-  convert(&ProjectData::stemFrontBatter, length, 2, "stemFrontBatter");
-  convert(&ProjectData::stemTopWidth, length, 2, "stemTopWidth");
-  convert(&ProjectData::stemBackBatter, length, 2, "stemBackBatter");
-  convert(&ProjectData::heelLength, length, 2, "heelLength");
-  convert(&ProjectData::baseWidth, length, 2, "baseWidth");
-  convert(&ProjectData::stemFrontHeight, length, 2, "stemFrontHeight");
-  convert(&ProjectData::toeTaper, length, 2, "toeTaper");
-  convert(&ProjectData::toeEdgeThickness, length, 2, "toeEdgeThickness");
-  convert(&ProjectData::stemBackHeight, length, 2, "stemBackHeight");
-  convert(&ProjectData::heelTaper, length, 2, "heelTaper");
-  convert(&ProjectData::heelEdgeThickness, length, 2, "heelEdgeThickness");
-  convert(&ProjectData::waterDepthFront, length, 2, "waterDepthFront");
-  convert(&ProjectData::waterDepthBack, length, 2, "waterDepthBack");
-  convert(&ProjectData::concreteUnitWeight, unitWeight, 2, "concreteUnitWeight");
-  convert(&ProjectData::concreteStrength, f.stress, 0, "concreteStrength");
-  convert(&ProjectData::concreteModulus, f.stress, 2, "concreteModulus");
-  convert(&ProjectData::steelYieldStress, f.stress, 0, "steelYieldStress");
-  convert(&ProjectData::steelModulus, f.stress, 2, "steelModulus");
-  convert(&ProjectData::concreteCover, f.cover, 1, "concreteCover");
-  convert(&ProjectData::waterUnitWeight, unitWeight, 2, "waterUnitWeight");
-  convert(&ProjectData::backfillUnitWeight, unitWeight, 2, "backfillUnitWeight");
-  convert(&ProjectData::backfillDryDensity, unitWeight, 2, "backfillDryDensity");
-  convert(&ProjectData::backfillSaturatedDensity, unitWeight, 2, "backfillSaturatedDensity");
-  convert(&ProjectData::backfillCohesion, f.stress, 2, "backfillCohesion");
-  convert(&ProjectData::baseCohesion, f.stress, 2, "baseCohesion");
-  convert(&ProjectData::baseBearingCapacity, f.stress, 2, "baseBearingCapacity");
-  convert(&ProjectData::baseModulus, f.stress, 2, "baseModulus");
-  convert(&ProjectData::toeUnitWeight, unitWeight, 2, "toeUnitWeight");
-  convert(&ProjectData::toeDryDensity, unitWeight, 2, "toeDryDensity");
-  convert(&ProjectData::toeSaturatedDensity, unitWeight, 2, "toeSaturatedDensity");
-  convert(&ProjectData::toeCohesion, f.stress, 2, "toeCohesion");
-  convert(&ProjectData::restraintForce, forcePerLength, 2, "restraintForce");
-  convert(&ProjectData::shearKeyDepth, length, 2, "shearKeyDepth");
-  convert(&ProjectData::savedWaterDepthFront, length, 2, "savedWaterDepthFront");
-  convert(&ProjectData::savedWaterDepthBack, length, 2, "savedWaterDepthBack");
-  convert(&ProjectData::surchargeLoad, f.pressure, 2, "surchargeLoad");
+// The converted values in their order, with their factor and decimals.
+struct ConvertedField {
+  float ProjectData::*field;
+  Factor factor;
+  int decimals;
+  const char* name;
+};
+
+constexpr std::array<ConvertedField, 37> kConvertedFields{{
+    {&ProjectData::toeLength, Factor::length, 2, "toeLength"},
+    {&ProjectData::stemFrontBatter, Factor::length, 2, "stemFrontBatter"},
+    {&ProjectData::stemTopWidth, Factor::length, 2, "stemTopWidth"},
+    {&ProjectData::stemBackBatter, Factor::length, 2, "stemBackBatter"},
+    {&ProjectData::heelLength, Factor::length, 2, "heelLength"},
+    {&ProjectData::baseWidth, Factor::length, 2, "baseWidth"},
+    {&ProjectData::stemFrontHeight, Factor::length, 2, "stemFrontHeight"},
+    {&ProjectData::toeTaper, Factor::length, 2, "toeTaper"},
+    {&ProjectData::toeEdgeThickness, Factor::length, 2, "toeEdgeThickness"},
+    {&ProjectData::stemBackHeight, Factor::length, 2, "stemBackHeight"},
+    {&ProjectData::heelTaper, Factor::length, 2, "heelTaper"},
+    {&ProjectData::heelEdgeThickness, Factor::length, 2, "heelEdgeThickness"},
+    {&ProjectData::waterDepthFront, Factor::length, 2, "waterDepthFront"},
+    {&ProjectData::waterDepthBack, Factor::length, 2, "waterDepthBack"},
+    {&ProjectData::concreteUnitWeight, Factor::unitWeight, 2, "concreteUnitWeight"},
+    {&ProjectData::concreteStrength, Factor::stress, 0, "concreteStrength"},
+    {&ProjectData::concreteModulus, Factor::stress, 2, "concreteModulus"},
+    {&ProjectData::steelYieldStress, Factor::stress, 0, "steelYieldStress"},
+    {&ProjectData::steelModulus, Factor::stress, 2, "steelModulus"},
+    {&ProjectData::concreteCover, Factor::cover, 1, "concreteCover"},
+    {&ProjectData::waterUnitWeight, Factor::unitWeight, 2, "waterUnitWeight"},
+    {&ProjectData::backfillUnitWeight, Factor::unitWeight, 2, "backfillUnitWeight"},
+    {&ProjectData::backfillDryDensity, Factor::unitWeight, 2, "backfillDryDensity"},
+    {&ProjectData::backfillSaturatedDensity, Factor::unitWeight, 2, "backfillSaturatedDensity"},
+    {&ProjectData::backfillCohesion, Factor::stress, 2, "backfillCohesion"},
+    {&ProjectData::baseCohesion, Factor::stress, 2, "baseCohesion"},
+    {&ProjectData::baseBearingCapacity, Factor::stress, 2, "baseBearingCapacity"},
+    {&ProjectData::baseModulus, Factor::stress, 2, "baseModulus"},
+    {&ProjectData::toeUnitWeight, Factor::unitWeight, 2, "toeUnitWeight"},
+    {&ProjectData::toeDryDensity, Factor::unitWeight, 2, "toeDryDensity"},
+    {&ProjectData::toeSaturatedDensity, Factor::unitWeight, 2, "toeSaturatedDensity"},
+    {&ProjectData::toeCohesion, Factor::stress, 2, "toeCohesion"},
+    {&ProjectData::restraintForce, Factor::forcePerLength, 2, "restraintForce"},
+    {&ProjectData::shearKeyDepth, Factor::length, 2, "shearKeyDepth"},
+    {&ProjectData::savedWaterDepthFront, Factor::length, 2, "savedWaterDepthFront"},
+    {&ProjectData::savedWaterDepthBack, Factor::length, 2, "savedWaterDepthBack"},
+    {&ProjectData::surchargeLoad, Factor::pressure, 2, "surchargeLoad"},
+}};
+
+double FactorValue(const ConversionFactors& f, Factor factor) {
+  switch (factor) {
+    case Factor::length: return f.length;
+    case Factor::cover: return f.cover;
+    case Factor::stress: return f.stress;
+    case Factor::pressure: return f.pressure;
+    case Factor::unitWeight: return f.UnitWeight();
+    case Factor::forcePerLength: return f.ForcePerLength();
+  }
+  return 1.0;
+}
+
+void ConvertAll(ProjectData& p, const ConversionFactors& f) {
+  for (const ConvertedField& c : kConvertedFields) {
+    ConvertValue(p.*c.field, FactorValue(f, c.factor), c.decimals, c.name);
+  }
+  const double length = f.length;
+  const double forcePerLength = f.ForcePerLength();
 
   const int count = std::clamp<int>(p.lineLoadCount, 0, kMaxLineLoads);
   for (int i = 1; i <= count; ++i) {
