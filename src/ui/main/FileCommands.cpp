@@ -2,13 +2,13 @@
 // is not claimed as the project's path.
 #include "ui/main/FileCommands.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
 #include <exception>
 
 #include "model/ProjectFile.h"
+#include "ui/main/BusyPointer.h"
 #include "ui/main/FileDialogs.h"
 #include "ui/main/ProjectDocument.h"
 #include "ui/main/SessionState.h"
@@ -17,15 +17,6 @@
 namespace kelvadrome {
 
 namespace {
-
-// The busy pointer while a file is read or written, restored whatever happens.
-class BusyPointer {
- public:
-  BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 QString FolderOf(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absolutePath()); }
 
