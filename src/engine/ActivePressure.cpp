@@ -35,17 +35,10 @@ double ComputeActivePressure(ProjectData& p, AnalysisResults& r, MessageSink& si
       Single(s.activePressure[0] + ka * p.backfillUnitWeight * (Qw - y10) * cosDelta * fH);
   s.activePressure[2] = Single(s.activePressure[1] + ka * submerged * (D - Qw) * cosDelta * fH);
 
-  const Resultant above = TrapezoidResultant(y10, Qw, s.activePressure[0], s.activePressure[1]);
-  const Resultant below = TrapezoidResultant(Qw, D, s.activePressure[1], s.activePressure[2]);
-  s.activeForce[1] = Single(above.force);
-  s.activeForceDepth[1] = Single(above.position);
-  s.activeForce[2] = Single(below.force);
-  s.activeForceDepth[2] = Single(below.position);
-
-  const double tanDelta = std::tan(delta);
-  s.activeForce[3] = Single(s.activeForce[1] * tanDelta);
-  s.activeForce[4] = Single(s.activeForce[2] * tanDelta);
-  s.activeForceX[3] = s.activeForceX[4] = p.baseWidth;
+  StoreEarthThrust(TrapezoidResultant(y10, Qw, s.activePressure[0], s.activePressure[1]),
+                   TrapezoidResultant(Qw, D, s.activePressure[1], s.activePressure[2]),
+                   std::tan(delta), p.baseWidth, s.activeForce, s.activeForceDepth,
+                   s.activeForceX);
   s.activeBottomPressure = s.activePressure[2];
   return ka;
 }

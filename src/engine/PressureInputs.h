@@ -6,6 +6,7 @@
 
 #include "engine/AnalysisResults.h"
 #include "engine/EngineNumerics.h"
+#include "engine/TrapezoidResultant.h"
 #include "model/ProjectData.h"
 
 namespace kelvadrome {
@@ -31,12 +32,25 @@ struct OutlineLevels {
   double stemBackFoot;   // y7 = Hb
   double stemFrontFoot;  // y2 = Hf
   double backfillTop;    // y10, the backfill surface above the heel edge
-  double stemBackFootX;  // x7
 };
 
 [[nodiscard]] inline OutlineLevels ReadOutlineLevels(const AnalysisResults& r) {
   return {r.wallOutlineY[4], r.wallOutlineY[3], r.wallOutlineY[6], r.wallOutlineY[7],
-          r.wallOutlineY[2], r.wallOutlineY[10], r.wallOutlineX[7]};
+          r.wallOutlineY[2], r.wallOutlineY[10]};
+}
+
+// Stores an earth thrust on the virtual back: the horizontal resultants above (1) and below (2)
+// the back water table, their downward components (3, 4) from the wall friction, at x = B.
+inline void StoreEarthThrust(const Resultant& upper, const Resultant& lower, double tanDelta,
+                             double baseWidth, std::array<float, 5>& force,
+                             std::array<float, 3>& depth, std::array<float, 5>& x) {
+  force[1] = Single(upper.force);
+  depth[1] = Single(upper.position);
+  force[2] = Single(lower.force);
+  depth[2] = Single(lower.position);
+  force[3] = Single(force[1] * tanDelta);
+  force[4] = Single(force[2] * tanDelta);
+  x[3] = x[4] = static_cast<float>(baseWidth);
 }
 
 }  // namespace kelvadrome

@@ -44,20 +44,12 @@ void ComputeSeismicPressure(ProjectData& p, AnalysisResults& r, MessageSink& sin
   s.seismicIncrementCoefficient = Single(increment);
   // An inverted triangle over the whole height, largest at the surface.
   s.seismicPressure[1] = Single(gamma * increment * (D - y10) * cosDelta * fE);
-  const Resultant whole = TrapezoidResultant(y10, D, s.seismicPressure[1], 0);
-  s.seismicForce[1] = Single(whole.force);
-  s.seismicForceDepth[1] = Single(whole.position);
   // Below the back water the saturated soil adds the difference of saturated and moist weight.
   s.seismicPressure[2] =
       Single((double(p.backfillSaturatedDensity) - gamma) * increment * (D - Qw) * cosDelta * fE);
-  const Resultant submerged = TrapezoidResultant(Qw, D, s.seismicPressure[2], 0);
-  s.seismicForce[2] = Single(submerged.force);
-  s.seismicForceDepth[2] = Single(submerged.position);
-
-  const double tanDelta = std::tan(delta);
-  s.seismicForce[3] = Single(s.seismicForce[1] * tanDelta);
-  s.seismicForce[4] = Single(s.seismicForce[2] * tanDelta);
-  s.seismicForceX[3] = s.seismicForceX[4] = p.baseWidth;
+  StoreEarthThrust(TrapezoidResultant(y10, D, s.seismicPressure[1], 0),
+                   TrapezoidResultant(Qw, D, s.seismicPressure[2], 0), std::tan(delta),
+                   p.baseWidth, s.seismicForce, s.seismicForceDepth, s.seismicForceX);
 
   const double h = D - Pw;  // toe-side water height above the base underside
   const double gammaW = p.waterUnitWeight;

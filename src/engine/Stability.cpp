@@ -71,33 +71,29 @@ void AddSurcharge(const ProjectData& p, const AnalysisResults& r, LoadSums& sums
   sums.AddVertical(W);
 }
 
+// An earth thrust on the virtual back through the heel edge: horizontal resultants 1 and 2
+// towards the toe at their depths, and their downward components 3 and 4 at x = B.
+void AddEarthThrust(const std::array<float, 5>& force, const std::array<float, 3>& depth,
+                    double B, double D, LoadSums& sums) {
+  for (size_t j = 1; j <= 2; ++j) {
+    sums.AddMoment(-(force[j] * (D - depth[j])));
+    sums.AddHorizontal(-double(force[j]));
+  }
+  for (size_t j = 3; j <= 4; ++j) {
+    sums.AddMoment(double(force[j]) * B);
+    sums.AddVertical(force[j]);
+  }
+}
+
 void AddSeismic(const ProjectData& p, const AnalysisResults& r, double D, LoadSums& sums) {
   for (size_t i = 1; i <= kPolygonCount; ++i) {
     sums.AddMoment(-(r.polygonInertia[i] * (D - r.polygonCentroidY[i])));
     sums.AddHorizontal(-double(r.polygonInertia[i]));
   }
   const PressureResults& s = r.pressure;
-  for (size_t j = 1; j <= 2; ++j) {
-    sums.AddMoment(-(s.seismicForce[j] * (D - s.seismicForceDepth[j])));
-    sums.AddHorizontal(-double(s.seismicForce[j]));
-  }
-  for (size_t j = 3; j <= 4; ++j) {
-    sums.AddMoment(double(s.seismicForce[j]) * p.baseWidth);
-    sums.AddVertical(s.seismicForce[j]);
-  }
+  AddEarthThrust(s.seismicForce, s.seismicForceDepth, p.baseWidth, D, sums);
   sums.AddMoment(-(s.hydrodynamicForce * (D - s.hydrodynamicDepth)));
   sums.AddHorizontal(-double(s.hydrodynamicForce));
-}
-
-void AddActive(const ProjectData& p, const PressureResults& s, double D, LoadSums& sums) {
-  for (size_t j = 1; j <= 2; ++j) {
-    sums.AddMoment(-(s.activeForce[j] * (D - s.activeForceDepth[j])));
-    sums.AddHorizontal(-double(s.activeForce[j]));
-  }
-  for (size_t j = 3; j <= 4; ++j) {
-    sums.AddMoment(double(s.activeForce[j]) * p.baseWidth);
-    sums.AddVertical(s.activeForce[j]);
-  }
 }
 
 void AddWater(const PressureResults& s, double D, LoadSums& sums) {
@@ -119,6 +115,9 @@ void AddWater(const PressureResults& s, double D, LoadSums& sums) {
 
 void ComputeSafetyFactors(ProjectData& p, AnalysisResults& r) {
   StabilityResults& s = r.stability;
+  if (p.unitSystem < kMetric || p.unitSystem > kBritish) {
+    throw EngineError("Unknown unit system " + std::to_string(p.unitSystem) + ".");
+  }
   const double unitFactor = StressToPressureFactor(p.unitSystem);
   const double allowable =
       std::fmin(double(p.baseBearingCapacity), double(p.concreteStrength)) * unitFactor;
@@ -166,7 +165,7 @@ void ComputeStability(ProjectData& p, AnalysisResults& r, MessageSink& sink) {
 
   ComputeActivePressure(p, r, sink);
   ComputePassivePressure(p, r);  // not a load: it enters only the sliding resistance
-  AddActive(p, r.pressure, D, sums);
+  AddEarthThrust(r.pressure.activeForce, r.pressure.activeForceDepth, p.baseWidth, D, sums);
 
   ComputeWaterPressure(p, r);
   AddWater(r.pressure, D, sums);
