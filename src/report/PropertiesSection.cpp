@@ -120,7 +120,9 @@ void PrintPropertiesSection(ReportSheet& sheet, const ProjectData& project) {
   const double top = sheet.sectionBodyTop + 320;
   const double half = sheet.pageWidth / 2.0;
   const ValueColumn left{240, 3402, 3515.4};
-  const ValueColumn right{half, half + 2835, half + 2948.4};
+  // The right column's longest caption ("- Unit weight (incl. reinforcement) =") needs a little more
+  // room before its value than the left column's.
+  const ValueColumn right{half, half + 3100, half + 3213.4};
 
   PrintRows(sheet, project, kLeftRows, left, top);
   PrintRows(sheet, project, kRightRows, right, top);

@@ -13,6 +13,20 @@
 #include "report/ReportText.h"
 
 namespace kelvadrome {
+namespace {
+
+// The title bar's cells are a fifth of the page wide: a name or heading that would run over the
+// cell's lines is written smaller, so that it stays inside its cell with a little room.
+void SetFittingFont(ReportSheet& sheet, const QString& text, double cellWidth, double points, bool bold) {
+  constexpr double kCellPadding = 120;
+  SetReportFont(sheet, sheet.fonts.defaultReportFont, points, bold, false);
+  const double width = TextWidth(sheet, text);
+  if (width > cellWidth - kCellPadding && width > 0) {
+    SetReportFont(sheet, sheet.fonts.defaultReportFont, points * (cellWidth - kCellPadding) / width, bold, false);
+  }
+}
+
+}  // namespace
 
 ReportSheet::ReportSheet(QPainter& painterIn, QPagedPaintDevice& deviceIn, ReportFonts fontsIn)
     : painter(painterIn), device(deviceIn), fonts(std::move(fontsIn)) {}
@@ -26,20 +40,20 @@ QColor PaletteColour(int index) {
 
 void BeginReport(ReportSheet& sheet, const ProjectData& project) {
   const QPageLayout layout = sheet.device.pageLayout();
-  const QRectF full = layout.fullRect(QPageLayout::Point);
-  const QRectF paint = layout.paintRect(QPageLayout::Point);
-  constexpr double kTwipsPerPoint = 20.0;
+  // Millimetres: an A4 sheet less the default margins is then exactly the layout's 165 by 257 mm.
+  const QRectF full = layout.fullRect(QPageLayout::Millimeter);
+  const QRectF paint = layout.paintRect(QPageLayout::Millimeter);
 
   // Printable area inside the project's margins, in printer twips.
-  const double width = full.width() * kTwipsPerPoint - (project.pageMarginA + project.pageMarginB) * kTwipsPerMm;
-  const double height = full.height() * kTwipsPerPoint - (project.pageMarginC + project.pageMarginD) * kTwipsPerMm;
+  const double width = full.width() * kTwipsPerMm - (project.pageMarginA + project.pageMarginB) * kTwipsPerMm;
+  const double height = full.height() * kTwipsPerMm - (project.pageMarginC + project.pageMarginD) * kTwipsPerMm;
   sheet.reportScale = static_cast<float>(std::max(std::min(width / kLayoutWidth, height / kLayoutHeight), 0.01));
 
   // The painter starts at the device's printable corner; move the origin to the margins' corner.
   sheet.pixelsPerTwip = sheet.device.logicalDpiX() / 1440.0;
   sheet.deviceScale = sheet.reportScale * sheet.pixelsPerTwip;
-  const double offsetX = project.pageMarginA * kTwipsPerMm - paint.left() * kTwipsPerPoint;
-  const double offsetY = project.pageMarginC * kTwipsPerMm - paint.top() * kTwipsPerPoint;
+  const double offsetX = project.pageMarginA * kTwipsPerMm - paint.left() * kTwipsPerMm;
+  const double offsetY = project.pageMarginC * kTwipsPerMm - paint.top() * kTwipsPerMm;
   sheet.painter.resetTransform();
   sheet.painter.translate(offsetX * sheet.pixelsPerTwip, offsetY * sheet.pixelsPerTwip);
   sheet.painter.scale(sheet.deviceScale, sheet.deviceScale);
@@ -90,7 +104,7 @@ void DrawSectionFrame(ReportSheet& sheet, const ProjectData& project) {
 
   // First cell: the program's name with its version under it, both inside the bar.
   sheet.textColour = PaletteColour(0);
-  SetReportFont(sheet, sheet.fonts.defaultReportFont, 16 * scale, false, false);
+  SetFittingFont(sheet, QStringLiteral("Kelvadrome"), 0.2 * width, 16 * scale, false);
   sheet.currentY = sheet.sectionTop;
   PrintCentred(sheet, QStringLiteral("Kelvadrome"), 0.1 * width);
   const double nameBottom = sheet.sectionTop + TextHeight(sheet);
@@ -109,7 +123,7 @@ void DrawSectionFrame(ReportSheet& sheet, const ProjectData& project) {
 
 void PrintSectionHeading(ReportSheet& sheet, const QString& heading, double points, double topOffset) {
   sheet.textColour = PaletteColour(0);
-  SetReportFont(sheet, sheet.fonts.defaultReportFont, points, true, false);
+  SetFittingFont(sheet, heading, 0.2 * sheet.pageWidth, points, true);
   sheet.currentY = sheet.sectionTop + topOffset;
   PrintCentred(sheet, heading, 0.3 * sheet.pageWidth);
 }
