@@ -1,0 +1,148 @@
+// The print commands of the main window and the calculator.
+#include "ui/print/PrintCommands.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <memory>
+
+#include "engine/AnalysisResults.h"
+#include "engine/ConcreteDesign.h"
+#include "engine/DesignResults.h"
+#include "engine/WallGeometry.h"
+#include "report/CalculatorPrintout.h"
+#include "ui/calculator/WarningBoxSink.h"
+#include "ui/main/Form1.h"
+#include "ui/main/ProjectDocument.h"
+#include "ui/main/ReportFonts.h"
+#include "ui/print/PageSetupDialog.h"
+#include "ui/print/frmPrint.h"
+#include "ui/print/frmPrinting.h"
+
+namespace kelvadrome {
+namespace {
+
+ReportJob JobOf(PrintContext& c) {
+  return ReportJob{c.project, c.results, c.design, c.sink, c.selection, c.fonts, FooterContextNow(c.project.currentFilePath),
+                   {}};
+}
+
+// The print dialog: runs the concrete design first, so that a wall that is not stable under the
+// factored loads cannot choose the concrete sections. True when the user pressed Print.
+bool ChooseSections(PrintContext& c) {
+  ComputeWallOutline(c.project, c.results);
+  RunConcreteDesign(c.project, c.results, c.design, c.sink);
+  const bool concreteAvailable = c.design.completed && c.results.stability.wallStable;
+  frmPrint dialog(c.printer, c.selection, concreteAvailable, c.parent);
+  dialog.exec();
+  c.selection = dialog.Selection();
+  return dialog.PrintConfirmed();
+}
+
+void RunPrintingWindow(PrintContext& c, QPagedPaintDevice& device) {
+  ReportJob job = JobOf(c);
+  frmPrinting printing(device, job, c.parent);
+  printing.exec();
+  if (printing.Fault()) std::rethrow_exception(printing.Fault());
+}
+
+}  // namespace
+
+bool RunPrintCommand(PrintContext& context) {
+  if (!ChooseSections(context)) return false;
+  RunPrintingWindow(context, context.printer);
+  return true;
+}
+
+bool RunPrintPreviewCommand(PrintContext& context) {
+  if (!ChooseSections(context)) return false;
+  QPrintPreviewDialog preview(&context.printer, context.parent);
+  preview.setWindowTitle(QStringLiteral("Kelvadrome: Print preview"));
+  std::exception_ptr fault;
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&context, &fault](QPrinter* printer) {
+    ReportJob job = JobOf(context);
+    try {
+      (void)PrintReport(*printer, job);
+    } catch (...) {
+      fault = std::current_exception();
+    }
+  });
+  preview.exec();
+  if (fault) std::rethrow_exception(fault);
+  return true;
+}
+
+bool ExportReportPdf(PrintContext& context, const QString& path) {
+  QPrinter pdf(QPrinter::HighResolution);
+  PrepareReportPrinter(pdf);
+  pdf.setOutputFormat(QPrinter::PdfFormat);
+  pdf.setOutputFileName(path);
+  pdf.setDocName(QStringLiteral("Kelvadrome report"));
+  ReportJob job = JobOf(context);
+  const ReportOutcome outcome = PrintReport(pdf, job);
+  if (!outcome.deviceOpened) throw std::runtime_error("The file " + path.toStdString() + " cannot be written.");
+  return outcome.pages > 0;
+}
+
+bool RunExportPdfCommand(PrintContext& context, const QString& suggestedPath) {
+  if (!ChooseSections(context)) return false;
+  QString path = QFileDialog::getSaveFileName(context.parent, QStringLiteral("Kelvadrome: Export PDF"), suggestedPath,
+                                              QStringLiteral("PDF files (*.pdf)"));
+  if (path.isEmpty()) return false;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  return ExportReportPdf(context, path);
+}
+
+void PrintCalculatorCommand(QWidget* parent, QPrinter& printer, const ProjectData& project, const ReportFonts& fonts,
+                            const CalculatorInputs& inputs, const CalculatorResults& results) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("Kelvadrome"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  (void)PrintCalculatorPage(printer, project, inputs, results, fonts);
+}
+
+void ConnectPrintCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts, ReportSelection& selection) {
+  const ReportFonts reportFonts{fonts.defaultReportFont, fonts.symbolFontName};
+  // The Greek letters are real characters: a font called "Symbol" would print them blank.
+  const ReportFonts safeFonts{reportFonts.defaultReportFont,
+                              reportFonts.symbolFontName == "Symbol" ? reportFonts.defaultReportFont
+                                                                     : reportFonts.symbolFontName};
+  const auto context = [&form, &design, &selection, safeFonts](MessageSink& sink) {
+    return PrintContext{&form, form.Document().Project(), form.Document().Results(), design, sink, form.Printer(),
+                        selection, safeFonts};
+  };
+  const MainActions& a = form.Actions();
+  form.ConnectCommand(a.filePrint, [&form, context] {
+    WarningBoxSink sink(&form);
+    PrintContext c = context(sink);
+    (void)RunPrintCommand(c);
+    form.RefreshView();
+  });
+  form.ConnectCommand(a.filePrintPreview, [&form, context] {
+    WarningBoxSink sink(&form);
+    PrintContext c = context(sink);
+    (void)RunPrintPreviewCommand(c);
+    form.RefreshView();
+  });
+  form.ConnectCommand(a.fileExportPdf, [&form, context] {
+    WarningBoxSink sink(&form);
+    PrintContext c = context(sink);
+    const QFileInfo file(QString::fromStdString(c.project.currentFilePath));
+    const QString suggested = c.project.currentFilePath.empty() ? QStringLiteral("report.pdf")
+                                                                : file.path() + u'/' + file.completeBaseName() + ".pdf";
+    (void)RunExportPdfCommand(c, suggested);
+    form.RefreshView();
+  });
+  form.ConnectCommand(a.filePageSetup, [&form] {
+    const auto edited = RunPageSetupDialog(&form, PageSetupOf(form.Document().Project()));
+    if (!edited) return;
+    form.Document().ApplyChange(QStringLiteral("Page Setup"),
+                                [values = *edited](ProjectData& project) { ApplyPageSetup(project, values); });
+  });
+}
+
+}  // namespace kelvadrome

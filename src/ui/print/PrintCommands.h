@@ -1,0 +1,54 @@
+// File > Print, Print Preview, Export PDF and Page Setup, and the calculator's Print button:
+// the commands the main window calls. All of them print through PrintReport, so the paper, the
+// preview and the PDF file show the same pages.
+#pragma once
+
+#include <QString>
+
+#include "calculator/SoilPressureCalculator.h"
+#include "report/ReportJob.h"
+
+class QPrinter;
+class QWidget;
+
+namespace kelvadrome {
+
+class Form1;
+struct ReportFontChoice;
+
+// What the print commands work on. selection is kept by the caller for the whole run (the
+// print dialog's choices are not saved with the project).
+struct PrintContext {
+  QWidget* parent = nullptr;
+  ProjectData& project;
+  AnalysisResults& results;
+  DesignResults& design;
+  MessageSink& sink;
+  QPrinter& printer;
+  ReportSelection& selection;
+  ReportFonts fonts;
+};
+
+// The print dialog (which runs the concrete design to know whether it can be chosen), then,
+// when the user pressed Print, the printing window. Returns whether the job was printed.
+// Engine faults propagate as exceptions.
+bool RunPrintCommand(PrintContext& context);
+
+// The print dialog, then the job in a preview window from which it can be printed.
+bool RunPrintPreviewCommand(PrintContext& context);
+
+// The print dialog, then a PDF file chosen by the user. Returns whether a file was written.
+bool RunExportPdfCommand(PrintContext& context, const QString& suggestedPath);
+// Writes the selected sections into a PDF file without asking; false when nothing was printed.
+bool ExportReportPdf(PrintContext& context, const QString& path);
+
+// The calculator's Print button: the standard print dialog, then the calculator page.
+void PrintCalculatorCommand(QWidget* parent, QPrinter& printer, const ProjectData& project, const ReportFonts& fonts,
+                            const CalculatorInputs& inputs, const CalculatorResults& results);
+
+// Connects File > Print, Print Preview, Export PDF and Page Setup of the main window; design
+// and selection live as long as the window. Page Setup goes through the document's changes, so
+// that it can be undone like any other edit.
+void ConnectPrintCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts, ReportSelection& selection);
+
+}  // namespace kelvadrome

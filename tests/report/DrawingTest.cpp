@@ -1,0 +1,371 @@
+// The wall figures: fitting, screen points, the drawing operations' thresholds, and every view
+// of the default wall and of edge walls rendered without a fault. With KELVADROME_VIEW_PNG_DIR
+// set, the rendered views are also written there as PNG files to look at.
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "engine/Stability.h"
+#include "model/ProjectData.h"
+#include "report/drawing/DimensionFigure.h"
+#include "report/drawing/ReactionFigures.h"
+#include "report/drawing/DrawPrimitives.h"
+#include "report/drawing/ScreenPoints.h"
+#include "report/drawing/WallFitting.h"
+#include "report/drawing/WallView.h"
+
+using namespace kelvadrome;
+
+namespace {
+
+constexpr QSize kPictureSize(1600, 1000);
+
+ProjectData DefaultWall() {
+  ProjectData p;
+  SetDefaults(p);
+  return p;
+}
+
+// A wall of the given overall width and height, level backfill, every part of its width in the
+// heel and toe.
+ProjectData BoxWall(float width, float height) {
+  ProjectData p = DefaultWall();
+  p.backfillSlope = 0;
+  p.toeLength = width / 2 - 0.5f;
+  p.stemFrontBatter = 0;
+  p.stemTopWidth = 1;
+  p.stemBackBatter = 0;
+  p.heelLength = width / 2 - 0.5f;
+  p.baseWidth = width;
+  p.toeTaper = p.heelTaper = 0;
+  p.toeEdgeThickness = p.heelEdgeThickness = 0.5f;
+  p.stemFrontHeight = p.stemBackHeight = height - 0.5f;
+  return p;
+}
+
+ProjectData UnstableWall() {
+  ProjectData p = DefaultWall();
+  p.lineLoadCount = 1;
+  p.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, 1};  // a huge push towards the toe at the top
+  return p;
+}
+
+struct Rendered {
+  QImage image;
+  WallViewOutput output;
+};
+
+Rendered Render(ProjectData& p, std::optional<ViewKind> view, bool analyse = true) {
+  AnalysisResults results;
+  RecordingSink sink;
+  if (analyse) RunServiceAnalysis(p, results, sink);
+  Rendered r{QImage(kPictureSize, QImage::Format_ARGB32_Premultiplied), {}};
+  QPainter painter(&r.image);
+  r.output = PaintWallPicture(painter, QSizeF(kPictureSize), r.image.logicalDpiX() / 1440.0, p, results, view);
+  return r;
+}
+
+bool AllWhite(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
+    }
+  }
+  return true;
+}
+
+// A blank 2000 by 2000 image drawn on in its own pixels as logical units.
+struct Sketch {
+  QImage image{2000, 2000, QImage::Format_ARGB32_Premultiplied};
+  QPainter painter;
+  std::optional<WallCanvas> canvas;
+  Sketch() {
+    image.fill(Qt::white);
+    painter.begin(&image);
+    canvas.emplace(painter);
+    canvas->SetFont(QStringLiteral("DejaVu Sans"), 120);
+  }
+  QImage Done() {
+    painter.end();
+    return image;
+  }
+};
+
+// Writes the image, with the dimension labels the main window lays over it, for a person to look at.
+void SavePng(const QImage& image, const QString& name, const std::vector<DimensionLabel>& labels = {}) {
+  const QString dir = qEnvironmentVariable("KELVADROME_VIEW_PNG_DIR");
+  if (dir.isEmpty()) return;
+  QImage shown = image;
+  QPainter painter(&shown);
+  painter.scale(image.logicalDpiX() / 1440.0, image.logicalDpiX() / 1440.0);
+  WallCanvas canvas(painter);
+  canvas.SetFont(QStringLiteral("Small Fonts"), 120);
+  for (const DimensionLabel& label : labels) {
+    canvas.FillBox(label.box.left(), label.box.top(), label.box.right(), label.box.bottom(), Qt::white);
+    canvas.Text(label.box, label.text);
+  }
+  painter.end();
+  QDir().mkpath(dir);
+  shown.save(dir + "/" + name + ".png");
+}
+
+}  // namespace
+
+class DrawingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { InstallScreenFontSubstitutes(); }
+
+  void wideWallIsFittedToTheWidth() {
+    const ProjectData p = BoxWall(20, 2);
+    const WallFitting fit = FitWallToPicture(p, 24000, 15000);
+    const double scale = (24000 - 2640) * 0.8 / 20;
+    QCOMPARE(fit.drawScale, scale);
+    QCOMPARE(fit.drawOriginX, 1440.0);
+    QCOMPARE(fit.drawOriginY, (15000 - 1680 + 1440 - 2 * scale) / 2);
+  }
+
+  void tallWallIsFittedToTheHeightAndCentred() {
+    const ProjectData p = BoxWall(2, 20);
+    const WallFitting fit = FitWallToPicture(p, 24000, 15000);
+    const double scale = (15000 - 1680) / 20.0;
+    QCOMPARE(fit.drawScale, scale);
+    QCOMPARE(fit.drawOriginY, 720.0);
+    // 20 % spare width: the wall and a fifth of it more are centred right of the 240 margin.
+    QCOMPARE(fit.drawOriginX, 240 + (24000 - 240 - 1.2 * 2 * scale) / 2);
+  }
+
+  void slopeAndShearKeyMakeRoomAbove() {
+    ProjectData p = DefaultWall();
+    p.shearKeyOption = 1;
+    const double rise = (0.5 + 3.37) / 5.0;
+    QVERIFY(std::fabs(FittedWallHeight(p) - (10 + rise + 0.67)) < 1e-5);
+    const WallFitting fit = FitWallToPicture(p, 24000, 15000);
+    const double scale = 13320 / FittedWallHeight(p);
+    QVERIFY(std::fabs(fit.drawScale - scale) < 1e-6);
+    QVERIFY(std::fabs(fit.drawOriginY - (720 + rise * scale + (7.2 / 4) * scale / 5)) < 1e-3);
+    // The section fitting of the report uses its own room and top.
+    const WallFitting section = FitWallToSection(p, 9355, 6500, 500);
+    QVERIFY(section.drawScale > 0);
+    QVERIFY(section.drawOriginY > 500);
+  }
+
+  void tinyOrEmptyPicturesStillGiveAFiniteScale() {
+    const ProjectData p = DefaultWall();
+    for (const QSizeF size : {QSizeF(0, 0), QSizeF(1500, 450), QSizeF(100000, 10)}) {
+      const WallFitting fit = FitWallToPicture(p, size.width(), size.height());
+      QVERIFY(std::isfinite(fit.drawScale) && fit.drawScale > 0);
+      QVERIFY(std::isfinite(fit.drawOriginX) && std::isfinite(fit.drawOriginY));
+    }
+    ProjectData flat = p;
+    flat.baseWidth = 0;
+    flat.stemFrontHeight = flat.toeTaper = flat.toeEdgeThickness = 0;
+    flat.backfillSlope = 0;
+    QVERIFY(std::isfinite(FitWallToPicture(flat, 24000, 15000).drawScale));
+  }
+
+  void screenPointsFollowTheDimensions() {
+    const ProjectData p = DefaultWall();
+    const WallFitting fit{100, 2000, 3000};
+    const ScreenPoints pt = ComputeScreenPoints(p, fit);
+    QCOMPARE(pt.P(1), QPointF(2000 + 250, 3000));
+    QCOMPARE(pt.P(4), QPointF(2000, 3000 + 1000));
+    QVERIFY(std::fabs(pt.x[7] - (2000 + 383)) < 1e-3);
+    // The backfill runs on a quarter base beyond the heel edge, rising with the slope there...
+    const double run = 3.37 + 0.5 + 7.2 / 4;
+    QVERIFY(std::fabs(pt.x[10] - (2000 + 100 * (3.33 + run))) < 1e-3);
+    QVERIFY(std::fabs(pt.y[10] - (3000 - 100 * run / 5)) < 1e-3);
+    QCOMPARE(pt.x[14], pt.x[10]);
+    QCOMPARE(pt.x[18], pt.x[10]);
+    // ...while point 40 stays on the true surface above the heel edge.
+    QVERIFY(std::fabs(pt.y[40] - (3000 - 100 * (3.87 / 5))) < 1e-3);
+    // The toe-side water lines start 240 in front of the toe edge.
+    QCOMPARE(pt.x[11], 2000 - 240.0);
+    QCOMPARE(pt.x[15], 2000 - 240.0);
+    QVERIFY(std::fabs(pt.y[11] - 3500) < 1e-3);  // front water 5.0 deep, above the stem foot
+  }
+
+  void shortArrowsAndEmptyDiagramsDrawNothing() {
+    Sketch sketch;
+    const DrawStyle style = ScreenDrawStyle();
+    WallCanvas& c = *sketch.canvas;
+    DrawArrow(c, style, 100, 100, 150, 100, 1);   // 50 < 60
+    DrawArrow(c, style, 100, 300, 270, 300, 2);   // 170 < 180
+    DrawPressureV(c, style, 500, 1500, 1000, 0, 0, "0.00", "0.00");
+    DrawPressureV(c, style, 500, 500, 1000, 300, 300, "1.00", "1.00");
+    DrawPressureH(c, style, 200, 1800, 1000, 0.000001, -0.000001, "a", "b");
+    DrawInclinedForce(c, style, QPointF(1000, 1000), 180, 0.000005);
+    DrawForceV(c, style, 1000, 1000, 0);
+    DrawForceH(c, style, 1000, 1000, 0);
+    QVERIFY(AllWhite(sketch.Done()));
+  }
+
+  void diagramsAndArrowsAboveTheirThresholdsDraw() {
+    Sketch sketch;
+    const DrawStyle style = ScreenDrawStyle();
+    DrawArrow(*sketch.canvas, style, 100, 100, 160, 100, 1);
+    QVERIFY(!AllWhite(sketch.Done()));
+    Sketch diagram;
+    DrawPressureV(*diagram.canvas, style, 500, 1500, 1000, 0, 300, {}, {});
+    QVERIFY(!AllWhite(diagram.Done()));
+  }
+
+  void aLineLoadPointsTheWayItActs() {
+    // 180° acts downward: the arrow comes from above the point, nothing lies beside it.
+    Sketch down;
+    DrawInclinedForce(*down.canvas, ScreenDrawStyle(), QPointF(1000, 1000), 180, 5);
+    const QImage image = down.Done();
+    QVERIFY(image.pixel(1000, 800) != qRgb(255, 255, 255));
+    QCOMPARE(image.pixel(800, 1000), qRgb(255, 255, 255));
+    QCOMPARE(image.pixel(1000, 1200), qRgb(255, 255, 255));
+    // 90° acts towards the heel: the arrow comes from the left.
+    Sketch heel;
+    DrawInclinedForce(*heel.canvas, ScreenDrawStyle(), QPointF(1000, 1000), 90, 5);
+    const QImage towardsHeel = heel.Done();
+    QVERIFY(towardsHeel.pixel(800, 1000) != qRgb(255, 255, 255));
+    QCOMPARE(towardsHeel.pixel(1000, 800), qRgb(255, 255, 255));
+    // A negative load turns round: 180° with -5 comes from below.
+    Sketch up;
+    DrawInclinedForce(*up.canvas, ScreenDrawStyle(), QPointF(1000, 1000), 180, -5);
+    QVERIFY(up.Done().pixel(1000, 1200) != qRgb(255, 255, 255));
+  }
+
+  void aZeroLengthDimensionKeepsItsLabel() {
+    Sketch sketch;
+    const DimensionLabel label =
+        DrawDimensionH(*sketch.canvas, ScreenDrawStyle(), 7, "0.00", 500, 500, 800, 800, 400, LabelSide::above);
+    QCOMPARE(label.index, 7);
+    QCOMPARE(label.text, QStringLiteral("0.00"));
+    QVERIFY(label.box.bottom() <= 400);
+    QVERIFY(std::fabs(label.box.center().x() - 500) < 1e-6);
+  }
+
+  void dimensionsViewLabelsEachDimension() {
+    ProjectData p = DefaultWall();
+    Rendered r = Render(p, ViewKind::Dimensions);
+    std::vector<int> indices;
+    for (const DimensionLabel& label : r.output.labels) indices.push_back(label.index);
+    std::sort(indices.begin(), indices.end());
+    QCOMPARE(indices, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, kSlopeLabel}));
+    for (const DimensionLabel& label : r.output.labels) {
+      if (label.index == 5) QCOMPARE(label.text, QStringLiteral("7.20"));
+      if (label.index == 2) QCOMPARE(label.text, QStringLiteral("0.83"));
+      if (label.index == kSlopeLabel) QCOMPARE(label.text, QStringLiteral("1 : "));
+      // Every label lies inside the picture.
+      const QRectF picture(0, 0, kPictureSize.width() * 15.0, kPictureSize.height() * 15.0);
+      QVERIFY2(picture.contains(label.box), qPrintable(label.text));
+    }
+
+    ProjectData level = DefaultWall();
+    level.backfillSlope = 0;
+    level.waterOption = kFalse;
+    level.shearKeyOption = 1;
+    indices.clear();
+    for (const DimensionLabel& label : Render(level, ViewKind::Dimensions).output.labels) {
+      indices.push_back(label.index);
+    }
+    std::sort(indices.begin(), indices.end());
+    QCOMPARE(indices, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15}));
+  }
+
+  void everyViewRendersForTheDefaultAndEdgeWalls_data() {
+    QTest::addColumn<QString>("wall");
+    QTest::newRow("default") << "default";
+    QTest::newRow("level backfill") << "level";
+    QTest::newRow("water off") << "dry";
+    QTest::newRow("shear key on") << "key";
+    QTest::newRow("unstable") << "unstable";
+    QTest::newRow("restraints and loads") << "loaded";
+    QTest::newRow("heel lifts") << "lifts";
+    QTest::newRow("british") << "british";
+  }
+
+  void everyViewRendersForTheDefaultAndEdgeWalls() {
+    QFETCH(QString, wall);
+    ProjectData p = DefaultWall();
+    if (wall == "level") p.backfillSlope = 0;
+    if (wall == "dry") {
+      p.waterOption = kFalse;
+      p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
+    }
+    if (wall == "key") p.shearKeyOption = 1;
+    if (wall == "unstable") p = UnstableWall();
+    if (wall == "loaded") {
+      p.shearKeyOption = p.toePassiveOption = p.restraintForceOption = 1;
+      p.restraintForce = 3;
+      p.lineLoadCount = 7;
+      for (int k = 1; k <= 7; ++k) p.lineLoads[k] = LineLoad{2.0f * k, 2.9f, 10.0f, 180.0f, int16_t(k)};
+      p.surchargeLoadCase = 5;
+    }
+    if (wall == "lifts") {
+      p.lineLoadCount = 1;
+      p.lineLoads[1] = LineLoad{10.0f, 2.9f, 10.0f, 270.0f, 3};
+    }
+    if (wall == "british") {
+      p.previousUnitSystem = p.unitSystem;
+      p.unitSystem = kBritish;
+    }
+
+    const QImage wallOnly = Render(p, std::nullopt).image;
+    QVERIFY(!AllWhite(wallOnly));
+    for (int v = 0; v < kViewCount; ++v) {
+      const auto view = static_cast<ViewKind>(v);
+      Rendered r = Render(p, view);
+      SavePng(r.image, wall + "-" + kViewCaptions[static_cast<std::size_t>(v)], r.output.labels);
+      const bool support = view == ViewKind::Reactions || view == ViewKind::Restraints;
+      if (wall == "unstable" && support) {
+        QCOMPARE(r.output.messages.size(), std::size_t{1});
+        QCOMPARE(r.image, wallOnly);  // nothing drawn over the wall
+      } else {
+        QVERIFY2(r.output.messages.empty(), kViewCaptions[static_cast<std::size_t>(v)]);
+      }
+    }
+  }
+
+  void unstableWallSaysWhy() {
+    ProjectData p = UnstableWall();
+    QCOMPARE(Render(p, ViewKind::Reactions).output.messages.front(), std::string("The structure is not stable."));
+    QCOMPARE(Render(p, ViewKind::Restraints).output.messages.front(),
+             std::string("The structure is not stable.  Can't define base friction and cohesion restraints"));
+  }
+
+  void onlyTheViewsLoadCaseIsDrawn() {
+    ProjectData bare = DefaultWall();
+    bare.surchargeLoad = 0;
+    ProjectData loaded = bare;
+    loaded.lineLoadCount = 1;
+    loaded.lineLoads[1] = LineLoad{5.0f, 2.9f, 10.0f, 180.0f, 5};
+    QVERIFY(Render(loaded, ViewKind::Structural).image != Render(bare, ViewKind::Structural).image);
+    QCOMPARE(Render(loaded, ViewKind::Impact).image, Render(bare, ViewKind::Impact).image);
+    loaded.lineLoads[1].load = 0;
+    QCOMPARE(Render(loaded, ViewKind::Structural).image, Render(bare, ViewKind::Structural).image);
+  }
+
+  void paperStyleWritesTheDimensionValues() {
+    ProjectData p = DefaultWall();
+    AnalysisResults results;
+    RecordingSink sink;
+    RunServiceAnalysis(p, results, sink);
+    QImage page(1400, 1000, QImage::Format_ARGB32_Premultiplied);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.scale(0.1, 0.1);  // report units to pixels
+    WallCanvas canvas(painter);
+    const WallFitting fit = FitWallToSection(p, 9355, 6500, 0);
+    const DrawStyle paper = PaperDrawStyle(QStringLiteral("DejaVu Sans"), 160);
+    const WallViewOutput out =
+        DrawWallView(canvas, paper, p, results, ViewKind::Dimensions, fit, QRectF(0, 0, 9355, 7000));
+    painter.end();
+    QCOMPARE(out.labels.size(), std::size_t{16});
+    SavePng(page, "paper-Dimensions");
+  }
+};
+
+QTEST_MAIN(DrawingTest)
+#include "DrawingTest.moc"

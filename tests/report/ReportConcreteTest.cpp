@@ -1,0 +1,106 @@
+// The four concrete sections print the engine's design results through the report's formats.
+#include <QRegularExpression>
+#include <QtTest>
+
+#include "ReportTestSupport.h"
+#include "engine/ConcreteDesign.h"
+#include "format/NumberFormat.h"
+
+using namespace kelvadrome;
+using namespace kelvadrome::test;
+
+namespace {
+
+QString Case(float value) {
+  return value == 0 ? QStringLiteral("--") : QString::fromStdString(FormatNumber(value, "#0.#0"));
+}
+
+QString Number(double value, const char* pattern = "#0.#0") { return QString::fromStdString(FormatNumber(value, pattern)); }
+
+// True when some line of text holds the caption followed by the values, in that order.
+bool HasRow(const QString& text, const QString& caption, const QStringList& values) {
+  QString pattern = QRegularExpression::escape(caption);
+  for (const QString& value : values) pattern += QStringLiteral("\\s+") + QRegularExpression::escape(value);
+  return QRegularExpression(pattern).match(text).hasMatch();
+}
+
+}  // namespace
+
+class ReportConcreteTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    ReportSelection concrete;
+    concrete.concrete = true;
+    ReportJob job = fixture_.Job(concrete);
+    ReportOutcome outcome;
+    pages_ = PdfPages(PrintToPdf(job, dir_, QStringLiteral("concrete.pdf"), &outcome), true);
+    QCOMPARE(outcome.pages, 2);
+    QVERIFY(fixture_.design->completed);
+  }
+
+  void caseTables() {
+    const DesignResults& d = *fixture_.design;
+    const QString& moments = pages_[0];
+    QVERIFY(moments.contains(QStringLiteral("Concrete 1/4")));
+    QVERIFY(moments.contains(QStringLiteral("Concrete 2/4")));
+    for (int k = 1; k <= kCombinationCount; ++k) {
+      const QString caption = QString::fromLatin1(kCombinationTexts.at(static_cast<size_t>(k)));
+      QVERIFY2(HasRow(moments, caption,
+                      {Case(d.caseMoment[1][k]), Case(d.caseMoment[2][k]), Case(d.caseMoment[3][k])}),
+               qPrintable(caption));
+      QVERIFY2(HasRow(moments, caption, {Case(d.caseShear[1][k]), Case(d.caseShear[2][k]), Case(d.caseShear[3][k])}),
+               qPrintable(caption));
+      QVERIFY2(HasRow(pages_[1], caption,
+                      {Case(d.caseNormal[1][k]), Case(d.caseNormal[2][k]), Case(d.caseNormal[3][k])}),
+               qPrintable(caption));
+    }
+    QVERIFY(HasRow(moments, QStringLiteral("For design"),
+                   {Number(d.envMinMoment[1]), Number(d.envMinMoment[2]), Number(d.envMinMoment[3])}));
+    QVERIFY(HasRow(moments, QStringLiteral("For design"),
+                   {Number(d.envMaxMoment[1]), Number(d.envMaxMoment[2]), Number(d.envMaxMoment[3])}));
+    QVERIFY(HasRow(moments, QStringLiteral("For z"),
+                   {Number(d.serviceMoment[1]), Number(d.serviceMoment[2]), Number(d.serviceMoment[3])}));
+    QVERIFY(HasRow(moments, QStringLiteral("Coresponding N (T)"),
+                   {Number(d.envMaxShearNormal[1]), Number(d.envMaxShearNormal[2]), Number(d.envMaxShearNormal[3])}));
+    QVERIFY(moments.contains(QStringLiteral("Unit: Tm")));
+    QVERIFY(HasRow(pages_[1], QStringLiteral("For z"),
+                   {Number(d.serviceNormal[1]), Number(d.serviceNormal[2]), Number(d.serviceNormal[3])}));
+  }
+
+  void designTable() {
+    const DesignResults& d = *fixture_.design;
+    const ProjectData& p = fixture_.project;
+    const QString& table = pages_[1];
+    QVERIFY(table.contains(QStringLiteral("Concrete 4/4")));
+    const auto columns = [](const ColumnValues& values, double factor, const char* pattern, const char* unit = "") {
+      QStringList texts;
+      if (*unit != '\0') texts << QString::fromUtf8(unit);
+      for (int c = 1; c <= kDesignColumnCount; ++c) texts << Number(values.at(static_cast<size_t>(c)) * factor, pattern);
+      return texts;
+    };
+    QVERIFY(HasRow(table, QStringLiteral("Moment, M"), columns(d.colMoment, 1, "#0.#0", "Tm")));
+    QVERIFY(HasRow(table, QStringLiteral("Normal, N"), columns(d.colNormal, 1, "#0.#0", "T")));
+    QVERIFY(HasRow(table, QStringLiteral("Height, h"), columns(d.colHeight, 1, "#0.#0", "cm")));
+    // Bar sizes are stored in centimetres and shown in millimetres.
+    QVERIFY(HasRow(table, QStringLiteral("Effective diameter"), columns(p.barDiameters, 10, "#0.#0", "mm")));
+    QVERIFY(HasRow(table, QStringLiteral("Pitch"), columns(p.barPitches, 10, "#0.#0", "mm")));
+    QVERIFY(HasRow(table, QStringLiteral("Ratio, ρ"), columns(d.colSteelRatio, 1, "#0.#0%")));
+    QVERIFY(HasRow(table, QStringLiteral("Distribution, z"), columns(d.colCrackZ, 1, "#0.#0", "T/m")));
+    QVERIFY(HasRow(table, QStringLiteral("Shear, V"),
+                   {QStringLiteral("T"), Number(d.sectionDesignShear[1]), Number(d.sectionDesignShear[2]), Number(d.sectionDesignShear[3])}));
+    QVERIFY(table.contains(QStringLiteral("Width (b) = 100 cm")));
+    QVERIFY(table.contains(Number(d.balancedRatio, "0.#0%")));
+    QVERIFY(table.contains(Number(d.crackZLimit, "#0 ") + QStringLiteral("T/m")));
+  }
+
+ private:
+  QTemporaryDir dir_;
+  ReportFixture fixture_;
+  QStringList pages_;
+};
+
+QTEST_MAIN(ReportConcreteTest)
+#include "ReportConcreteTest.moc"

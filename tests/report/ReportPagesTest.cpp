@@ -1,0 +1,148 @@
+// Page turning and footers of the printed report, checked on real PDF files.
+#include <QPainter>
+#include <QtTest>
+
+#include "ReportTestSupport.h"
+#include "report/PageFooter.h"
+#include "report/ReportSheet.h"
+
+Q_DECLARE_METATYPE(kelvadrome::ReportSelection)
+
+using namespace kelvadrome;
+using namespace kelvadrome::test;
+
+class ReportPagesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QVERIFY(dir_.isValid()); }
+
+  void pageCounts_data() {
+    QTest::addColumn<ReportSelection>("selection");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("sections");
+    ReportSelection loads;
+    loads.loads = true;
+    ReportSelection two;
+    two.dimensions = two.loads = true;
+    ReportSelection three = two;
+    three.properties = true;
+    QTest::newRow("one section") << loads << 1 << 1;
+    QTest::newRow("two sections share a sheet") << two << 1 << 2;
+    QTest::newRow("three sections") << three << 2 << 3;
+    QTest::newRow("all nine sections") << ReportSelection::All() << 5 << 9;
+  }
+
+  void pageCounts() {
+    QFETCH(ReportSelection, selection);
+    QFETCH(int, pages);
+    QFETCH(int, sections);
+    ReportFixture fixture;
+    ReportJob job = fixture.Job(selection);
+    QCOMPARE(static_cast<int>(PlanReport(job).size()), sections);
+    ReportOutcome outcome;
+    const QString path = PrintToPdf(job, dir_, QStringLiteral("count.pdf"), &outcome);
+    QCOMPARE(outcome.pages, pages);
+    const QStringList text = PdfPages(path);
+    QCOMPARE(text.size(), pages);
+    // Every page carries its footer, the last one too when only its upper half is used.
+    for (int page = 1; page <= pages; ++page) {
+      QVERIFY2(text[page - 1].contains(QStringLiteral("Page %1").arg(page)), qPrintable(text[page - 1]));
+    }
+  }
+
+  void footerTokens() {
+    ReportFixture fixture;
+    fixture.project.headerFooterTexts[1] = "&Input";
+    fixture.project.headerFooterTexts[2] = "&date";
+    fixture.project.headerFooterTexts[3] = "Page &Page of &NPages";
+    ReportSelection three;
+    three.dimensions = three.loads = three.properties = true;
+    ReportJob job = fixture.Job(three);
+    const QStringList pages = PdfPages(PrintToPdf(job, dir_, QStringLiteral("footer.pdf")));
+    QCOMPARE(pages.size(), 2);
+    QVERIFY(pages[0].contains(QStringLiteral("[Unnamed]")));
+    QVERIFY(pages[0].contains(QStringLiteral("1 January 2024")));
+    QVERIFY(pages[0].contains(QStringLiteral("Page 1 of 2")));
+    QVERIFY(pages[1].contains(QStringLiteral("Page 2 of 2")));
+
+    // A saved project shows its file name in capitals, without the folder.
+    fixture.project.currentFilePath = "/tmp/projects/Wall-7.kvi";
+    ReportSelection one;
+    one.properties = true;
+    ReportJob saved = fixture.Job(one);
+    const QStringList savedPages = PdfPages(PrintToPdf(saved, dir_, QStringLiteral("saved.pdf")));
+    QVERIFY(savedPages[0].contains(QStringLiteral("WALL-7.KVI")));
+    QVERIFY(!savedPages[0].contains(QStringLiteral("projects")));
+  }
+
+  void expandFooterTokens() {
+    FooterContext context;
+    context.date = QStringLiteral("D");
+    context.time = QStringLiteral("T");
+    context.pageNumber = 2;
+    QCOMPARE(ExpandFooterTokens(QStringLiteral("&Date &TIME"), context), QStringLiteral("D T"));
+    QCOMPARE(ExpandFooterTokens(QStringLiteral("&input"), context), QStringLiteral("[Unnamed]"));
+    QCOMPARE(ExpandFooterTokens(QStringLiteral("&Pages"), context), QStringLiteral("2s"));
+    QCOMPARE(ExpandFooterTokens(QStringLiteral("&&Page"), context), QStringLiteral("&2"));
+    QCOMPARE(ExpandFooterTokens(QStringLiteral("&X & a&"), context), QStringLiteral("&X & a&"));
+    // Without a counted total the token disappears.
+    QCOMPARE(ExpandFooterTokens(QStringLiteral("of &NPages."), context), QStringLiteral("of ."));
+    context.totalPages = 5;
+    QCOMPARE(ExpandFooterTokens(QStringLiteral("of &npages."), context), QStringLiteral("of 5."));
+  }
+
+  void overWideFooterIsCut() {
+    ReportFixture fixture;
+    const QString longText = QStringLiteral("Kelvadrome footer text ").repeated(20);
+    fixture.project.headerFooterTexts[1] = longText.toStdString();
+    fixture.project.headerFooterTexts[2] = "";
+    fixture.project.headerFooterTexts[3] = "";
+    ReportSelection one;
+    one.properties = true;
+    ReportJob job = fixture.Job(one);
+    const QString path = PrintToPdf(job, dir_, QStringLiteral("wide.pdf"));
+    const QString footer = PdfPages(path).constFirst().trimmed().split(u'\n').constLast().simplified();
+    QVERIFY2(footer.startsWith(QStringLiteral("Kelvadrome footer text")), qPrintable(footer));
+    QVERIFY(footer.size() < longText.simplified().size());
+    QVERIFY(longText.startsWith(footer));
+    // The cut text still lies inside the page: its right end is left of the paper's edge.
+    const QString bbox = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    QVERIFY(!bbox.isEmpty());
+    static const QRegularExpression kWord(QStringLiteral("xMax=\"([0-9.]+)\""));
+    double right = 0;
+    for (auto match = kWord.globalMatch(bbox); match.hasNext();) right = std::max(right, match.next().captured(1).toDouble());
+    QVERIFY2(right <= 595.0 - 20 / 25.4 * 72 + 1, qPrintable(QString::number(right)));
+  }
+
+  void largerMarginsShrinkUniformly() {
+    ReportFixture fixture;
+    const auto printer = PdfPrinter(dir_.filePath(QStringLiteral("margins.pdf")));
+    QPainter painter(printer.get());
+    ReportSheet sheet(painter, *printer, ReportFonts{});
+    BeginReport(sheet, fixture.project);
+    QCOMPARE(sheet.reportScale, 1.0f);
+    QCOMPARE(sheet.pageWidth, 9355);
+
+    fixture.project.pageMarginA = fixture.project.pageMarginB = 50;
+    BeginReport(sheet, fixture.project);
+    // 110 mm of 165 mm: the width limits the scale; the layout keeps its width in report units.
+    QVERIFY(qAbs(sheet.reportScale - 110.0f / 165.0f) < 1e-4f);
+    QVERIFY(qAbs(sheet.pageWidth - 9355) <= 1);
+    QCOMPARE(painter.transform().m11(), painter.transform().m22());
+    QVERIFY(sheet.pageHeight > 14571);
+
+    fixture.project.pageMarginA = fixture.project.pageMarginB = 20;
+    fixture.project.pageMarginC = fixture.project.pageMarginD = 60;
+    BeginReport(sheet, fixture.project);
+    QVERIFY(qAbs(sheet.reportScale - 177.0f / 257.0f) < 1e-3f);
+    QVERIFY(qAbs(sheet.pageHeight - 14571) <= 1);
+    painter.end();
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+QTEST_MAIN(ReportPagesTest)
+#include "ReportPagesTest.moc"
