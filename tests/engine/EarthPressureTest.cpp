@@ -251,17 +251,5 @@ TEST(PassivePressure, ShearKeyWithAndWithoutToeEarth) {
   EXPECT_NEAR(run.r.pressure.passivePressure[3], keyOwn * 1.7, 1e-5);
 }
 
-TEST(PassivePressure, KeyValuesKeptWhenThereIsNoKey) {
-  ProjectData p = DefaultProject();
-  AnalysisResults r;
-  SetServiceLoadFactors(r);
-  ComputeWallOutline(p, r);
-  r.pressure.passivePressure[3] = 42;
-  r.pressure.passiveForce[3] = 43;
-  ComputePassivePressure(p, r);
-  EXPECT_EQ(r.pressure.passivePressure[3], 42.0f);
-  EXPECT_EQ(r.pressure.passiveForce[3], 43.0f);
-}
-
 }  // namespace
 }  // namespace kelvadrome

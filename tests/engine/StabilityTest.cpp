@@ -255,15 +255,5 @@ TEST(Stability, BritishBearingCapacity) {
   EXPECT_FLOAT_EQ(s.pressureSafetyFactor, 7.2f);
 }
 
-TEST(Stability, SeismicAndWaterLoadsPushTowardsTheToe) {
-  ProjectData p = DefaultProject();
-  ProjectData calm = DefaultProject();
-  calm.seismicCoefficient = 0;
-  const StabilityResults shaken = Analyse(p).results.stability;
-  const StabilityResults quiet = Analyse(calm).results.stability;
-  EXPECT_LT(shaken.sumHorizontal, quiet.sumHorizontal);
-  EXPECT_LT(shaken.resultantX, quiet.resultantX);
-}
-
 }  // namespace
 }  // namespace kelvadrome

@@ -210,17 +210,5 @@ TEST(WallPolygons, ConcretePiecesTileTheOutline) {
   }
 }
 
-TEST(WallPolygons, WeightsUseTheUnitWeightOfEachMaterialAndTheFactors) {
-  ProjectData p = DefaultProject();
-  AnalysisResults r;
-  SetLoadFactors(r, 1.4, 1, 1, 1, 1, 1, 2.0);
-  ComputeWallOutline(p, r);
-  ComputeWallPolygons(p, r);
-  EXPECT_FLOAT_EQ(r.polygonWeight[1], 2.4f * r.polygonArea[1] * 1.4f);
-  EXPECT_FLOAT_EQ(r.polygonWeight[12], 1.7f * r.polygonArea[12] * 1.4f);
-  EXPECT_FLOAT_EQ(r.polygonWeight[14], (2.0f - 1.0f) * r.polygonArea[14] * 1.4f);
-  EXPECT_FLOAT_EQ(r.polygonInertia[1], 2.4f * r.polygonArea[1] * 0.15f * 2.0f);
-}
-
 }  // namespace
 }  // namespace kelvadrome

@@ -12,9 +12,9 @@ namespace {
 
 using test::DefaultProject;
 
-PressureResults Water(const ProjectData& p, double waterFactor = 1) {
+PressureResults Water(const ProjectData& p) {
   AnalysisResults r;
-  SetLoadFactors(r, 1, 1, 1, waterFactor, 1, 1, 1);
+  SetServiceLoadFactors(r);
   ComputeWallOutline(p, r);
   ComputeWaterPressure(p, r);
   return r.pressure;
@@ -91,14 +91,6 @@ TEST(WaterPressure, FrontWaterBelowTheToeEdgeTop) {
   EXPECT_NEAR(s.waterForceDepth[6], 9.4 + 0.6 * 2 / 3, 1e-5);
   EXPECT_EQ(s.waterForce[5], 0.0f);
   EXPECT_EQ(s.waterForce[10], 0.0f);
-}
-
-TEST(WaterPressure, FactorScalesEveryOrdinate) {
-  const PressureResults once = Water(DefaultProject());
-  const PressureResults factored = Water(DefaultProject(), 1.4);
-  for (size_t j = 1; j <= 12; ++j) {
-    EXPECT_FLOAT_EQ(factored.waterPressure[j], once.waterPressure[j] * 1.4f) << j;
-  }
 }
 
 }  // namespace
