@@ -105,15 +105,17 @@ void PrintCalculatorCommand(QWidget* parent, QPrinter& printer, const ProjectDat
   (void)PrintCalculatorPage(printer, project, inputs, results, fonts);
 }
 
-void ConnectPrintCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts, ReportSelection& selection) {
+void ConnectPrintCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts) {
+  // All off when the program starts, kept while it runs, never saved.
+  auto selection = std::make_shared<ReportSelection>();
   const ReportFonts reportFonts{fonts.defaultReportFont, fonts.symbolFontName};
   // The Greek letters are real characters: a font called "Symbol" would print them blank.
   const ReportFonts safeFonts{reportFonts.defaultReportFont,
                               reportFonts.symbolFontName == "Symbol" ? reportFonts.defaultReportFont
                                                                      : reportFonts.symbolFontName};
-  const auto context = [&form, &design, &selection, safeFonts](MessageSink& sink) {
+  const auto context = [&form, &design, selection, safeFonts](MessageSink& sink) {
     return PrintContext{&form, form.Document().Project(), form.Document().Results(), design, sink, form.Printer(),
-                        selection, safeFonts};
+                        *selection, safeFonts};
   };
   const MainActions& a = form.Actions();
   form.ConnectCommand(a.filePrint, [&form, context] {

@@ -47,8 +47,9 @@ void PrintCalculatorCommand(QWidget* parent, QPrinter& printer, const ProjectDat
                             const CalculatorInputs& inputs, const CalculatorResults& results);
 
 // Connects File > Print, Print Preview, Export PDF and Page Setup of the main window; design
-// and selection live as long as the window. Page Setup goes through the document's changes, so
-// that it can be undone like any other edit.
-void ConnectPrintCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts, ReportSelection& selection);
+// lives as long as the window, the print dialog's choices are kept by the commands for the
+// whole run. Page Setup goes through the document's changes, so that it can be undone like any
+// other edit.
+void ConnectPrintCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts);
 
 }  // namespace kelvadrome
