@@ -17,11 +17,13 @@ namespace {
 // flattened the backfill slope, since each case starts with the flag cleared.
 bool AnalyseAllCases(ProjectData& project, AnalysisResults& results, DesignResults& design,
                      MessageSink& sink, bool& slopeAdjusted) {
+  SlopeState slope = SlopeState::open;
   for (int k = 1; k <= kAnalysisCaseCount; ++k) {
     const CaseFactors& f = kCaseFactors[k];
     SetLoadFactors(results, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
-    const bool stable = AnalyseFactoredCase(project, results, design.forces, sink);
+    const bool stable = AnalyseFactoredCase(project, results, design.forces, sink, slope);
     slopeAdjusted = slopeAdjusted || results.slopeAdjusted;
+    if (!results.slopeAdjusted) slope = SlopeState::settled;
     if (!stable) return false;
     for (int s = 1; s <= kDesignSectionCount; ++s) {
       design.caseMoment[s][k] = design.forces.sectionMoment[s];

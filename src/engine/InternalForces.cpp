@@ -11,7 +11,6 @@
 #include "engine/LoadFactors.h"
 #include "engine/Stability.h"
 #include "engine/WallGeometry.h"
-#include "engine/WaterPressure.h"
 
 namespace kelvadrome {
 
@@ -72,12 +71,15 @@ double ToeShearSectionX(const ProjectData& p) {
 }
 
 bool AnalyseFactoredCase(ProjectData& project, AnalysisResults& results, SectionForces& forces,
-                         MessageSink& sink) {
+                         MessageSink& sink, SlopeState slope) {
   results.slopeAdjusted = false;
   ComputeWallOutline(project, results);
-  ComputeWallPolygons(project, results);
-  ComputeWaterPressure(project, results);
-  ComputeSeismicPressure(project, results, sink);
+  // The polygons and the water pressure depend only on the outline and the factors, and the
+  // stability recomputes both before it reads them, so they are not run separately here. The
+  // seismic pressure is, while the slope is open: the slope rules it applies first decide the
+  // slope from which the stability's own seismic increment starts. Once the slope is settled it
+  // too would be recomputed unchanged.
+  if (slope == SlopeState::open) ComputeSeismicPressure(project, results, sink);
   ComputeStability(project, results, sink);
   if (!results.stability.wallStable) {
     sink.Warn(kNotStableFactoredMessage);

@@ -1,8 +1,8 @@
 // Contributions to the stem section: self-weight, static earth pressure with its vertical
 // components, seismic inertia and earth-pressure increment, hydrodynamic thrust and the water
 // on both faces. Horizontal pushes towards the toe give negative moment and shear.
+#include <array>
 #include <cmath>
-#include <initializer_list>
 #include <optional>
 
 #include "engine/InternalEarthCoefficient.h"
@@ -15,7 +15,12 @@ namespace {
 
 // The stem above its section in three pieces. Their vertex orders run against the outline
 // polygons, so their signed areas come out negative: the magnitude is the piece.
-constexpr std::initializer_list<int> kStemPieces[] = {{8, 46, 45, 1}, {45, 43, 1}, {44, 46, 8}};
+using StemPieces = std::array<PolygonProperties, 3>;
+
+[[nodiscard]] StemPieces StemPiecesOf(const AnalysisResults& r) {
+  return {OutlinePolygonAreaCentroid(r, {8, 46, 45, 1}), OutlinePolygonAreaCentroid(r, {45, 43, 1}),
+          OutlinePolygonAreaCentroid(r, {44, 46, 8})};
+}
 
 [[nodiscard]] double Coefficient(std::optional<double> k, const char* what) {
   if (!k) throw EngineError(std::string("Square root of a negative number: ") + what);
@@ -50,9 +55,8 @@ class StemTerms {
  public:
   StemTerms(const FactoredCase& c, SectionSums stem) : c_(c), p_(c.project), g_(c.g), stem_(stem) {}
 
-  void SelfWeight() {
-    for (const auto& piece : kStemPieces) {
-      const PolygonProperties pp = OutlinePolygonAreaCentroid(c_.results, piece);
+  void SelfWeight(const StemPieces& pieces) {
+    for (const PolygonProperties& pp : pieces) {
       const double weight = std::fabs(pp.area) * p_.concreteUnitWeight * c_.dead;
       stem_.Moment(weight * (pp.centroidX - g_.stemCentreX));
       stem_.Normal(weight);
@@ -77,10 +81,9 @@ class StemTerms {
     for (const Resultant& f : {upper, lower}) VerticalComponent(f, e.friction);
   }
 
-  void Inertia() {
+  void Inertia(const StemPieces& pieces) {
     const double kh = p_.seismicCoefficient;
-    for (const auto& piece : kStemPieces) {
-      const PolygonProperties pp = OutlinePolygonAreaCentroid(c_.results, piece);
+    for (const PolygonProperties& pp : pieces) {
       const double force = std::fabs(pp.area) * p_.concreteUnitWeight * c_.seismic * kh;
       stem_.Moment(-force * (g_.stemSectionY - pp.centroidY));
       stem_.Shear(-force);
@@ -159,10 +162,11 @@ class StemTerms {
 
 void AddStemTerms(const FactoredCase& c, SectionSums stem) {
   const StemEarth earth = StemEarthCoefficients(c.project);
+  const StemPieces pieces = StemPiecesOf(c.results);
   StemTerms t(c, stem);
-  t.SelfWeight();
+  t.SelfWeight(pieces);
   t.StaticEarth(earth);
-  t.Inertia();
+  t.Inertia(pieces);
   t.SeismicIncrement(earth);
   t.Hydrodynamic();
   t.WaterBehind();

@@ -71,21 +71,34 @@ double BalancedRatio(const SectionMaterials& m) {
   return 0.85 * beta1 * fc * 600 / (m.yieldMPa * (600 + m.yieldMPa));
 }
 
-SectionCapacityResult SectionCapacity(const SectionMaterials& m, float h, float diameter, float pitch,
-                                      float n, float nv) {
-  SectionCapacityResult r;
-  r.balancedRatio = static_cast<float>(BalancedRatio(m));
-  r.shearCapacity = static_cast<float>(ShearCapacity(m, h, nv));
-  const double d = double(h) - m.coverDepth - double(diameter) / 2;
-  if (h <= 0 || d <= 0 || pitch <= 0) return r;
+namespace {
 
+struct Flexure {
+  std::optional<float> momentCapacity;
+  std::optional<float> ratio;
+};
+
+[[nodiscard]] Flexure FlexuralCapacity(const SectionMaterials& m, float h, float diameter, float pitch, float n) {
+  const double d = double(h) - m.coverDepth - double(diameter) / 2;
+  if (h <= 0 || d <= 0 || pitch <= 0) return {};
   const double steelArea = QuarterPi() * diameter * diameter * m.width / pitch;
   const double ratio = steelArea / (m.width * d);
   const double phi = FlexureReductionFactor(m, h, n);
   const double q = (ratio * m.yield + n / (phi * m.width * d)) / (0.85 * m.strength);
   const double nominal = phi * 0.85 * m.strength * q * (1 - q / 2) * m.width * d * d;
-  r.momentCapacity = Finite(nominal - n * (d - double(h) / 2));
-  r.ratio = Finite(ratio);
+  return {Finite(nominal - n * (d - double(h) / 2)), Finite(ratio)};
+}
+
+}  // namespace
+
+SectionCapacityResult SectionCapacity(const SectionMaterials& m, float h, float diameter, float pitch,
+                                      float n, float nv) {
+  SectionCapacityResult r;
+  r.balancedRatio = static_cast<float>(BalancedRatio(m));
+  r.shearCapacity = static_cast<float>(ShearCapacity(m, h, nv));
+  const Flexure flexure = FlexuralCapacity(m, h, diameter, pitch, n);
+  r.momentCapacity = flexure.momentCapacity;
+  r.ratio = flexure.ratio;
   return r;
 }
 
@@ -131,7 +144,8 @@ BarChoice SelectBars(const SectionMaterials& m, float h, float mu, float n) {
     choice.diameter = s.diameterStart;
     for (;;) {
       choice.diameter = static_cast<float>(double(choice.diameter) + s.diameterStep);
-      const SectionCapacityResult c = SectionCapacity(m, h, choice.diameter, choice.pitch, n, n);
+      // Only the flexural part of SectionCapacity decides; the shear does not depend on the bars.
+      const Flexure c = FlexuralCapacity(m, h, choice.diameter, choice.pitch, n);
       if (c.momentCapacity && *c.momentCapacity >= mu &&
           (double(*c.momentCapacity) >= 4.0 / 3.0 * mu || (c.ratio && *c.ratio >= m.minimumRatio)))
         return choice;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "engine/CombinationFactors.h"
 #include "engine/ConcreteDesign.h"
 #include "engine/DesignColumns.h"
 #include "engine/DesignWarnings.h"
@@ -272,6 +273,18 @@ TEST(DesignRun, SlopeFlattenedInTheFirstCaseIsReportedAfterTheRun) {
   EXPECT_TRUE(d.results.slopeAdjusted);
   EXPECT_FLOAT_EQ(d.project.backfillSlope, 1.8f);
   EXPECT_EQ(d.sink.messages.size(), 1u);
+  // Every later case analyses the flattened slope exactly as a case of its own would.
+  for (int k = 2; k <= 12; ++k) {
+    ProjectData p = d.project;
+    AnalysisResults r;
+    SectionForces f;
+    RecordingSink sink;
+    const CaseFactors& row = kCaseFactors[k];
+    SetLoadFactors(r, row[0], row[1], row[2], row[3], row[4], row[5], row[6]);
+    ASSERT_TRUE(AnalyseFactoredCase(p, r, f, sink));
+    EXPECT_TRUE(sink.messages.empty());
+    for (int s = 1; s <= 3; ++s) EXPECT_EQ(d.design.caseMoment[s][k], f.sectionMoment[s]) << k;
+  }
 }
 
 TEST(DesignRun, WarningsFollowTheirConditions) {
