@@ -112,7 +112,7 @@ std::string DesignSummaryText(const ProjectData& p, const DesignResults& d) {
   t.SectionRow("Shear capacity, Vu", force, d.sectionShearCapacity);
   t.Row("Warning", "", [&](int c) { return WarningsText(d, c); });
 
-  out += "Note: Width (b) = " + std::string(u == kBritish ? "12 in" : "100 cm") + ", ρb = " +
+  out += "Note: Width (b) = " + std::string(u == kBritish ? "12 in" : (u == kSI ? "1000 mm" : "100 cm")) + ", ρb = " +
          FormatNumber(d.balancedRatio, kPercent) + ", zmax = " + FormatNumber(d.crackZLimit, "#0 ") + perLength + "\n";
   return out;
 }
