@@ -1,0 +1,157 @@
+// The main window's picture: labels placed and hidden by the view, clicks on them, messages of
+// the analysis and of the views, and a redraw on resize that says nothing twice. With
+// KELVADROME_VIEW_PNG_DIR set, the picture of each view is written there as a PNG file.
+#include <QDir>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "engine/EarthPressure.h"
+#include "model/ProjectData.h"
+#include "ui/main/WallPicture.h"
+
+using namespace kelvadrome;
+
+namespace {
+
+struct Fixture {
+  ProjectData project;
+  AnalysisResults results;
+  WallPicture picture{project, results};
+  Fixture() {
+    SetDefaults(project);
+    picture.resize(1600, 1000);
+  }
+  void Show(std::optional<ViewKind> view) {
+    picture.SetView(view);
+    picture.Refresh();
+  }
+};
+
+}  // namespace
+
+class WallPictureTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void dimensionsViewShowsItsLabels() {
+    Fixture f;
+    f.Show(ViewKind::Dimensions);
+    for (int i = 0; i <= 14; ++i) QVERIFY2(f.picture.DimensionLabel(i)->isVisibleTo(&f.picture), qPrintable(QString::number(i)));
+    QVERIFY(!f.picture.DimensionLabel(15)->isVisibleTo(&f.picture));  // no shear key
+    QVERIFY(f.picture.SlopeLabel()->isVisibleTo(&f.picture));
+    QCOMPARE(f.picture.DimensionLabel(0)->text(), QStringLiteral("2.00"));
+    QCOMPARE(f.picture.DimensionLabel(14)->text(), QStringLiteral("5.00"));
+    QCOMPARE(f.picture.SlopeLabel()->text(), QStringLiteral("1 : "));
+    // "1 : " stands just left of the slope's value.
+    QVERIFY(f.picture.SlopeLabel()->geometry().right() < f.picture.DimensionLabel(14)->geometry().left() + 2);
+    for (int i = 0; i <= 14; ++i) QVERIFY(f.picture.rect().contains(f.picture.DimensionLabel(i)->geometry()));
+
+    f.Show(ViewKind::Soil);
+    for (int i = 0; i < kDimensionLabelCount; ++i) QVERIFY(!f.picture.DimensionLabel(i)->isVisibleTo(&f.picture));
+    QVERIFY(!f.picture.SlopeLabel()->isVisibleTo(&f.picture));
+  }
+
+  void levelBackfillHidesTheSlope() {
+    Fixture f;
+    f.project.backfillSlope = 0;
+    f.project.shearKeyOption = 1;
+    f.Show(ViewKind::Dimensions);
+    QVERIFY(!f.picture.SlopeLabel()->isVisibleTo(&f.picture));
+    QVERIFY(!f.picture.DimensionLabel(14)->isVisibleTo(&f.picture));
+    QVERIFY(f.picture.DimensionLabel(15)->isVisibleTo(&f.picture));
+    QCOMPARE(f.picture.DimensionLabel(15)->text(), QStringLiteral("0.67"));
+  }
+
+  void clickingALabelReportsItsIndexAndPlace() {
+    Fixture f;
+    f.picture.show();
+    f.Show(ViewKind::Dimensions);
+    QSignalSpy clicked(&f.picture, &WallPicture::DimensionLabelClicked);
+    QLabel* label = f.picture.DimensionLabel(6);
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.at(0).at(0).toInt(), 6);
+    QCOMPARE(clicked.at(0).at(1).toRect(), label->geometry());
+    QTest::mouseClick(f.picture.SlopeLabel(), Qt::LeftButton);  // the caption is not a value
+    QCOMPARE(clicked.count(), 1);
+  }
+
+  void unstableWallSaysSoOnceInTheSupportViews() {
+    Fixture f;
+    f.project.lineLoadCount = 1;
+    f.project.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, 1};
+    QSignalSpy messages(&f.picture, &WallPicture::EngineMessage);
+    f.Show(ViewKind::Reactions);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.at(0).at(0).toString(), QStringLiteral("The structure is not stable."));
+    f.picture.resize(1200, 800);  // redrawn at the new size without a second message
+    QCOMPARE(messages.count(), 1);
+    f.Show(ViewKind::Restraints);
+    QCOMPARE(messages.count(), 2);
+    QCOMPARE(messages.at(1).at(0).toString(),
+             QStringLiteral("The structure is not stable.  Can't define base friction and cohesion restraints"));
+    f.Show(ViewKind::Dead);
+    QCOMPARE(messages.count(), 2);
+  }
+
+  void aFlattenedSlopeIsDrawnAtOnceAndToldOnce() {
+    Fixture f;
+    f.project.backfillSlope = 1;  // 45° against a friction angle of 30°
+    f.project.seismicCoefficient = 0;
+    QSignalSpy messages(&f.picture, &WallPicture::EngineMessage);
+    f.Show(ViewKind::Soil);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.at(0).at(0).toString(), QString::fromUtf8(kSlopeRule1Message));
+    QCOMPARE(f.project.backfillSlope, 1.8f);
+    QVERIFY(f.results.slopeAdjusted);
+    const QImage first = f.picture.Image();
+    f.Show(ViewKind::Soil);
+    QCOMPARE(messages.count(), 1);
+    QVERIFY(!f.results.slopeAdjusted);
+    QCOMPARE(f.picture.Image(), first);  // the first drawing already showed the flattened slope
+
+    // With the seismic coefficient both rules flatten the slope, each saying so once.
+    Fixture seismic;
+    seismic.project.backfillSlope = 1;
+    QSignalSpy both(&seismic.picture, &WallPicture::EngineMessage);
+    seismic.Show(ViewKind::Seismic);
+    QCOMPARE(both.count(), 2);
+    QCOMPARE(both.at(1).at(0).toString(), QString::fromUtf8(kSlopeRule2Message));
+    seismic.Show(ViewKind::Seismic);
+    QCOMPARE(both.count(), 2);
+  }
+
+  void aFaultOfTheAnalysisStillDrawsTheWall() {
+    Fixture f;
+    f.project.stemFrontHeight = f.project.stemBackHeight = 0;
+    f.project.toeTaper = f.project.toeEdgeThickness = f.project.heelTaper = f.project.heelEdgeThickness = 0;
+    QSignalSpy messages(&f.picture, &WallPicture::EngineMessage);
+    f.Show(ViewKind::Reactions);
+    QVERIFY(!f.picture.AnalysisValid());
+    QCOMPARE(messages.count(), 1);
+    QVERIFY(!messages.at(0).at(0).toString().isEmpty());
+    f.Show(ViewKind::Dimensions);  // the dimensions need no analysis
+    QVERIFY(f.picture.DimensionLabel(0)->isVisibleTo(&f.picture));
+  }
+
+  void everyViewPaints() {
+    Fixture f;
+    f.picture.show();
+    const QString dir = qEnvironmentVariable("KELVADROME_VIEW_PNG_DIR");
+    for (int v = 0; v < kViewCount; ++v) {
+      f.Show(static_cast<ViewKind>(v));
+      const QImage shot = f.picture.grab().toImage();
+      QVERIFY(!shot.isNull());
+      if (!dir.isEmpty()) {
+        QDir().mkpath(dir);
+        shot.save(dir + "/picture-" + kViewCaptions[static_cast<std::size_t>(v)] + ".png");
+      }
+    }
+    f.Show(std::nullopt);
+    QVERIFY(!f.picture.Image().isNull());
+  }
+};
+
+QTEST_MAIN(WallPictureTest)
+#include "WallPictureTest.moc"
