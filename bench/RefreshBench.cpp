@@ -1,0 +1,62 @@
+// One redraw of the main window's picture: the default wall in the Soil view at 1600 × 1000
+// pixels, drawn into an image, with and without the service analysis that precedes it.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "engine/Stability.h"
+#include "model/ProjectData.h"
+#include "report/drawing/DrawStyle.h"
+#include "report/drawing/WallView.h"
+
+namespace {
+
+using namespace kelvadrome;
+
+// Text needs a running application; the benchmark executable has no main of its own.
+void EnsureApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "kelvadrome-bench";
+  static char* argv[] = {name, nullptr};
+  static QApplication application(argc, argv);
+  InstallScreenFontSubstitutes();
+}
+
+struct SoilPicture {
+  ProjectData project;
+  AnalysisResults results;
+  RecordingSink sink;
+  QImage image{1600, 1000, QImage::Format_ARGB32_Premultiplied};
+  SoilPicture() {
+    EnsureApplication();
+    SetDefaults(project);
+    RunServiceAnalysis(project, results, sink);
+  }
+  void Draw() {
+    QPainter painter(&image);
+    const WallViewOutput out = PaintWallPicture(painter, QSizeF(image.size()), image.logicalDpiX() / 1440.0, project,
+                                                results, ViewKind::Soil);
+    benchmark::DoNotOptimize(out.messages.size());
+  }
+};
+
+void BM_DrawSoilView(benchmark::State& state) {
+  SoilPicture picture;
+  for (auto _ : state) picture.Draw();
+}
+BENCHMARK(BM_DrawSoilView)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshSoilView(benchmark::State& state) {
+  SoilPicture picture;
+  for (auto _ : state) {
+    RunServiceAnalysis(picture.project, picture.results, picture.sink);
+    picture.Draw();
+  }
+}
+BENCHMARK(BM_RefreshSoilView)->Unit(benchmark::kMillisecond);
+
+}  // namespace
