@@ -1,0 +1,18 @@
+// The unit labels and notes of the reinforcement window (the display conversions of its values
+// are in engine/DesignDisplay.h). Free of Qt so that it is easy to test.
+#pragma once
+
+#include <string>
+
+namespace kelvadrome {
+
+// Labels of the window's unit column.
+[[nodiscard]] std::string MomentLabel(int unitSystem);            // Tm, kNm, Kipft
+[[nodiscard]] std::string SectionAreaLabel(int unitSystem);       // cm², mm², in²
+
+// The note on the design strip: "Width (b) = 100 cm", "Width (b) = 1000 mm", "Width (b) = 12 in".
+[[nodiscard]] std::string StripWidthNote(int unitSystem);
+// The limit of z as the note shows it, "#0 " and the force-per-length label: "2548 T/m".
+[[nodiscard]] std::string CrackZLimitNote(float crackZLimit, int unitSystem);
+
+}  // namespace kelvadrome

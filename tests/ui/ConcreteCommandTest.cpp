@@ -1,0 +1,127 @@
+// The concrete design command: the window after a stable design, the message and no window when
+// a combination is not stable, the redraw after a flattened slope, and bars that outlive the
+// window. Also the calculator command.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "calculator/SoilPressureCalculator.h"
+#include "ui/calculator/CalculatorWindow.h"
+#include "ui/main/ConcreteCommand.h"
+#include "ui/main/ReinforcementWindow.h"
+#include "ReinforcementTestSupport.h"
+
+using namespace kelvadrome;
+using kelvadrome::testing::DesignedProject;
+
+namespace {
+
+const char* const kNotStable = "The structure is not stable with the factored loads, concrete design cancelled.";
+
+struct Command {
+  DesignedProject d;
+  RecordingSink messages;
+  int refreshes = 0;
+  int changes = 0;
+  int shown = 0;
+  ConcreteCommandContext context{d.project, d.results, d.design, messages,
+                                 [this] { ++refreshes; }, [this] { ++changes; }, nullptr, [] {}};
+
+  // Runs the command; inspect sees the reinforcement window before it is closed.
+  bool Run(const std::function<void(frmRein&)>& inspect = {}) {
+    return RunConcreteCommand(context, [this, inspect](QDialog& dialog) {
+      ++shown;
+      auto& window = dynamic_cast<frmRein&>(dialog);
+      window.show();
+      if (inspect) inspect(window);
+      QTest::mouseClick(window.Command1(), Qt::LeftButton);
+    });
+  }
+};
+
+}  // namespace
+
+class ConcreteCommandTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void stableWallShowsTheReinforcementWindow() {
+    Command c;
+    QString title;
+    QVERIFY(c.Run([&](frmRein& w) { title = w.windowTitle(); }));
+    QCOMPARE(c.shown, 1);
+    QVERIFY(c.d.design.completed);
+    QVERIFY(c.messages.messages.empty());
+    QCOMPARE(c.refreshes, 0);
+    QCOMPARE(title, QStringLiteral("Kelvadrome: Reinforced concrete design (ACI 318)"));
+    QVERIFY(c.d.design.colHeight[1] > 0);
+  }
+
+  void unstableWallGivesTheMessageAndNoWindow() {
+    Command c;
+    // A push towards the toe that the factored combinations cannot hold.
+    c.d.project.lineLoadCount = 1;
+    c.d.project.lineLoads[1] = {80.0f, 3.0f, 9.0f, 270, 1};
+    QVERIFY(!c.Run());
+    QCOMPARE(c.shown, 0);
+    QCOMPARE(c.messages.messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(c.messages.messages[0]), QString::fromUtf8(kNotStable));
+    QVERIFY(!c.d.design.completed);
+  }
+
+  void flattenedSlopeRedrawsTheMainWindow() {
+    Command c;
+    c.d.project.backfillSlope = 1.0f;  // 45°, steeper than the friction angle
+    c.Run();
+    QVERIFY(c.d.results.slopeAdjusted);
+    QCOMPARE(c.refreshes, 1);
+    QVERIFY(!c.messages.messages.empty());
+    QVERIFY(c.d.project.backfillSlope > 1.0f);
+  }
+
+  void userBarsSurviveClosingAndRunningAgain() {
+    Command c;
+    c.Run([](frmRein& w) {
+      QLineEdit* box = w.txtReinDia(0);
+      box->setFocus();
+      box->selectAll();
+      QTest::keyClicks(box, QStringLiteral("20"));
+      QTest::keyClick(box, Qt::Key_Return);
+      box = w.txtReinPitch(3);
+      box->setFocus();
+      box->selectAll();
+      QTest::keyClicks(box, QStringLiteral("125"));
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    QCOMPARE(c.changes, 2);
+    QCOMPARE(c.d.project.userReinforcement, kTrue);
+    QString diameter, pitch;
+    c.Run([&](frmRein& w) {
+      diameter = w.txtReinDia(0)->text();
+      pitch = w.txtReinPitch(3)->text();
+    });
+    QCOMPARE(c.d.project.barDiameters[1], 2.0f);
+    QCOMPARE(c.d.project.barPitches[4], 12.5f);
+    QCOMPARE(diameter, QStringLiteral("20.00"));
+    QCOMPARE(pitch, QStringLiteral("125.00"));
+  }
+
+  void calculatorCommandOpensWithTheProjectAndItsPrintHook() {
+    DesignedProject d;
+    int printed = 0;
+    bool shown = false;
+    RunCalculatorCommand(
+        d.project, nullptr, [&](const CalculatorInputs&, const CalculatorResults&) { ++printed; },
+        [&](QDialog& dialog) {
+          auto& window = dynamic_cast<frmCalculator&>(dialog);
+          shown = true;
+          QCOMPARE(window.Inputs(), CalculatorInitialValues(d.project));
+          QVERIFY(window.Command2()->isEnabled());
+          QTest::mouseClick(window.Command2(), Qt::LeftButton);
+        });
+    QVERIFY(shown);
+    QCOMPARE(printed, 1);
+  }
+};
+
+QTEST_MAIN(ConcreteCommandTest)
+#include "ConcreteCommandTest.moc"

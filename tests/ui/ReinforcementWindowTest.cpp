@@ -1,0 +1,303 @@
+// The reinforcement window driven through its widgets: every value of the design grid against
+// the engine's results in the three unit systems, editing bars, refused entries, the forces page.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "engine/DesignColumns.h"
+#include "format/NumberFormat.h"
+#include "ui/main/ReinforcementForces.h"
+#include "ui/main/ReinforcementWindow.h"
+#include "ReinforcementTestSupport.h"
+
+using namespace kelvadrome;
+using kelvadrome::testing::DesignedProject;
+
+namespace {
+
+QString F(double value) { return QString::fromStdString(FormatNumber(value, "#0.#0")); }
+QString Percent(double value) { return QString::fromStdString(FormatNumber(value, "0.#0%")); }
+
+struct Harness {
+  DesignedProject d;
+  int beeps = 0;
+  int changes = 0;
+  std::unique_ptr<frmRein> window;
+
+  explicit Harness(int unitSystem = kMetric, bool show = true) : d(unitSystem) {
+    d.Run();
+    QVERIFY(d.design.completed);
+    Open(show);
+  }
+  void Open(bool show = true) {
+    window = std::make_unique<frmRein>(d.project, d.design, nullptr, [this] { ++beeps; }, [this] { ++changes; });
+    if (show) {
+      window->show();
+      window->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+  }
+  void Type(QLineEdit* box, const QString& text, bool enter = true) {
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty())
+      QTest::keyClick(box, Qt::Key_Delete);
+    else
+      QTest::keyClicks(box, text);
+    if (enter) QTest::keyClick(box, Qt::Key_Return);
+  }
+};
+
+}  // namespace
+
+class ReinforcementWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void gridShowsTheEngineResults_data() {
+    QTest::addColumn<int>("units");
+    QTest::addColumn<QStringList>("unitLabels");
+    QTest::addColumn<QString>("widthNote");
+    QTest::addColumn<QString>("zNote");
+    QTest::newRow("Metric") << int(kMetric)
+                            << QStringList{"Tm", "T", "cm", "Tm", "cm²", "mm", "mm", "cm²", "Tm", "T", "T/m", "T", "T", "T"}
+                            << "Width (b) = 100 cm" << "z<sub>max</sub> = 2548 T/m";
+    QTest::newRow("SI") << int(kSI)
+                        << QStringList{"kNm", "kN", "mm", "kNm", "mm²", "mm", "mm", "mm²", "kNm", "kN", "kN/m", "kN", "kN", "kN"}
+                        << "Width (b) = 1000 mm" << "z<sub>max</sub> = 25000 kN/m";
+    QTest::newRow("British") << int(kBritish)
+                             << QStringList{"Kipft", "Kip", "in", "Kipft", "in²", "in", "in", "in²", "Kipft", "Kip", "Kip/ft", "Kip", "Kip", "Kip"}
+                             << "Width (b) = 12 in" << "z<sub>max</sub> = 1711 Kip/ft";
+  }
+  void gridShowsTheEngineResults() {
+    QFETCH(int, units);
+    QFETCH(QStringList, unitLabels);
+    QFETCH(QString, widthNote);
+    QFETCH(QString, zNote);
+    Harness h(units, false);
+    const DesignResults& r = h.d.design;
+    const ProjectData& p = h.d.project;
+    const double lengthFactor = units == kSI ? 10 : 1;   // cm shown as mm
+    const double areaFactor = units == kSI ? 100 : 1;    // cm² shown as mm²
+    const double barFactor = units == kBritish ? 1 : 10; // cm shown as mm
+    frmRein& w = *h.window;
+    QCOMPARE(w.windowTitle(), QStringLiteral("Kelvadrome: Reinforced concrete design (ACI 318)"));
+    QCOMPARE(w.Pages()->currentIndex(), 0);
+    QCOMPARE(w.Pages()->tabText(0), QStringLiteral("Reinforcements"));
+    QCOMPARE(w.Pages()->tabText(1), QStringLiteral("Forces"));
+    for (int i = 0; i < 14; ++i) QCOMPARE(w.lblUnitRein(i)->text(), unitLabels[i]);
+    for (int c = 1; c <= kDesignColumnCount; ++c) {
+      QCOMPARE(w.ColumnValue(ReinRow::M, c)->text(), F(r.colMoment[c]));
+      QCOMPARE(w.ColumnValue(ReinRow::N, c)->text(), F(r.colNormal[c]));
+      QCOMPARE(w.ColumnValue(ReinRow::h, c)->text(), F(r.colHeight[c] * lengthFactor));
+      QCOMPARE(w.ColumnValue(ReinRow::Mu, c)->text(), F(r.colMomentCapacity[c]));
+      QCOMPARE(w.ColumnValue(ReinRow::Asreq, c)->text(), F(r.colRequiredArea[c] * areaFactor));
+      QCOMPARE(w.txtReinDia(c - 1)->text(), F(p.barDiameters[c] * barFactor));
+      QCOMPARE(w.txtReinPitch(c - 1)->text(), F(p.barPitches[c] * barFactor));
+      QCOMPARE(w.ColumnValue(ReinRow::As, c)->text(), F(r.colSteelArea[c] * areaFactor));
+      QCOMPARE(w.ColumnValue(ReinRow::Rho, c)->text(), Percent(r.colSteelRatio[c]));
+      QCOMPARE(w.ColumnValue(ReinRow::Mz, c)->text(), F(r.colServiceMoment[c]));
+      QCOMPARE(w.ColumnValue(ReinRow::Nz, c)->text(), F(r.colServiceNormal[c]));
+      QCOMPARE(w.ColumnValue(ReinRow::Z, c)->text(), F(r.colCrackZ[c]));
+      // Warnings, with the conditions written out here once more.
+      const int s = (c + 1) / 2;
+      QCOMPARE(!w.ColumnWarning(1, c)->isHidden(), r.colMomentCapacity[c] < r.colMoment[c]);
+      QCOMPARE(!w.ColumnWarning(2, c)->isHidden(),
+               r.colSteelRatio[c] < r.minimumRatio &&
+                   r.colSteelRatio[2 * s - 1] + r.colSteelRatio[2 * s] < r.colRatioLimit[c]);
+      QCOMPARE(!w.ColumnWarning(3, c)->isHidden(), r.colSteelRatio[c] > 0.75 * r.balancedRatio);
+      QCOMPARE(!w.ColumnWarning(4, c)->isHidden(), r.colCrackZ[c] > r.crackZLimit);
+    }
+    for (int s = 1; s <= kDesignSectionCount; ++s) {
+      QCOMPARE(w.SectionValue(ReinShearRow::V, s)->text(), F(r.sectionDesignShear[s]));
+      QCOMPARE(w.SectionValue(ReinShearRow::Nv, s)->text(), F(r.sectionShearNormal[s]));
+      QCOMPARE(w.SectionValue(ReinShearRow::Vu, s)->text(), F(r.sectionShearCapacity[s]));
+      QCOMPARE(!w.ShearWarning(s)->isHidden(), r.sectionShearCapacity[s] < r.sectionDesignShear[s]);
+    }
+    QCOMPARE(w.lblNote(0)->text(), widthNote);
+    QCOMPARE(w.lblNote(1)->text(), QString::fromUtf8("\u03C1<sub>b</sub> = ") + Percent(r.balancedRatio));
+    QCOMPARE(w.lblNote(2)->text(), zNote);
+  }
+
+  void warningsReadAsSymbolsWithSubscripts() {
+    Harness h(kMetric, false);
+    QCOMPARE(h.window->ColumnWarning(1, 1)->text(), QStringLiteral("M<sub>u</sub> &lt; M"));
+    QCOMPARE(h.window->ColumnWarning(2, 1)->text(), QString::fromUtf8("\u03C1 &lt; \u03C1<sub>min</sub>"));
+    QCOMPARE(h.window->ColumnWarning(3, 1)->text(), QString::fromUtf8("\u03C1 &gt; 0.75 \u03C1<sub>b</sub>"));
+    QCOMPARE(h.window->ColumnWarning(4, 1)->text(), QStringLiteral("z &gt; z<sub>max</sub>"));
+    QCOMPARE(h.window->ShearWarning(1)->text(), QStringLiteral("V<sub>u</sub> &lt; V"));
+    QCOMPARE(h.window->ColumnWarning(1, 1)->textFormat(), Qt::RichText);
+    // A column whose moment exceeds its capacity shows the warning.
+    h.d.design.colMoment[3] = h.d.design.colMomentCapacity[3] + 1;
+    h.d.design.sectionDesignShear[2] = h.d.design.sectionShearCapacity[2] + 1;
+    h.Open(false);
+    QVERIFY(!h.window->ColumnWarning(1, 3)->isHidden());
+    QVERIFY(!h.window->ShearWarning(2)->isHidden());
+  }
+
+  void valuesTheEngineCouldNotComputeShowNotAvailable() {
+    Harness h(kMetric, false);
+    ColumnAvailability& a = h.d.design.available[4];
+    a.momentCapacity = a.steelRatio = a.steelArea = a.crackZ = a.requiredArea = false;
+    h.Open(false);
+    for (ReinRow row : {ReinRow::Mu, ReinRow::Rho, ReinRow::As, ReinRow::Z, ReinRow::Asreq})
+      QCOMPARE(h.window->ColumnValue(row, 4)->text(), QStringLiteral("N/A"));
+    QCOMPARE(h.window->ColumnValue(ReinRow::M, 4)->text(), F(h.d.design.colMoment[4]));
+    QVERIFY(h.window->ColumnValue(ReinRow::Mu, 3)->text() != QStringLiteral("N/A"));
+  }
+
+  void metricDiameterOf16StoresOnePointSixAndRecomputes() {
+    Harness h;
+    const int c = 2;
+    // What the engine gives for the same bars, on copies.
+    ProjectData expectedProject = h.d.project;
+    DesignResults expected = h.d.design;
+    expectedProject.barDiameters[c] = 1.6f;
+    RecomputeDesignColumn(expectedProject, expected, c);
+
+    h.Type(h.window->txtReinDia(c - 1), QStringLiteral("16"));
+    QCOMPARE(h.beeps, 0);
+    QCOMPARE(h.d.project.barDiameters[c], 1.6f);
+    QCOMPARE(h.d.project.userReinforcement, kTrue);
+    QCOMPARE(h.changes, 1);
+    QCOMPARE(h.window->txtReinDia(c - 1)->text(), QStringLiteral("16.00"));
+    QCOMPARE(h.d.design.colMomentCapacity[c], expected.colMomentCapacity[c]);
+    QCOMPARE(h.d.design.colSteelArea[c], expected.colSteelArea[c]);
+    QCOMPARE(h.d.design.colCrackZ[c], expected.colCrackZ[c]);
+    QCOMPARE(h.d.design.sectionShearCapacity[1], expected.sectionShearCapacity[1]);
+    QCOMPARE(h.window->ColumnValue(ReinRow::Mu, c)->text(), F(expected.colMomentCapacity[c]));
+    QCOMPARE(h.window->ColumnValue(ReinRow::As, c)->text(), F(expected.colSteelArea[c]));
+    QCOMPARE(h.window->ColumnValue(ReinRow::Rho, c)->text(), Percent(expected.colSteelRatio[c]));
+    QCOMPARE(h.window->ColumnValue(ReinRow::Z, c)->text(), F(expected.colCrackZ[c]));
+    QCOMPARE(h.window->SectionValue(ReinShearRow::Vu, 1)->text(), F(expected.sectionShearCapacity[1]));
+    // The required area does not depend on the bars.
+    QCOMPARE(h.window->ColumnValue(ReinRow::Asreq, c)->text(), F(expected.colRequiredArea[c]));
+  }
+
+  void pitchIsStoredInTheProjectsUnits_data() {
+    QTest::addColumn<int>("units");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<float>("stored");
+    QTest::newRow("Metric") << int(kMetric) << "150" << 15.0f;
+    QTest::newRow("SI") << int(kSI) << "125" << 12.5f;
+    QTest::newRow("British") << int(kBritish) << "6.5" << 6.5f;
+  }
+  void pitchIsStoredInTheProjectsUnits() {
+    QFETCH(int, units);
+    QFETCH(QString, typed);
+    QFETCH(float, stored);
+    Harness h(units);
+    const float diameterBefore = h.d.project.barDiameters[5];
+    // Leaving the box commits as Enter does.
+    h.Type(h.window->txtReinPitch(4), typed, false);
+    h.window->txtReinDia(0)->setFocus();
+    QCOMPARE(h.d.project.barPitches[5], stored);
+    QCOMPARE(h.d.project.barDiameters[5], diameterBefore);
+    QCOMPARE(h.d.project.userReinforcement, kTrue);
+  }
+
+  void refusedEntriesBeepAndStoreNothing_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("zero") << "0";
+    QTest::newRow("negative") << "-5";
+    QTest::newRow("empty") << "";
+  }
+  void refusedEntriesBeepAndStoreNothing() {
+    QFETCH(QString, typed);
+    Harness h;
+    const ProjectData before = h.d.project;
+    const float capacityBefore = h.d.design.colMomentCapacity[1];
+    QLineEdit* box = h.window->txtReinDia(0);
+    h.Type(box, typed);
+    QCOMPARE(h.beeps, 1);
+    QCOMPARE(box->text(), typed);
+    QVERIFY(h.d.project == before);
+    QCOMPARE(h.d.design.colMomentCapacity[1], capacityBefore);
+    QCOMPARE(h.changes, 0);
+    // Leaving for another box is refused too, and the focus comes back.
+    h.window->txtReinPitch(0)->setFocus();
+    QCOMPARE(h.beeps, 2);
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    QVERIFY(h.d.project == before);
+  }
+
+  void leavingForACancelButtonChecksNothing() {
+    Harness h;
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), h.window.get());
+    cancel->show();
+    const ProjectData before = h.d.project;
+    h.Type(h.window->txtReinDia(0), QStringLiteral("abc"), false);
+    cancel->setFocus();
+    QCOMPARE(h.beeps, 0);
+    QVERIFY(h.d.project == before);
+  }
+
+  void forcesPageShowsEachTable() {
+    Harness h(kMetric, false);
+    DesignResults& r = h.d.design;
+    r.caseMoment[2][3] = 0.0f;  // an exact zero reads "--"
+    h.Open(false);
+    ReinforcementForces* page = h.window->ForcesPage();
+    QCOMPARE(page->Combo1()->count(), 3);
+    QCOMPARE(page->Combo1()->itemText(0), QStringLiteral("Bending moments (M)"));
+    QCOMPARE(page->Combo1()->itemText(1), QStringLiteral("Shearing forces (V)"));
+    QCOMPARE(page->Combo1()->itemText(2), QStringLiteral("Normal forces (N)"));
+    QCOMPARE(page->Combo1()->currentIndex(), 0);
+    const auto shown = [page](int row) { return !page->lblCombo(row)->isHidden(); };
+    const auto value = [page](int row, int s) { return page->Value(row, s)->text(); };
+    const auto caseText = [](float v) { return v == 0.0f ? QStringLiteral("--") : F(v); };
+
+    for (int k = 1; k <= kCombinationCount; ++k) {
+      QCOMPARE(page->lblCombo(k)->text(), QString::fromUtf8(kCombinationTexts[k]));
+      for (int s = 1; s <= 3; ++s) QCOMPARE(value(k, s), caseText(r.caseMoment[s][k]));
+    }
+    QCOMPARE(value(3, 2), QStringLiteral("--"));
+    QCOMPARE(page->lblCombo(kForceRowFirstDesign)->text(), QStringLiteral("For design"));
+    QCOMPARE(page->lblCombo(kForceRowFirstNormal)->text(), QStringLiteral("Coresponding N (T)"));
+    QCOMPARE(page->lblCombo(kForceRowServiceZ)->text(), QStringLiteral("For z"));
+    for (int s = 1; s <= 3; ++s) {
+      QCOMPARE(value(kForceRowFirstDesign, s), F(r.envMinMoment[s]));
+      QCOMPARE(value(kForceRowFirstDesign + 1, s), F(r.envMaxMoment[s]));
+      QCOMPARE(value(kForceRowFirstNormal, s), F(r.envMinMomentNormal[s]));
+      QCOMPARE(value(kForceRowFirstNormal + 1, s), F(r.envMaxMomentNormal[s]));
+      QCOMPARE(value(kForceRowServiceZ, s), F(r.serviceMoment[s]));
+    }
+    for (int row = 1; row <= kForceRowCount; ++row) QVERIFY(shown(row));
+
+    page->Combo1()->setCurrentIndex(1);
+    for (int k = 1; k <= kCombinationCount; ++k)
+      for (int s = 1; s <= 3; ++s) QCOMPARE(value(k, s), caseText(r.caseShear[s][k]));
+    for (int s = 1; s <= 3; ++s) {
+      QCOMPARE(value(kForceRowFirstDesign, s), F(r.envMaxShear[s]));
+      QCOMPARE(value(kForceRowFirstNormal, s), F(r.envMaxShearNormal[s]));
+    }
+    QVERIFY(shown(kForceRowFirstDesign) && shown(kForceRowFirstNormal));
+    QVERIFY(!shown(kForceRowFirstDesign + 1) && !shown(kForceRowFirstNormal + 1) && !shown(kForceRowServiceZ));
+    QVERIFY(page->Value(kForceRowServiceZ, 1)->isHidden());
+
+    page->Combo1()->setCurrentIndex(2);
+    for (int k = 1; k <= kCombinationCount; ++k)
+      for (int s = 1; s <= 3; ++s) QCOMPARE(value(k, s), caseText(r.caseNormal[s][k]));
+    for (int s = 1; s <= 3; ++s) QCOMPARE(value(kForceRowServiceZ, s), F(r.serviceNormal[s]));
+    for (int row = kForceRowFirstDesign; row < kForceRowServiceZ; ++row) QVERIFY(!shown(row));
+    QVERIFY(shown(kForceRowServiceZ));
+    QCOMPARE(page->UnitLabel()->text(), QStringLiteral("Unit: T"));
+
+    page->Combo1()->setCurrentIndex(0);
+    for (int row = 1; row <= kForceRowCount; ++row) QVERIFY(shown(row));
+    QCOMPARE(page->UnitLabel()->text(), QStringLiteral("Unit: Tm"));
+  }
+
+  void closeButtonCloses() {
+    Harness h;
+    QCOMPARE(h.window->Command1()->text(), QStringLiteral("&Close"));
+    QTest::mouseClick(h.window->Command1(), Qt::LeftButton);
+    QVERIFY(!h.window->isVisible());
+  }
+};
+
+QTEST_MAIN(ReinforcementWindowTest)
+#include "ReinforcementWindowTest.moc"
