@@ -65,6 +65,16 @@ bool UndoHistory::Commit(const ProjectData& current, std::string_view mergeKey) 
   return true;
 }
 
+bool UndoHistory::Amend(const ProjectData& current) {
+  if (states_.empty()) {
+    Reset(current);
+    return true;
+  }
+  if (SameProjectContent(states_[index_], current)) return false;
+  states_[index_] = current;
+  return true;
+}
+
 void UndoHistory::MoveTo(std::size_t index, ProjectData& project) {
   ProjectData state = states_[index];
   CopyRunningValues(project, state);

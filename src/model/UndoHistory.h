@@ -25,6 +25,11 @@ class UndoHistory {
   // Returns true when the history changed.
   bool Commit(const ProjectData& current, std::string_view mergeKey = {});
 
+  // Takes `current` as the state at hand without a new step: for what the program itself changes
+  // as a consequence of the last step (the engine flattening a backfill slope that the step made
+  // too steep), so that undo goes back before both. Returns true when the state changed.
+  bool Amend(const ProjectData& current);
+
   // Ends the running merge burst: the next commit starts a new step whatever its key.
   void EndMerge() { mergeKey_.clear(); }
 

@@ -163,3 +163,20 @@ TEST(UndoHistory, OldestStepsGoBeyondTheLimit) {
   EXPECT_EQ(p.toeLength, 2.0f);
   EXPECT_TRUE(history.IsModified());  // the saved state was dropped
 }
+
+TEST(UndoHistory, AmendedConsequencesAreUndoneWithTheirStep) {
+  UndoHistory history;
+  ProjectData p = WithTitle("");
+  history.Reset(p);
+  p.backfillFrictionAngle = 10;
+  history.Commit(p);
+  p.backfillSlope = 6;  // the engine flattens the slope the new angle made too steep
+  EXPECT_TRUE(history.Amend(p));
+  EXPECT_FALSE(history.Amend(p));
+  EXPECT_EQ(history.StepCount(), 1u);
+  history.Undo(p);
+  EXPECT_EQ(p.backfillFrictionAngle, 30.0f);
+  EXPECT_EQ(p.backfillSlope, 5.0f);
+  history.Redo(p);
+  EXPECT_EQ(p.backfillSlope, 6.0f);
+}
