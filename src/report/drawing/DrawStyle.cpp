@@ -12,9 +12,9 @@ DrawStyle PaperDrawStyle(const QString& fontFamily, double fontUnits) {
   DrawStyle style;
   style.medium = DrawMedium::paper;
   style.arrowHeadHalfWidth = 15;
-  style.thinPen = {0.1, true};
-  style.groundPen = {0.2, true};
-  style.heavyPen = {0.3, true};
+  style.thinPen = {0.1, PenUnit::millimetres};
+  style.groundPen = {0.2, PenUnit::millimetres};
+  style.heavyPen = {0.3, PenUnit::millimetres};
   style.fillEarthAndWater = false;
   style.writeDimensionText = true;
   style.groundColour = 1;

@@ -9,9 +9,10 @@
 namespace kelvadrome {
 
 // A pen width in device pixels (screen) or in millimetres on paper.
+enum class PenUnit { pixels, millimetres };
 struct PenWidth {
   double value = 1;
-  bool millimetres = false;
+  PenUnit unit = PenUnit::pixels;
 };
 
 enum class DrawMedium { screen, paper };
@@ -23,9 +24,9 @@ struct DrawStyle {
   double arrowHeadLength = 60;
   double arrowHeadHalfWidth = 30;
 
-  PenWidth thinPen{1, false};    // pressure diagrams, surcharge arrows, dimension lines
-  PenWidth groundPen{1, false};  // ground and water lines, outlines of the wall parts
-  PenWidth heavyPen{2, false};   // wall outline, line loads, force and resultant arrows
+  PenWidth thinPen{1, PenUnit::pixels};    // pressure diagrams, surcharge arrows, dimension lines
+  PenWidth groundPen{1, PenUnit::pixels};  // ground and water lines, outlines of the wall parts
+  PenWidth heavyPen{2, PenUnit::pixels};   // wall outline, line loads, force and resultant arrows
 
   bool fillEarthAndWater = true;  // grey earth, shaded backfill wedge, water fill
   bool writeDimensionText = false;  // dimension values written as text (else only returned)

@@ -21,6 +21,20 @@ QString NonZeroLabel(double pressure, const PressureLabels& labels) {
   return std::fabs(pressure) > kZeroOrdinate ? Label(pressure, labels) : QString();
 }
 
+// The vertical through the heel edge on which the earth pressures act: from the backfill surface
+// through the back water table down to the base underside.
+struct BackProfile {
+  double base, surface, table;
+  explicit BackProfile(const ProjectData& p)
+      : base(BaseUndersideDepth(p)),
+        surface(BackfillSurfaceAtHeel(p)),
+        table(std::clamp<double>(p.waterDepthBack, surface, base)) {}
+  // The moist seismic triangle (top ordinate at the surface, 0 at the base) at the water table.
+  [[nodiscard]] double SeismicAtTable(double top) const {
+    return base > surface ? top * (base - table) / (base - surface) : 0;
+  }
+};
+
 struct Node {
   double depth;
   double pressure;
@@ -71,10 +85,8 @@ double SoilPressureScale(const AnalysisResults& results) {
 
 double SeismicPressureScale(const ProjectData& p, const AnalysisResults& r) {
   const auto& s = r.pressure;
-  const double depthBase = double(p.stemFrontHeight) + p.toeTaper + p.toeEdgeThickness;
-  const double surface = p.backfillSlope > 0 ? -(double(p.stemBackBatter) + p.heelLength) / p.backfillSlope : 0;
-  const double span = depthBase - surface;
-  const double atTable = span > 0 ? s.seismicPressure[1] * (depthBase - p.waterDepthBack) / span : 0;
+  const BackProfile back(p);
+  const double atTable = back.SeismicAtTable(s.seismicPressure[1]);
   const double largest = std::max<double>({std::fabs(s.seismicPressure[1]), std::fabs(atTable + s.seismicPressure[2]),
                                    std::fabs(s.hydrodynamicBasePressure)});
   return largest > 0 ? 360.0 / largest : 0.0;
@@ -85,7 +97,7 @@ void DrawWaterPressureFigure(WallCanvas& canvas, const DrawStyle& style, const P
                              const PressureLabels& labels) {
   if (scale <= 0) return;
   const auto& w = results.pressure.waterPressure;
-  const double d = double(p.stemFrontHeight) + p.toeTaper + p.toeEdgeThickness;
+  const double d = BaseUndersideDepth(p);
   const double hf = p.stemFrontHeight, hb = p.stemBackHeight;
   canvas.SetWidth(style.thinPen);
 
@@ -113,16 +125,15 @@ void DrawSoilPressureFigure(WallCanvas& canvas, const DrawStyle& style, const Pr
                             const ScreenPoints& pt, const AnalysisResults& results, double scale,
                             const PressureLabels& labels) {
   const auto& a = results.pressure;
-  const double d = double(p.stemFrontHeight) + p.toeTaper + p.toeEdgeThickness;
-  const double surface = p.backfillSlope > 0 ? -(double(p.stemBackBatter) + p.heelLength) / p.backfillSlope : 0;
+  const BackProfile back(p);
   const double x0 = pt.x[10] + kDiagramGap;
-  const double table = std::clamp<double>(p.waterDepthBack, surface, d);
   canvas.SetWidth(style.thinPen);
   if (scale > 0) {
-    const bool upper = table > surface;
-    DrawPressureV(canvas, style, pt.Y(surface), pt.Y(table), x0, a.activePressure[0] * scale,
+    const bool upper = back.table > back.surface;
+    DrawPressureV(canvas, style, pt.Y(back.surface), pt.Y(back.table), x0, a.activePressure[0] * scale,
                   a.activePressure[1] * scale, Label(a.activePressure[0], labels), Label(a.activePressure[1], labels));
-    DrawPressureV(canvas, style, pt.Y(table), pt.Y(d), x0, a.activePressure[1] * scale, a.activePressure[2] * scale,
+    DrawPressureV(canvas, style, pt.Y(back.table), pt.Y(back.base), x0, a.activePressure[1] * scale,
+                  a.activePressure[2] * scale,
                   upper ? QString() : Label(a.activePressure[1], labels), Label(a.activePressure[2], labels));
   }
   // The downward component of the earth force on the virtual back, above the heel edge.
@@ -133,23 +144,20 @@ void DrawSeismicPressureFigure(WallCanvas& canvas, const DrawStyle& style, const
                                const ScreenPoints& pt, const AnalysisResults& results, double scale,
                                const PressureLabels& labels) {
   const auto& s = results.pressure;
-  const double d = double(p.stemFrontHeight) + p.toeTaper + p.toeEdgeThickness;
-  const double surface = p.backfillSlope > 0 ? -(double(p.stemBackBatter) + p.heelLength) / p.backfillSlope : 0;
-  const double table = std::clamp<double>(p.waterDepthBack, surface, d);
+  const BackProfile back(p);
   canvas.SetWidth(style.thinPen);
   if (scale > 0) {
     // The two inverted triangles added: the moist one from the surface, the saturated one from
     // the water table, both zero at the base underside.
-    const double span = d - surface;
-    const double atTable = span > 0 ? s.seismicPressure[1] * (d - table) / span : 0;
+    const double atTable = back.SeismicAtTable(s.seismicPressure[1]);
     const double x0 = pt.x[10] + kDiagramGap;
-    DrawPressureV(canvas, style, pt.Y(surface), pt.Y(table), x0, s.seismicPressure[1] * scale, atTable * scale,
-                  NonZeroLabel(s.seismicPressure[1], labels), {});
-    DrawPressureV(canvas, style, pt.Y(table), pt.Y(d), x0, (atTable + s.seismicPressure[2]) * scale, 0,
+    DrawPressureV(canvas, style, pt.Y(back.surface), pt.Y(back.table), x0, s.seismicPressure[1] * scale,
+                  atTable * scale, NonZeroLabel(s.seismicPressure[1], labels), {});
+    DrawPressureV(canvas, style, pt.Y(back.table), pt.Y(back.base), x0, (atTable + s.seismicPressure[2]) * scale, 0,
                   NonZeroLabel(atTable + s.seismicPressure[2], labels), {});
 
     // Westergaard's pressure grows with the square root of the depth below the water surface.
-    const double top = p.waterDepthFront, height = d - top;
+    const double top = p.waterDepthFront, height = back.base - top;
     if (height > 0) {
       const double xw = pt.x[11] - kDiagramGap;
       for (int k = 0; k < kParabolaPieces; ++k) {

@@ -10,7 +10,6 @@ namespace kelvadrome {
 namespace {
 
 constexpr double kDiagramGap = 30;
-constexpr double kBaseForceDrop = 240;  // the base resistance arrow runs under the base
 
 QString NonZeroLabel(double pressure) {
   return std::fabs(pressure) > kZeroOrdinate ? FigureNumber(pressure) : QString();
@@ -45,8 +44,7 @@ void DrawRestraintsFigure(WallCanvas& canvas, const DrawStyle& style, const Proj
                           const AnalysisResults& results) {
   const StabilityResults& s = results.stability;
   const auto& passive = results.pressure.passivePressure;
-  DrawForceH(canvas, style, pt.X(p.baseWidth / 2.0), pt.y[4] + kBaseForceDrop,
-             double(s.baseFriction) + s.baseCohesionResistance);
+  DrawForceH(canvas, style, pt.X(p.baseWidth / 2.0), pt.y[4], double(s.baseFriction) + s.baseCohesionResistance);
   if (p.restraintForceOption == 1) {
     // The adjacent structure, anchor or pile acts on the stem front, half way down it.
     const double depth = p.stemFrontHeight / 2.0;
@@ -64,7 +62,7 @@ void DrawRestraintsFigure(WallCanvas& canvas, const DrawStyle& style, const Proj
   canvas.SetWidth(style.thinPen);
 
   const double y3 = double(p.stemFrontHeight) + p.toeTaper;
-  const double d = y3 + p.toeEdgeThickness;
+  const double d = BaseUndersideDepth(p);
   if (toe) {
     // Dry toe earth down to the water table, submerged below it; the passive pressure pushes the
     // wall towards the heel, so the ordinates stand in front of the toe edge.

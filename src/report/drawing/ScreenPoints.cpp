@@ -83,9 +83,6 @@ void BackWater(const ProjectData& p, ModelPoints& m) {
 void ProjectionPoints(const ProjectData& p, ModelPoints& m) {
   const double b = p.baseWidth, hf = p.stemFrontHeight, hb = p.stemBackHeight;
   const double d = m.Y(4);
-  // Point 40 stays on the true backfill surface above the heel edge (the engine's point 10).
-  const double surfaceAtHeel =
-      p.backfillSlope > 0 ? -(double(p.stemBackBatter) + p.heelLength) / p.backfillSlope : 0;
   m.Set(21, m.X(1), hf);
   m.Set(22, m.X(8), hb);
   m.Set(23, p.toeLength, hf + p.toeTaper);
@@ -100,7 +97,7 @@ void ProjectionPoints(const ProjectData& p, ModelPoints& m) {
   m.Set(34, m.X(17), hb);
   m.Set(35, b, hb);
   m.Set(36, m.X(7), 0);
-  m.Set(40, b, surfaceAtHeel);
+  m.Set(40, b, BackfillSurfaceAtHeel(p));  // on the true surface (the engine's point 10)
   m.Set(41, b, m.Y(13));
   m.Set(42, b, m.Y(17));
 }
@@ -144,6 +141,14 @@ ScreenPoints ComputeScreenPoints(const ProjectData& project, const WallFitting& 
   return s;
 }
 
+double BaseUndersideDepth(const ProjectData& p) {
+  return double(p.stemFrontHeight) + p.toeTaper + p.toeEdgeThickness;
+}
+
+double BackfillSurfaceAtHeel(const ProjectData& p) {
+  return p.backfillSlope > 0 ? -(double(p.stemBackBatter) + p.heelLength) / p.backfillSlope : 0;
+}
+
 double FrontFaceX(const ProjectData& p, double depth) {
   const double hf = p.stemFrontHeight, tt = p.toeTaper;
   const double top = double(p.toeLength) + p.stemFrontBatter;
@@ -156,7 +161,7 @@ ShearKeyOutline ShearKeyOf(const ProjectData& p) {
   ShearKeyOutline key;
   key.frontX = double(p.toeLength) + p.stemFrontBatter;
   key.backX = key.frontX + p.stemTopWidth;
-  key.top = double(p.stemFrontHeight) + p.toeTaper + p.toeEdgeThickness;
+  key.top = BaseUndersideDepth(p);
   key.bottom = key.top + p.shearKeyDepth;
   return key;
 }

@@ -36,6 +36,11 @@ struct ScreenPoints {
 
 [[nodiscard]] ScreenPoints ComputeScreenPoints(const ProjectData& project, const WallFitting& fit);
 
+// Depth of the base underside, and of the backfill surface above the heel edge (negative above
+// the stem top on a sloping backfill).
+[[nodiscard]] double BaseUndersideDepth(const ProjectData& project);
+[[nodiscard]] double BackfillSurfaceAtHeel(const ProjectData& project);
+
 // x of the front outline of the wall (stem front face, toe top, toe edge) at a depth.
 [[nodiscard]] double FrontFaceX(const ProjectData& project, double depth);
 

@@ -8,20 +8,17 @@
 namespace kelvadrome {
 namespace {
 
-constexpr double kShadingStep = 15;  // the backfill wedge is shaded with lines this far apart
-
 // Grey earth: the stem and backfill, the earth in front of the toe edge, a strip under the base.
 void FillEarth(WallCanvas& canvas, const ProjectData& project, const ScreenPoints& pt) {
   const QColor grey = ClassicColour(8);
   canvas.SetColour(8);
-  canvas.SetWidth({1, false});
   if (project.backfillSlope > 0) {
-    // The wedge above the stem top level, line by line from the slope to the far end.
-    const double rise = pt.y[8] - pt.y[10];
-    for (double y = pt.y[8]; y >= pt.y[10]; y -= kShadingStep) {
-      const double along = rise > 0 ? (pt.y[8] - y) / rise : 1.0;
-      canvas.Line(pt.x[8] + (pt.x[10] - pt.x[8]) * along, y, pt.x[10], y);
-    }
+    // The wedge above the stem top level. Shaded with lines one pixel apart it looks solid on a
+    // 96 dpi screen; filled, it looks the same at every resolution and without seams.
+    // It reaches a little into the grey below, so that no seam shows between the two.
+    QPolygonF wedge;
+    wedge << pt.P(8) << pt.P(10) << QPointF(pt.x[10], pt.y[8] + 15) << QPointF(pt.x[8], pt.y[8] + 15);
+    canvas.FillPolygon(wedge, grey);
   }
   canvas.SetInvisible(true);
   canvas.FillBox(pt.x[1], pt.y[1], pt.x[10], pt.y[4], grey);

@@ -2,7 +2,6 @@
 #include "ui/main/WallPicture.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,21 +13,13 @@
 #include "engine/Stability.h"
 #include "report/drawing/DrawStyle.h"
 #include "report/drawing/WallView.h"
+#include "ui/main/BusyPointer.h"
 #include "ui/main/Twips.h"
 
 namespace kelvadrome {
 namespace {
 
 constexpr double kLabelPointSize = 6;
-
-// The busy pointer while the picture is computed and drawn.
-class BusyPointer {
- public:
-  BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 }  // namespace
 
