@@ -1,5 +1,6 @@
 // The stability window: its texts for a stable wall, a wall that is not stable and an
 // eccentricity of exactly B/6, and its place over the main window.
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -15,6 +16,14 @@ namespace {
 QString TextOf(const frmStability& dialog, const QString& name) {
   const auto* label = dialog.findChild<QLabel*>(name);
   return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(name);
+}
+
+// With KELVADROME_VIEW_PNG_DIR set, the window is written there as a PNG file to look at.
+void SaveShot(frmStability& dialog, const QString& name) {
+  const QString dir = qEnvironmentVariable("KELVADROME_VIEW_PNG_DIR");
+  if (dir.isEmpty()) return;
+  QDir().mkpath(dir);
+  dialog.grab().save(dir + "/" + name + ".png");
 }
 
 AnalysisResults Analyse(ProjectData& project) {
@@ -35,7 +44,7 @@ class StabilityDialogTest : public QObject {
     SetDefaults(project);
     const AnalysisResults results = Analyse(project);
     QVERIFY(results.stability.wallStable);
-    const frmStability dialog(results.stability, project.unitSystem);
+    frmStability dialog(results.stability, project.unitSystem);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Kelvadrome: Stability"));
     QCOMPARE(dialog.objectName(), QStringLiteral("frmStability"));
     QCOMPARE(TextOf(dialog, "lblUnitForce0"), QStringLiteral("T"));
@@ -56,6 +65,7 @@ class StabilityDialogTest : public QObject {
     bool sigma = false;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) sigma |= label->text().contains(QChar(0x03A3));
     QVERIFY(sigma);
+    SaveShot(dialog, "stability-stable");
   }
 
   void unstableWallShowsNotApplicable() {
@@ -65,7 +75,7 @@ class StabilityDialogTest : public QObject {
     project.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, 1};
     const AnalysisResults results = Analyse(project);
     QVERIFY(!results.stability.wallStable);
-    const frmStability dialog(results.stability, project.unitSystem);
+    frmStability dialog(results.stability, project.unitSystem);
     for (const char* name : {"lblPress0", "lblPress1", "lblPress2", "lblPress3", "lblSlide0", "lblSlide1",
                              "lblSlide2", "lblOverturn0"}) {
       QCOMPARE(TextOf(dialog, name), QStringLiteral("N/A"));
@@ -74,6 +84,7 @@ class StabilityDialogTest : public QObject {
     QVERIFY(TextOf(dialog, "lblExcen0") != "N/A");
     QVERIFY(TextOf(dialog, "lblNote").contains(
         QString::fromUtf8("»The structure is not stable therefore the base and sliding are not applicable.")));
+    SaveShot(dialog, "stability-unstable");
   }
 
   void eccentricityOfExactlyASixthIsNotInside() {
@@ -85,7 +96,7 @@ class StabilityDialogTest : public QObject {
     s.pressureSafetyFactor = 2;
     s.slidingSafetyFactor = 1e10f;
     s.overturningSafetyFactor = 3;
-    const frmStability dialog(s, kSI);
+    frmStability dialog(s, kSI);
     QCOMPARE(TextOf(dialog, "lblExcen2"), QStringLiteral("> 7.20/6 = 1.20, < 7.20/3 = 2.40"));
     QCOMPARE(TextOf(dialog, "lblSlide2"), QStringLiteral("10000000000.00"));
     QCOMPARE(TextOf(dialog, "lblUnitForce0"), QStringLiteral("kN"));
