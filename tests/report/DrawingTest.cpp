@@ -236,6 +236,25 @@ class DrawingTest : public QObject {
     QVERIFY(up.Done().pixel(1000, 1200) != qRgb(255, 255, 255));
   }
 
+  void paperPensFollowThePrintersResolution() {
+    // 0.3 mm on a 1200 dpi printer is 14 device pixels; 0.1 mm on a 96 dpi device still one.
+    QImage printer(10, 10, QImage::Format_ARGB32_Premultiplied);
+    printer.setDotsPerMeterX(qRound(1200 / 0.0254));
+    printer.setDotsPerMeterY(qRound(1200 / 0.0254));
+    QPainter painter(&printer);
+    WallCanvas canvas(painter);
+    canvas.SetWidth({0.3, PenUnit::millimetres});
+    QCOMPARE(painter.pen().widthF(), 14.0);
+    QVERIFY(painter.pen().isCosmetic());
+    painter.end();
+    Sketch screen;
+    screen.canvas->SetWidth({0.1, PenUnit::millimetres});
+    QCOMPARE(screen.painter.pen().widthF(), 1.0);
+    screen.canvas->SetWidth({2, PenUnit::pixels});
+    QCOMPARE(screen.painter.pen().widthF(), 2.0);
+    screen.Done();
+  }
+
   void aZeroLengthDimensionKeepsItsLabel() {
     Sketch sketch;
     const DimensionLabel label =
