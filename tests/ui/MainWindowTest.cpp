@@ -69,6 +69,7 @@ class MainWindowTest : public QObject {
   void titleFieldEditsProject();
   void runTimeFaultIsShownAndProgramGoesOn();
   void notStableMessageOnceForReactionsView();
+  void calculateStabilityRedrawsAfterSlopeRule();
   void menusHaveClassicEntries();
   void toolBarTipsAndLooks();
   void layoutKeepsOrderAndMinimumSize();
@@ -270,6 +271,25 @@ void MainWindowTest::notStableMessageOnceForReactionsView() {
            QStringLiteral("The structure is not stable.  Can't define base friction and cohesion restraints"));
 }
 
+void MainWindowTest::calculateStabilityRedrawsAfterSlopeRule() {
+  WindowHarness h;
+  int shown = 0;
+  h.window->SetStabilityDialog([&shown](QWidget*) { ++shown; });
+  h.window->Controls().command4->click();
+  QCOMPARE(shown, 1);
+  QVERIFY(h.prompts.warnings.isEmpty());
+
+  // 45 degrees on earth of 30 degrees: both slope rules flatten it, each saying so once; the
+  // redraw that follows finds nothing more to flatten.
+  h.project.backfillSlope = 1.0f;
+  h.window->Actions().calculateStability->trigger();
+  QCOMPARE(shown, 2);
+  QCOMPARE(h.prompts.warnings,
+           (QStringList{QString::fromUtf8(kSlopeRule1Message), QString::fromUtf8(kSlopeRule2Message)}));
+  QVERIFY(h.project.backfillSlope > 1.0f);
+  QCOMPARE(h.window->Controls().label6->text().toStdString(), StabilityVerdictText(h.results.stability).detail);
+}
+
 void MainWindowTest::menusHaveClassicEntries() {
   WindowHarness h;
   const Form1& w = *h.window;
@@ -383,6 +403,13 @@ void MainWindowTest::aboutAndHelpWindows() {
   QVERIFY(help->Browser()->source().toString().endsWith(QStringLiteral("index.html")));
   QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Kelvadrome")));
   QCOMPARE(HelpPageOfContext(100), QStringLiteral("index.html"));
+
+  // F1 in an open menu opens that menu's page.
+  auto* file = const_cast<QMenu*>(TopMenu(*h.window, "mnuFile"));
+  file->popup(QPoint(0, 0));
+  QTest::keyClick(file, Qt::Key_F1);
+  QVERIFY(!file->isVisible());
+  QVERIFY(help->Browser()->source().toString().endsWith(QStringLiteral("files.html")));
 }
 
 QTEST_MAIN(MainWindowTest)

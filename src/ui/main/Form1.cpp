@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
@@ -15,13 +17,14 @@
 #include <QUrl>
 
 #include "ui/main/FileCommands.h"
-#include "ui/main/Form1Picture.h"
 #include "ui/main/HelpWindow.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/ProjectDocument.h"
 #include "ui/main/SessionState.h"
+#include "ui/main/StabilityDialog.h"
 #include "ui/main/UserPrompts.h"
+#include "ui/main/WallPicture.h"
 #include "ui/main/frmAbout.h"
 
 namespace kelvadrome {
@@ -42,9 +45,15 @@ Form1::Form1(ProjectDocument& document, SessionState& session, Form1Services ser
   setCentralWidget(central);
   tools_ = CreateToolStrip(actions_, scale_, central);
   controls_ = CreateMainControls(central);
-  controls_.picture1 = CreatePicture(document_, controls_.panel3D1);
+  picture_ = new WallPicture(document_.Project(), document_.Results(), controls_.panel3D1);
+  controls_.picture1 = picture_;
+  connect(picture_, &WallPicture::EngineMessage, this, [this](const QString& text) { services_.prompts.Warn(this, text); });
   files_ = std::make_unique<FileCommands>(document_, session_, services_.dialogs, services_.prompts, this);
 
+  showStability_ = [this](QWidget* parent) {
+    frmStability dialog(document_.Results().stability, document_.Project().unitSystem, parent);
+    dialog.exec();
+  };
   ConnectCommands();
   ConnectOptions();
   for (QWidget* w : std::initializer_list<QWidget*>{central, controls_.picture1, controls_.text1, controls_.label4,
@@ -52,22 +61,13 @@ Form1::Form1(ProjectDocument& document, SessionState& session, Form1Services ser
     w->setMouseTracking(true);
     w->installEventFilter(this);
   }
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->installEventFilter(this);
   UpdateRecentMenu();
   UpdateMinimumSize();
   RunGuarded([this] { FillControlsFromProject(); });
 }
 
 Form1::~Form1() = default;
-
-void Form1::SetPictureWidget(QWidget* picture) {
-  delete controls_.picture1;
-  controls_.picture1 = picture;
-  picture->setParent(controls_.panel3D1);
-  picture->setMouseTracking(true);
-  picture->installEventFilter(this);
-  picture->show();
-  LayoutWindow();
-}
 
 QPrinter& Form1::Printer() {
   if (!printer_) {
@@ -138,10 +138,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove) {
     ResetToolbar();
   } else if (event->type() == QEvent::Resize && watched == centralWidget() && !isMinimized()) {
+    // The picture fits the wall to its new size and draws the state it last analysed, so a
+    // resize neither analyses again nor repeats the messages of that analysis.
     LayoutWindow();
-    quietRefresh_ = true;
-    RunGuarded([this] { RefreshView(); });
-    quietRefresh_ = false;
+  } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    // F1 in an open menu opens the help at that menu's page.
+    if (auto* menu = qobject_cast<QMenu*>(watched)) {
+      const int context = menu->menuAction()->property("helpContext").toInt();
+      menu->close();
+      ShowHelp(context > 0 ? context : 100);
+      return true;
+    }
   }
   return QMainWindow::eventFilter(watched, event);
 }

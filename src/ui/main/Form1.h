@@ -25,6 +25,7 @@ class FileDialogs;
 class HelpWindow;
 class ProjectDocument;
 class UserPrompts;
+class WallPicture;
 struct SessionState;
 
 // The platform services the window uses, injected so that tests drive it without blocking.
@@ -84,8 +85,8 @@ class Form1 final : public QMainWindow {
   // What Calculate Stability shows after the analysis (the stability dialog).
   void SetStabilityDialog(std::function<void(QWidget* parent)> show) { showStability_ = std::move(show); }
 
-  // Replaces the placeholder of the drawing with the real picture widget.
-  void SetPictureWidget(QWidget* picture);
+  // The drawing (Picture1) with its dimension labels.
+  [[nodiscard]] WallPicture& Picture() { return *picture_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -103,7 +104,6 @@ class Form1 final : public QMainWindow {
   void LayoutWindow();
   void ApplyViewAvailability();
   void ShowVerdict();
-  void ShowNotStableMessageForView();
   void SyncOptionControls();
   void SyncViewControls();
 
@@ -126,11 +126,11 @@ class Form1 final : public QMainWindow {
   MainControls controls_;
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<QPrinter> printer_;
+  WallPicture* picture_ = nullptr;
   HelpWindow* help_ = nullptr;
   std::optional<ViewKind> currentView_;
   std::function<void(QWidget*)> showStability_;
   bool fillingControls_ = false;
-  bool quietRefresh_ = false;  // a plain resize does not repeat the view's messages
   bool refreshing_ = false;
 };
 

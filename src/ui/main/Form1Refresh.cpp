@@ -9,22 +9,16 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "engine/Stability.h"
 #include "engine/StabilityTexts.h"
 #include "format/NumberFormat.h"
 #include "ui/main/Form1.h"
-#include "ui/main/Form1Picture.h"
 #include "ui/main/ProjectDocument.h"
 #include "ui/main/ProjectOptions.h"
-#include "ui/main/UserPrompts.h"
+#include "ui/main/WallPicture.h"
 
 namespace kelvadrome {
 
 namespace {
-
-constexpr const char* kReactionsNotStable = "The structure is not stable.";
-constexpr const char* kRestraintsNotStable =
-    "The structure is not stable.  Can't define base friction and cohesion restraints";
 
 // Leaves a flag set for the length of a scope, whatever ends it.
 class FlagScope {
@@ -43,38 +37,23 @@ class FlagScope {
 void Form1::RefreshView() {
   if (refreshing_) return;
   FlagScope scope(refreshing_);
-  ProjectData& project = document_.Project();
-  AnalysisResults& results = document_.Results();
-
   ApplyViewAvailability();
   SyncOptionControls();
-
-  // The whole service analysis runs before the picture is painted, so the drawing always shows
-  // the slope as the earth-pressure rules left it and each slope message comes once.
-  PromptSink sink(services_.prompts, this);
-  results.slopeAdjusted = false;
-  try {
-    RunServiceAnalysis(project, results, sink);
-  } catch (...) {
-    results.stability.wallStable = false;
-    ShowVerdict();
-    RedrawPicture(controls_.picture1, currentView_);
-    throw;
-  }
-  RedrawPicture(controls_.picture1, currentView_);
-  controls_.label8->setText(QString::fromStdString(FormatGeneral(project.seismicCoefficient)) + QLatin1Char('g'));
+  // The picture runs the service analysis before it draws, so the drawing always shows the
+  // slope as the earth-pressure rules left it; its messages arrive through EngineMessage.
+  picture_->SetView(currentView_);
+  picture_->Refresh();
+  controls_.label8->setText(QString::fromStdString(FormatGeneral(document_.Project().seismicCoefficient)) +
+                            QLatin1Char('g'));
   ShowVerdict();
-  if (!quietRefresh_) ShowNotStableMessageForView();
-}
-
-void Form1::ShowNotStableMessageForView() {
-  if (!currentView_ || document_.Results().stability.wallStable) return;
-  if (*currentView_ == ViewKind::Reactions) services_.prompts.Warn(this, QString::fromLatin1(kReactionsNotStable));
-  if (*currentView_ == ViewKind::Restraints) services_.prompts.Warn(this, QString::fromLatin1(kRestraintsNotStable));
 }
 
 void Form1::ShowVerdict() {
-  const StabilityVerdict verdict = StabilityVerdictText(document_.Results().stability);
+  // An analysis that ended in a fault has no verdict to give: the wall is reported not stable.
+  StabilityResults failed;
+  failed.wallStable = false;
+  const StabilityVerdict verdict =
+      StabilityVerdictText(picture_->AnalysisValid() ? document_.Results().stability : failed);
   QPalette palette = controls_.label5->palette();
   palette.setColor(QPalette::WindowText,
                    verdict.stable ? controls_.label5->style()->standardPalette().color(QPalette::ButtonText)

@@ -47,6 +47,7 @@ void BuildMainMenus(QMenuBar& bar, const MainActions& a) {
   QMenu* options = AddMenu(bar, "&Options", "mnuOptionS", 250);
   QMenu* unit = options->addMenu(QStringLiteral("&Unit"));
   unit->setObjectName(QStringLiteral("mnuOptionsUnit"));
+  unit->menuAction()->setProperty("helpContext", 250);
   unit->addActions({a.unit[0], a.unit[1], a.unit[2]});
   options->addSeparator();
   options->addActions({a.optionWater, a.optionSeismic, a.optionKey});

@@ -6,6 +6,8 @@
 #include <QFontInfo>
 #include <array>
 
+#include "report/drawing/DrawStyle.h"
+
 namespace kelvadrome {
 
 namespace {
@@ -56,9 +58,9 @@ QStringList OfferedFontFamilies() {
 }
 
 void InstallFontSubstitutes() {
-  const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
-  QFont::insertSubstitutions(QStringLiteral("Small Fonts"), sans);
+  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                             {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+  InstallScreenFontSubstitutes();  // "Small Fonts", the drawing's font
 }
 
 }  // namespace kelvadrome
