@@ -29,14 +29,26 @@ class ModalScript {
     timer_.start(5);
   }
 
-  [[nodiscard]] bool Finished() const { return steps_.empty(); }
+  // All steps ran and none left its window open for good.
+  [[nodiscard]] bool Finished() const { return steps_.empty() && !forcedClose_; }
   [[nodiscard]] int StepsRun() const { return run_; }
 
  private:
   void Poll() {
-    if (steps_.empty() || busy_) return;
+    if (busy_) return;
     auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-    if (window == nullptr || !window->isVisible()) return;
+    if (window == nullptr || !window->isVisible()) {
+      idlePolls_ = 0;
+      return;
+    }
+    if (steps_.empty()) {
+      // A failed step may leave the window open: close it rather than hang the test.
+      if (++idlePolls_ > 400) {
+        forcedClose_ = true;
+        window->reject();
+      }
+      return;
+    }
     busy_ = true;
     Step step = std::move(steps_.front());
     steps_.pop_front();
@@ -48,7 +60,9 @@ class ModalScript {
   std::deque<Step> steps_;
   QTimer timer_;
   bool busy_ = false;
+  bool forcedClose_ = false;
   int run_ = 0;
+  int idlePolls_ = 0;
 };
 
 }  // namespace kelvadrome::test

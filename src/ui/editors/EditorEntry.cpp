@@ -79,7 +79,8 @@ void EntryGuard::Refuse(QLineEdit* box) {
 bool EntryGuard::ReadyToAccept() {
   if (RefocusPending()) return false;
   for (const Watched& w : watched_) {
-    if (!w.box->isEnabled() || IsValid(w.box)) continue;
+    // Boxes the window does not show (grid rows beyond the last) hold nothing to write.
+    if (!w.box->isEnabled() || !w.box->isVisibleTo(w.box->window()) || IsValid(w.box)) continue;
     Refuse(w.box);
     return false;
   }

@@ -1,0 +1,43 @@
+// The properties editor: the 24 material and soil properties of the project in the current unit
+// system, each checked when the user leaves it, written back only on Accept.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "ui/editors/EditorEntry.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kelvadrome {
+
+struct ProjectData;
+
+inline constexpr int kPropertyCount = 24;
+
+// Whether a value may be 0: friction angles and cohesions may, everything else must be above 0.
+[[nodiscard]] bool PropertyMayBeZero(int index);
+
+class frmProperties final : public QDialog {
+  Q_OBJECT
+
+ public:
+  frmProperties(const ProjectData& project, QWidget* parent = nullptr, Beeper beep = SystemBeeper());
+
+  // Writes the 24 values (the cover back in centimetres in SI); meant for after Accept.
+  void ApplyTo(ProjectData& project) const;
+
+ private:
+  void Accept();
+
+  EntryGuard* guard_;
+  int16_t unitSystem_;
+  std::array<QLineEdit*, kPropertyCount> txtValue_{};
+  std::array<QString, kPropertyCount> shownText_{};
+  QPushButton* command1_;
+  QPushButton* command2_;
+};
+
+}  // namespace kelvadrome

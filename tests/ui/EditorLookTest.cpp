@@ -1,0 +1,136 @@
+// The editor windows as a user sees them: every control inside the window, nothing overlapping,
+// each unit on the line of its value and right of it, every text fitting its control. With
+// KELVADROME_SHOT_DIR set, each window is also saved as a PNG there for a look by eye.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "model/ProjectData.h"
+#include "ui/editors/frmEdit.h"
+#include "ui/editors/frmLoads.h"
+#include "ui/editors/frmProperties.h"
+#include "ui/editors/frmRestraint.h"
+
+using namespace kelvadrome;
+
+namespace {
+
+ProjectData Project(int16_t unitSystem, int lineLoads) {
+  ProjectData p;
+  SetDefaults(p);
+  p.unitSystem = unitSystem;
+  p.lineLoadCount = static_cast<int16_t>(lineLoads);
+  for (int i = 1; i <= lineLoads; ++i) p.lineLoads[std::size_t(i)] = LineLoad{12.5f * float(i), 1.25f, 3, 270, int16_t(i % 7 + 1)};
+  p.shearKeyOption = 1;
+  return p;
+}
+
+QRect InWindow(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+
+// Controls a user reads or works: labels, boxes, lists, buttons; group frames only hold them.
+QList<QWidget*> Controls(QWidget& window) {
+  QList<QWidget*> controls;
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (!w->isVisible() || !w->isWindow() == false) continue;
+    if (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+        qobject_cast<QAbstractButton*>(w))
+      if (w->parentWidget() == nullptr || qobject_cast<QComboBox*>(w->parentWidget()) == nullptr) controls << w;
+  }
+  return controls;
+}
+
+void Save(QWidget& window, const QString& name) {
+  const QString dir = qEnvironmentVariable("KELVADROME_SHOT_DIR");
+  if (dir.isEmpty()) return;
+  QDir().mkpath(dir);
+  QVERIFY(window.grab().save(QDir(dir).filePath(name + QStringLiteral(".png"))));
+}
+
+void CheckLayout(QWidget& window, const QString& name) {
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  const QRect inside = window.rect();
+  const QList<QWidget*> controls = Controls(window);
+  QVERIFY(!controls.isEmpty());
+  for (QWidget* a : controls) {
+    QVERIFY2(inside.contains(InWindow(a)), qPrintable(name + QStringLiteral(": ") + a->objectName() + QStringLiteral(" sticks out")));
+    if (auto* label = qobject_cast<QLabel*>(a); label && !label->wordWrap())
+      QVERIFY2(label->sizeHint().width() <= label->width() + 1,
+               qPrintable(name + QStringLiteral(": text cut: ") + label->text()));
+    if (auto* button = qobject_cast<QAbstractButton*>(a))
+      QVERIFY2(button->sizeHint().width() <= button->width() + 1 || qobject_cast<QCheckBox*>(a) == nullptr,
+               qPrintable(name + QStringLiteral(": caption cut: ") + button->text()));
+    for (QWidget* b : controls) {
+      if (a >= b) continue;
+      // Grid cells share a border of one pixel on purpose.
+      const QRect overlap = InWindow(a).intersected(InWindow(b));
+      QVERIFY2(overlap.isEmpty() || (overlap.width() <= 1 || overlap.height() <= 1),
+               qPrintable(name + QStringLiteral(": ") + a->objectName() + QStringLiteral(" overlaps ") + b->objectName()));
+    }
+  }
+  // A unit stands right of its value, on the same line.
+  for (QLabel* unit : window.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lblUnit_\\d+$")))) {
+    const QString index = unit->objectName().section(QLatin1Char('_'), 1);
+    const QLineEdit* value = window.findChild<QLineEdit*>(QStringLiteral("txtValue_") + index);
+    QVERIFY(value != nullptr);
+    QVERIFY2(InWindow(unit).left() >= InWindow(value).right(), qPrintable(name + QStringLiteral(": unit left of value ") + index));
+    QVERIFY2(std::abs(InWindow(unit).center().y() - InWindow(value).center().y()) <= 2,
+             qPrintable(name + QStringLiteral(": unit off the line of value ") + index));
+  }
+  Save(window, name);
+}
+
+const char* SystemName(int16_t system) { return system == kMetric ? "metric" : system == kSI ? "si" : "british"; }
+
+}  // namespace
+
+class EditorLookTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void Loads() {
+    for (const int rows : {0, 3, 10}) {
+      frmLoads w(Project(kMetric, rows));
+      CheckLayout(w, QStringLiteral("loads-%1-rows").arg(rows));
+    }
+    frmLoads si(Project(kSI, 2));
+    CheckLayout(si, QStringLiteral("loads-si"));
+
+    // Rows left by the user turn cyan, the edited one is white.
+    frmLoads left(Project(kMetric, 3));
+    left.show();
+    left.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&left));
+    for (const char* cell : {"txtLoad_1", "txtLoad_2", "txtX_0"})
+      left.findChild<QWidget*>(QLatin1String(cell))->setFocus();
+    QCOMPARE(left.RowColour(2), QColor(Qt::cyan));
+    CheckLayout(left, QStringLiteral("loads-rows-left"));
+  }
+
+  void Properties() {
+    for (const int16_t system : {kMetric, kSI, kBritish}) {
+      frmProperties w(Project(system, 0));
+      CheckLayout(w, QStringLiteral("properties-%1").arg(QLatin1String(SystemName(system))));
+    }
+  }
+
+  void Restraint() {
+    for (const int16_t system : {kMetric, kBritish}) {
+      frmRestraint w(Project(system, 0));
+      CheckLayout(w, QStringLiteral("restraint-%1").arg(QLatin1String(SystemName(system))));
+    }
+  }
+
+  void ValueBox() {
+    frmEdit w;
+    w.SetValueText(QStringLiteral("7.73"));
+    CheckLayout(w, QStringLiteral("value-box"));
+  }
+};
+
+QTEST_MAIN(EditorLookTest)
+#include "EditorLookTest.moc"

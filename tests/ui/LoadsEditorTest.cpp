@@ -1,0 +1,323 @@
+// The loads editor driven by keyboard and mouse: the grid's rows and buttons, the keys, the row
+// colours, validation with its beeps, Accept and Cancel, and the sizing rule.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "EditorTestSupport.h"
+#include "model/ProjectData.h"
+#include "ui/editors/EditorCommands.h"
+#include "ui/editors/frmLoads.h"
+
+using namespace kelvadrome;
+using kelvadrome::test::BeepCounter;
+using kelvadrome::test::ModalScript;
+
+namespace {
+
+ProjectData WithLoads(int count) {
+  ProjectData p;
+  SetDefaults(p);
+  p.lineLoadCount = static_cast<int16_t>(count);
+  for (int i = 1; i <= count; ++i) p.lineLoads[std::size_t(i)] = LineLoad{float(i), float(i) / 2, 1, 180, int16_t(i % 7 + 1)};
+  return p;
+}
+
+QLineEdit* Cell(frmLoads& w, const char* column, int row) {
+  return w.findChild<QLineEdit*>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row - 1));
+}
+QComboBox* Type(frmLoads& w, int row) { return w.findChild<QComboBox*>(QStringLiteral("cmbType_%1").arg(row - 1)); }
+QPushButton* Button(frmLoads& w, const char* name) { return w.findChild<QPushButton*>(QLatin1String(name)); }
+QPushButton* Add(frmLoads& w) { return Button(w, "Command1_0"); }
+QPushButton* Insert(frmLoads& w) { return Button(w, "Command1_1"); }
+QPushButton* Delete(frmLoads& w) { return Button(w, "Command1_2"); }
+QPushButton* Accept(frmLoads& w) { return Button(w, "Command3"); }
+QPushButton* Cancel(frmLoads& w) { return Button(w, "Command4"); }
+
+// Shows the window active, so that focus moves as it does for a user.
+bool ShowActive(QWidget& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitForWindowActive(&w);
+}
+
+// Clicks into a cell (the focus arrives there).
+void ClickInto(QWidget* cell) {
+  QTest::mouseClick(cell, Qt::LeftButton);
+  QCoreApplication::processEvents();
+}
+
+void Settle() {
+  // The focus goes back to a refused cell once the focus change in progress is over.
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+class LoadsEditorTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void OpensWithTheProjectValuesAndUnits() {
+    ProjectData p = WithLoads(2);
+    p.unitSystem = kSI;
+    frmLoads w(p);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Kelvadrome: Loads"));
+    QCOMPARE(w.RowCount(), 2);
+    QCOMPARE(w.CurrentRow(), 1);
+    QCOMPARE(Cell(w, "txtLoad", 2)->text(), QStringLiteral("2"));
+    QCOMPARE(Cell(w, "txtX", 1)->text(), QStringLiteral("0.5"));
+    QCOMPARE(Type(w, 1)->currentText(), QStringLiteral("Live (L)"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label3_0"))->text(), QStringLiteral("Load\n(kN/m)"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label3_3"))->text(), QStringLiteral("Dir.\n(°)"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblSurchargeUnit"))->text(), QStringLiteral("kPa"));
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("txtSeismic"))->text(), QStringLiteral("0.15"));
+    QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cmbSurType"))->currentIndex(), 1);
+    QCOMPARE(w.RowColour(1), QColor(Qt::cyan));
+  }
+
+  void SizingRuleFollowsTheRows() {
+    QCOMPARE(LoadsWindowHeightTwips(0, 375), 3420);
+    QCOMPARE(LoadsWindowHeightTwips(1, 375), 3420);
+    QCOMPARE(LoadsWindowHeightTwips(3, 375), 3855);
+    QCOMPARE(LoadsWindowHeightTwips(10, 375), 5955);
+    frmLoads w(WithLoads(3));
+    QCOMPARE(w.HeightTwips(), 3855);
+    const int before = w.height();
+    QTest::mouseClick(Add(w), Qt::LeftButton);
+    QCOMPARE(w.HeightTwips(), 4155);
+    QVERIFY(w.height() > before);
+    // Accept and Cancel stay below the grid's buttons.
+    QVERIFY(Accept(w)->geometry().top() > Delete(w)->geometry().bottom());
+    QVERIFY(Accept(w)->geometry().bottom() < w.height());
+  }
+
+  void AddUpToTenRows() {
+    frmLoads w(WithLoads(0));
+    QVERIFY(ShowActive(w));
+    QVERIFY(!Delete(w)->isEnabled());
+    for (int i = 1; i <= 10; ++i) {
+      QTest::mouseClick(Add(w), Qt::LeftButton);
+      QCOMPARE(w.RowCount(), i);
+      QVERIFY(Cell(w, "txtLoad", i)->isVisible());
+      QCOMPARE(QApplication::focusWidget(), Cell(w, "txtLoad", i));
+      QCOMPARE(Type(w, i)->currentIndex(), 0);  // a new row is a dead load of 0
+    }
+    QVERIFY(!Add(w)->isEnabled());
+    QVERIFY(!Insert(w)->isEnabled());
+    QVERIFY(Delete(w)->isEnabled());
+    w.AddRow();
+    w.InsertRow();
+    QCOMPARE(w.RowCount(), 10);
+  }
+
+  void InsertAtRowTwoOfThree() {
+    frmLoads w(WithLoads(3));
+    QVERIFY(ShowActive(w));
+    ClickInto(Cell(w, "txtY", 2));
+    QCOMPARE(w.RowColour(2), QColor(Qt::white));
+    QTest::mouseClick(Insert(w), Qt::LeftButton);  // leaving row 2 makes it the current row
+    QCOMPARE(w.RowCount(), 4);
+    QCOMPARE(w.CurrentRow(), 2);
+    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtLoad", 2));
+    QCOMPARE(Cell(w, "txtLoad", 1)->text(), QStringLiteral("1"));
+    QCOMPARE(Cell(w, "txtLoad", 2)->text(), QStringLiteral("0"));
+    QCOMPARE(Type(w, 2)->currentIndex(), 0);
+    QCOMPARE(Cell(w, "txtLoad", 3)->text(), QStringLiteral("2"));
+    QCOMPARE(Cell(w, "txtLoad", 4)->text(), QStringLiteral("3"));
+    QCOMPARE(Type(w, 4)->currentIndex(), 3);  // load 3 had case 4
+  }
+
+  void DeleteTheLastRowAndAccept() {
+    ProjectData p = WithLoads(1);
+    frmLoads w(p);
+    QVERIFY(ShowActive(w));
+    QTest::mouseClick(Delete(w), Qt::LeftButton);
+    QCOMPARE(w.RowCount(), 0);
+    QVERIFY(!Cell(w, "txtLoad", 1)->isVisible());
+    QVERIFY(!Delete(w)->isEnabled());
+    QCOMPARE(w.CurrentRow(), 1);
+    QTest::mouseClick(Accept(w), Qt::LeftButton);
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    w.ApplyTo(p);
+    QCOMPARE(p.lineLoadCount, int16_t(0));
+    QCOMPARE(p.lineLoads[1].load, 1.0f);  // the entry stays, unused
+
+    // Insert on the empty grid makes a fresh first row.
+    frmLoads again(p);
+    QVERIFY(ShowActive(again));
+    QTest::mouseClick(Insert(again), Qt::LeftButton);
+    QCOMPARE(again.RowCount(), 1);
+    QCOMPARE(Cell(again, "txtLoad", 1)->text(), QStringLiteral("0"));
+    QCOMPARE(Type(again, 1)->currentIndex(), 0);
+  }
+
+  void DeleteTheCurrentRowMovesTheOthersUp() {
+    frmLoads w(WithLoads(3));
+    QVERIFY(ShowActive(w));
+    ClickInto(Cell(w, "txtX", 3));
+    QTest::mouseClick(Delete(w), Qt::LeftButton);
+    QCOMPARE(w.RowCount(), 2);
+    QCOMPARE(w.CurrentRow(), 2);  // row 3 is gone
+    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtLoad", 2));
+    ClickInto(Cell(w, "txtX", 1));
+    QTest::mouseClick(Delete(w), Qt::LeftButton);
+    QCOMPARE(Cell(w, "txtLoad", 1)->text(), QStringLiteral("2"));
+  }
+
+  void ArrowKeysAndEnterMoveAlongTheColumn() {
+    frmLoads w(WithLoads(3));
+    QVERIFY(ShowActive(w));
+    ClickInto(Cell(w, "txtX", 1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);  // first row: nothing
+    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtX", 1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtX", 2));
+    QCOMPARE(Cell(w, "txtX", 2)->cursorPosition(), 0);
+    QCOMPARE(w.CurrentRow(), 1);  // row 1 was left with a valid value
+    QCOMPARE(w.RowColour(1), QColor(Qt::cyan));
+    QCOMPARE(w.RowColour(2), QColor(Qt::white));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtX", 3));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // last row: nothing
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);  // nor Enter, which presses nothing
+    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtX", 3));
+    QVERIFY(w.isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtX", 2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up, Qt::ShiftModifier);  // selects, no move
+    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtX", 2));
+  }
+
+  void LeftInTheTypeListGoesToTheDirection() {
+    frmLoads w(WithLoads(2));
+    QVERIFY(ShowActive(w));
+    ClickInto(Cell(w, "txtDir", 2));
+    QTest::keyClick(Cell(w, "txtDir", 2), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Type(w, 2));
+    const int before = Type(w, 2)->currentIndex();
+    QTest::keyClick(Type(w, 2), Qt::Key_Left);
+    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtDir", 2));
+    QCOMPARE(Cell(w, "txtDir", 2)->cursorPosition(), 0);
+    QCOMPARE(Type(w, 2)->currentIndex(), before);
+    QCOMPARE(w.CurrentRow(), 2);  // leaving the type list marks its row
+    QCOMPARE(w.RowColour(2), QColor(Qt::white));
+  }
+
+  void NegativeOrNonNumericEntriesBeepAndKeepTheFocus() {
+    BeepCounter beeps;
+    ProjectData p = WithLoads(2);
+    frmLoads w(p, nullptr, beeps.Beeper());
+    QVERIFY(ShowActive(w));
+    for (const char* column : {"txtLoad", "txtX", "txtY", "txtDir"}) {
+      QLineEdit* cell = Cell(w, column, 2);
+      ClickInto(cell);
+      cell->selectAll();
+      QTest::keyClicks(cell, "-1");
+      QTest::keyClick(cell, Qt::Key_Tab);
+      Settle();
+      QCOMPARE(QApplication::focusWidget(), cell);
+      cell->selectAll();
+      QTest::keyClicks(cell, "0");  // zero is fine
+      QTest::keyClick(cell, Qt::Key_Tab);
+      Settle();
+      QVERIFY(QApplication::focusWidget() != cell);
+    }
+    QCOMPARE(beeps.count, 4);
+
+    QLineEdit* surcharge = w.findChild<QLineEdit*>(QStringLiteral("txtSurcharge"));
+    ClickInto(surcharge);
+    surcharge->selectAll();
+    QTest::keyClicks(surcharge, "abc");
+    QTest::mouseClick(Accept(w), Qt::LeftButton);  // leaving for Accept is refused: no accept
+    Settle();
+    QCOMPARE(beeps.count, 5);
+    QCOMPARE(QApplication::focusWidget(), surcharge);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.result(), int(QDialog::Rejected));
+
+    // Enter in a box that was not left yet is checked by Accept itself.
+    surcharge->selectAll();
+    QTest::keyClicks(surcharge, "-2");
+    QTest::keyClick(surcharge, Qt::Key_Return);
+    Settle();
+    QCOMPARE(beeps.count, 6);
+    QVERIFY(w.isVisible());
+    surcharge->selectAll();
+    QTest::keyClicks(surcharge, "2.5");
+    QTest::keyClick(surcharge, Qt::Key_Return);
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    w.ApplyTo(p);
+    QCOMPARE(p.surchargeLoad, 2.5f);
+    QCOMPARE(p.lineLoads[2].load, 0.0f);
+    QCOMPARE(p.lineLoads[2].direction, 0.0f);
+    QCOMPARE(beeps.count, 6);
+  }
+
+  void CancelWithInvalidTextWritesNothing() {
+    BeepCounter beeps;
+    ProjectData p = WithLoads(2);
+    const ProjectData before = p;
+    ModalScript<frmLoads> script({[](frmLoads& w) {
+      w.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&w));
+      QLineEdit* cell = Cell(w, "txtLoad", 1);
+      ClickInto(cell);
+      QTest::keyClicks(cell, "x-");
+      QTest::mouseClick(Add(w), Qt::LeftButton);  // edits the private copy only
+      Settle();
+      QTest::mouseClick(Cancel(w), Qt::LeftButton);
+    }});
+    QVERIFY(!RunLoadsEditor(nullptr, p, beeps.Beeper()));
+    QVERIFY(script.Finished());
+    QCOMPARE(beeps.count, 1);  // for leaving to Add; none for Cancel
+    QVERIFY(p == before);
+  }
+
+  void AcceptWritesEverything() {
+    ProjectData p = WithLoads(1);
+    ModalScript<frmLoads> script({[](frmLoads& w) {
+      w.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&w));
+      QTest::mouseClick(Add(w), Qt::LeftButton);
+      for (const char* text : {"12.5", "3", "4.25", "90"}) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      }
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // the type list: next case
+      QComboBox* surType = w.findChild<QComboBox*>(QStringLiteral("cmbSurType"));
+      surType->setCurrentIndex(6);
+      QTest::mouseClick(Accept(w), Qt::LeftButton);
+    }});
+    QVERIFY(RunLoadsEditor(nullptr, p, [] {}));
+    QCOMPARE(p.lineLoadCount, int16_t(2));
+    QCOMPARE(p.lineLoads[2].load, 12.5f);
+    QCOMPARE(p.lineLoads[2].x, 3.0f);
+    QCOMPARE(p.lineLoads[2].y, 4.25f);
+    QCOMPARE(p.lineLoads[2].direction, 90.0f);
+    QCOMPARE(p.lineLoads[2].loadCase, int16_t(2));
+    QCOMPARE(p.lineLoads[1].load, 1.0f);
+    QCOMPARE(p.surchargeLoadCase, int16_t(7));
+    QCOMPARE(p.seismicCoefficient, 0.15f);
+  }
+
+  void SeismicBoxIsOffWithoutSeismicLoading() {
+    ProjectData p = WithLoads(0);
+    p.seismicOption = kFalse;
+    p.seismicCoefficient = 0;
+    frmLoads w(p);
+    QLineEdit* seismic = w.findChild<QLineEdit*>(QStringLiteral("txtSeismic"));
+    QVERIFY(!seismic->isEnabled());
+    QCOMPARE(seismic->text(), QStringLiteral("0"));
+    QVERIFY(ShowActive(w));
+    QTest::mouseClick(Accept(w), Qt::LeftButton);
+    w.ApplyTo(p);
+    QCOMPARE(p.seismicCoefficient, 0.0f);
+  }
+};
+
+QTEST_MAIN(LoadsEditorTest)
+#include "LoadsEditorTest.moc"

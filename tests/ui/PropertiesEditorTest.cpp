@@ -1,0 +1,176 @@
+// The properties editor: captions and units, the rule of each value, the cover in millimetres in
+// SI, validation with beeps, Accept and Cancel.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "EditorTestSupport.h"
+#include "model/ProjectData.h"
+#include "ui/editors/EditorCommands.h"
+#include "ui/editors/frmProperties.h"
+
+using namespace kelvadrome;
+using kelvadrome::test::BeepCounter;
+using kelvadrome::test::ModalScript;
+
+namespace {
+
+ProjectData Defaults(int16_t unitSystem = kMetric) {
+  ProjectData p;
+  SetDefaults(p);
+  p.unitSystem = unitSystem;
+  return p;
+}
+
+QLineEdit* Value(QWidget& w, int i) { return w.findChild<QLineEdit*>(QStringLiteral("txtValue_%1").arg(i)); }
+QString Unit(QWidget& w, int i) { return w.findChild<QLabel*>(QStringLiteral("lblUnit_%1").arg(i))->text(); }
+QPushButton* Button(QWidget& w, const char* name) { return w.findChild<QPushButton*>(QLatin1String(name)); }
+
+bool ShowActive(QWidget& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitForWindowActive(&w);
+}
+
+// Types text into value i and leaves it with Tab; returns whether the focus left it.
+bool TypeAndLeave(QLineEdit* box, const QString& text) {
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, text);
+  QTest::keyClick(box, Qt::Key_Tab);
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  return QApplication::focusWidget() != box;
+}
+
+}  // namespace
+
+class PropertiesEditorTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ShowsValuesCaptionsAndUnits() {
+    frmProperties w(Defaults());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Kelvadrome: Properties"));
+    QCOMPARE(Value(w, 0)->text(), QStringLiteral("2.4"));
+    QCOMPARE(Value(w, 3)->text(), QStringLiteral("0.17"));
+    QCOMPARE(Value(w, 6)->text(), QStringLiteral("5"));
+    QCOMPARE(Unit(w, 0), QStringLiteral("T/m³"));
+    QCOMPARE(Unit(w, 1), QStringLiteral("kg/cm²"));
+    QCOMPARE(Unit(w, 2), QStringLiteral("E+5 kg/cm²"));
+    QCOMPARE(Unit(w, 3), QString());
+    QCOMPARE(Unit(w, 6), QStringLiteral("cm"));
+    QCOMPARE(Unit(w, 11), QStringLiteral("°"));
+
+    QStringList captions;
+    for (const QLabel* label : w.findChildren<QLabel*>()) captions << label->text();
+    for (const char* caption : {"Poisson's ratio (μ):", "Yield stress (f<sub>y</sub>):", "Unit weight (γ<sub>w</sub>):",
+                                "Compressive stress (f'<sub>c</sub>):", "Internal friction angle<br>(φ):",
+                                "Ultimate bearing<br>capacity (q<sub>d</sub>):", "Earth to concrete:"})
+      QVERIFY2(captions.contains(QString::fromUtf8(caption)), caption);
+    QStringList groups;
+    for (const QGroupBox* group : w.findChildren<QGroupBox*>()) groups << group->title();
+    QVERIFY(groups.contains(QStringLiteral("Friction angle (δ)")));
+    QCOMPARE(groups.size(), 7);
+  }
+
+  void UnitsFollowTheSystem() {
+    frmProperties si(Defaults(kSI));
+    QCOMPARE(Unit(si, 0), QStringLiteral("kN/m³"));
+    QCOMPARE(Unit(si, 12), QStringLiteral("MPa"));
+    QCOMPARE(Unit(si, 16), QStringLiteral("E+5 MPa"));
+    frmProperties british(Defaults(kBritish));
+    QCOMPARE(Unit(british, 0), QStringLiteral("Kip/ft³"));
+    QCOMPARE(Unit(british, 6), QStringLiteral("in"));
+  }
+
+  void EveryRuleByIndex() {
+    BeepCounter beeps;
+    frmProperties w(Defaults(), nullptr, beeps.Beeper());
+    QVERIFY(ShowActive(w));
+    for (int i = 0; i < kPropertyCount; ++i) {
+      const bool zeroAllowed = (i >= 11 && i <= 14) || i == 17 || i == 18 || i == 22 || i == 23;
+      QCOMPARE(PropertyMayBeZero(i), zeroAllowed);
+      const int before = beeps.count;
+      QCOMPARE(TypeAndLeave(Value(w, i), QStringLiteral("0")), zeroAllowed);
+      QCOMPARE(beeps.count, before + (zeroAllowed ? 0 : 1));
+      QVERIFY(!TypeAndLeave(Value(w, i), QStringLiteral("-1")));
+      QVERIFY(!TypeAndLeave(Value(w, i), QStringLiteral("many")));
+      QCOMPARE(w.findChild<QLineEdit*>(), w.findChild<QLineEdit*>());  // still open
+      QVERIFY(TypeAndLeave(Value(w, i), QStringLiteral("1.5")));
+      QCOMPARE(beeps.count, before + (zeroAllowed ? 2 : 3));
+    }
+    QTest::mouseClick(Button(w, "Command1"), Qt::LeftButton);
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    ProjectData p = Defaults();
+    w.ApplyTo(p);
+    QCOMPARE(p.concreteUnitWeight, 1.5f);
+    QCOMPARE(p.toeCohesion, 1.5f);
+    QCOMPARE(p.concreteCover, 1.5f);
+  }
+
+  void CoverIsShownInMillimetresInSI() {
+    ProjectData p = Defaults(kSI);
+    ModalScript<frmProperties> script({[](frmProperties& w) {
+      QCOMPARE(Value(w, 6)->text(), QStringLiteral("50"));
+      QCOMPARE(Unit(w, 6), QStringLiteral("mm"));
+      Value(w, 6)->selectAll();
+      QTest::keyClicks(Value(w, 6), "40");
+      QTest::keyClick(Value(w, 6), Qt::Key_Return);
+    }});
+    QVERIFY(RunPropertiesEditor(nullptr, p, [] {}));
+    QVERIFY(script.Finished());
+    QCOMPARE(p.concreteCover, 4.0f);
+  }
+
+  void UntouchedValuesStayExactlyAsStored() {
+    ProjectData p = Defaults(kSI);
+    p.concreteCover = 0.37f;  // 3.7 mm and back is not always the same float
+    p.baseModulus = 1.23456789f;
+    const ProjectData before = p;
+    ModalScript<frmProperties> script({[](frmProperties& w) { QTest::keyClick(Value(w, 0), Qt::Key_Return); }});
+    QVERIFY(RunPropertiesEditor(nullptr, p, [] {}));
+    QVERIFY(p == before);
+  }
+
+  void AcceptWithAnInvalidEntryDoesNothing() {
+    BeepCounter beeps;
+    frmProperties w(Defaults(), nullptr, beeps.Beeper());
+    QVERIFY(ShowActive(w));
+    Value(w, 15)->setFocus();
+    Value(w, 15)->selectAll();
+    QTest::keyClicks(Value(w, 15), "0");
+    QTest::mouseClick(Button(w, "Command1"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(beeps.count, 1);
+    QVERIFY(w.isVisible());
+    QCOMPARE(QApplication::focusWidget(), Value(w, 15));
+    // Enter without leaving the box: Accept checks it and beeps again.
+    QTest::keyClick(Value(w, 15), Qt::Key_Return);
+    QCOMPARE(beeps.count, 2);
+    QVERIFY(w.isVisible());
+  }
+
+  void CancelWithInvalidTextClosesSilentlyWritingNothing() {
+    BeepCounter beeps;
+    ProjectData p = Defaults();
+    const ProjectData before = p;
+    ModalScript<frmProperties> script({[](frmProperties& w) {
+      w.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&w));
+      Value(w, 1)->setFocus();
+      Value(w, 1)->selectAll();
+      QTest::keyClicks(Value(w, 1), "-300");
+      QTest::mouseClick(Button(w, "Command2"), Qt::LeftButton);
+    }});
+    QVERIFY(!RunPropertiesEditor(nullptr, p, beeps.Beeper()));
+    QVERIFY(script.Finished());
+    QCOMPARE(beeps.count, 0);
+    QVERIFY(p == before);
+  }
+};
+
+QTEST_MAIN(PropertiesEditorTest)
+#include "PropertiesEditorTest.moc"

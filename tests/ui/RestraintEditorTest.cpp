@@ -1,0 +1,153 @@
+// The restraint editor: the switches, the enabled states of the two values, validation, and
+// Accept and Cancel.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "EditorTestSupport.h"
+#include "model/ProjectData.h"
+#include "ui/editors/EditorCommands.h"
+#include "ui/editors/frmRestraint.h"
+
+using namespace kelvadrome;
+using kelvadrome::test::BeepCounter;
+using kelvadrome::test::ModalScript;
+
+namespace {
+
+ProjectData Defaults() {
+  ProjectData p;
+  SetDefaults(p);
+  p.restraintForce = 12.5f;
+  p.restraintForceOption = 1;
+  return p;
+}
+
+QCheckBox* Check(QWidget& w, int i) { return w.findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(i)); }
+QLineEdit* Value(QWidget& w, int i) { return w.findChild<QLineEdit*>(QStringLiteral("txtValue_%1").arg(i)); }
+QPushButton* Button(QWidget& w, const char* name) { return w.findChild<QPushButton*>(QLatin1String(name)); }
+
+// Clicks a switch on its box (a check box's blank area right of its caption does nothing).
+void Toggle(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
+
+bool ShowActive(QWidget& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitForWindowActive(&w);
+}
+
+}  // namespace
+
+class RestraintEditorTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void OpensWithSwitchesValuesAndUnits() {
+    ProjectData p = Defaults();
+    p.unitSystem = kBritish;
+    frmRestraint w(p);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Kelvadrome: Sliding restraints"));
+    QVERIFY(Check(w, 3)->isChecked());
+    QVERIFY(!Check(w, 3)->isEnabled());
+    QVERIFY(!Check(w, 0)->isChecked());
+    QVERIFY(Check(w, 1)->isChecked());
+    QVERIFY(!Check(w, 2)->isChecked());
+    QCOMPARE(Value(w, 0)->text(), QStringLiteral("12.5"));
+    QCOMPARE(Value(w, 1)->text(), QStringLiteral("0.67"));
+    QVERIFY(Value(w, 0)->isEnabled());
+    QVERIFY(!Value(w, 1)->isEnabled());
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblUnit_0"))->text(), QStringLiteral("Kip/ft"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblUnit_1"))->text(), QStringLiteral("ft"));
+  }
+
+  void SwitchesEnableTheirValuesAndDisabledValuesAreKept() {
+    ProjectData p = Defaults();
+    ModalScript<frmRestraint> script({[](frmRestraint& w) {
+      Toggle(Check(w, 1));
+      QVERIFY(!Value(w, 0)->isEnabled());
+      QCOMPARE(Value(w, 0)->text(), QStringLiteral("12.5"));
+      Toggle(Check(w, 2));
+      QVERIFY(Value(w, 1)->isEnabled());
+      Toggle(Check(w, 0));
+      QTest::keyClick(Value(w, 1), Qt::Key_Return);
+    }});
+    QVERIFY(RunRestraintEditor(nullptr, p, [] {}));
+    QVERIFY(script.Finished());
+    QCOMPARE(p.restraintForceOption, int16_t(0));
+    QCOMPARE(p.restraintForce, 12.5f);  // not reset by unchecking
+    QCOMPARE(p.shearKeyOption, int16_t(1));
+    QCOMPARE(p.toePassiveOption, int16_t(1));
+    QCOMPARE(p.shearKeyDepth, 0.67f);
+  }
+
+  void ZeroIsAcceptedNegativeBeeps() {
+    BeepCounter beeps;
+    ProjectData p = Defaults();
+    p.shearKeyOption = 1;
+    frmRestraint w(p, nullptr, beeps.Beeper());
+    QVERIFY(ShowActive(w));
+    for (int i = 0; i < 2; ++i) {
+      QLineEdit* box = Value(w, i);
+      box->setFocus();
+      box->selectAll();
+      QTest::keyClicks(box, "-1");
+      QTest::keyClick(box, Qt::Key_Tab);
+      QCoreApplication::processEvents();
+      QCOMPARE(QApplication::focusWidget(), box);
+      QCOMPARE(beeps.count, i + 1);
+      box->selectAll();
+      QTest::keyClicks(box, "0");
+      QTest::keyClick(box, Qt::Key_Tab);
+      QCoreApplication::processEvents();
+      QVERIFY(QApplication::focusWidget() != box);
+      QCOMPARE(beeps.count, i + 1);
+    }
+    QTest::mouseClick(Button(w, "Command1"), Qt::LeftButton);
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    w.ApplyTo(p);
+    QCOMPARE(p.restraintForce, 0.0f);
+    QCOMPARE(p.shearKeyDepth, 0.0f);
+  }
+
+  void AValueRefusedBeforeItsSwitchWentOffKeepsTheStoredValue() {
+    BeepCounter beeps;
+    ProjectData p = Defaults();
+    frmRestraint w(p, nullptr, beeps.Beeper());
+    QVERIFY(ShowActive(w));
+    Value(w, 0)->setFocus();
+    Value(w, 0)->selectAll();
+    QTest::keyClicks(Value(w, 0), "-5");
+    Toggle(Check(w, 1));  // leaves the box (beep) and switches it off
+    QCoreApplication::processEvents();
+    QCOMPARE(beeps.count, 1);
+    QVERIFY(!Value(w, 0)->isEnabled());
+    QTest::mouseClick(Button(w, "Command1"), Qt::LeftButton);
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    w.ApplyTo(p);
+    QCOMPARE(p.restraintForce, 12.5f);
+    QCOMPARE(p.restraintForceOption, int16_t(0));
+  }
+
+  void CancelWritesNothing() {
+    BeepCounter beeps;
+    ProjectData p = Defaults();
+    const ProjectData before = p;
+    ModalScript<frmRestraint> script({[](frmRestraint& w) {
+      w.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&w));
+      Toggle(Check(w, 2));
+      Value(w, 1)->setFocus();
+      QTest::keyClicks(Value(w, 1), "x");
+      QTest::keyClick(Value(w, 1), Qt::Key_Escape);
+    }});
+    QVERIFY(!RunRestraintEditor(nullptr, p, beeps.Beeper()));
+    QVERIFY(script.Finished());
+    QCOMPARE(beeps.count, 0);
+    QVERIFY(p == before);
+  }
+};
+
+QTEST_MAIN(RestraintEditorTest)
+#include "RestraintEditorTest.moc"
