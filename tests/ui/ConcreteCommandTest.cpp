@@ -110,7 +110,7 @@ class ConcreteCommandTest : public QObject {
     int printed = 0;
     bool shown = false;
     RunCalculatorCommand(
-        d.project, nullptr, [&](const CalculatorInputs&, const CalculatorResults&) { ++printed; },
+        d.project, nullptr, nullptr, [&](const CalculatorInputs&, const CalculatorResults&) { ++printed; },
         [&](QDialog& dialog) {
           auto& window = dynamic_cast<frmCalculator&>(dialog);
           shown = true;

@@ -34,9 +34,9 @@ bool RunConcreteCommand(ConcreteCommandContext& context, const ShowWindow& show)
   return true;
 }
 
-void RunCalculatorCommand(const ProjectData& project, QWidget* parent, frmCalculator::PrintFunction print,
-                          const ShowWindow& show) {
-  frmCalculator window(project, parent);
+void RunCalculatorCommand(const ProjectData& project, QWidget* parent, MessageSink* messages,
+                          frmCalculator::PrintFunction print, const ShowWindow& show) {
+  frmCalculator window(project, parent, messages);
   window.SetPrintFunction(std::move(print));
   show(window);
 }

@@ -15,7 +15,9 @@ class QWidget;
 
 namespace kelvadrome {
 
+class Form1;
 class frmRein;
+struct ReportFontChoice;
 
 struct ConcreteCommandContext {
   ProjectData& project;
@@ -37,8 +39,13 @@ using ShowWindow = std::function<void(QDialog& window)>;
 // Returns whether the window was shown. Run-time faults propagate as exceptions.
 bool RunConcreteCommand(ConcreteCommandContext& context, const ShowWindow& show = ShowModal());
 
-// Opens the calculator with the project's values; print is what its Print button does.
-void RunCalculatorCommand(const ProjectData& project, QWidget* parent, frmCalculator::PrintFunction print,
-                          const ShowWindow& show = ShowModal());
+// Opens the calculator with the project's values; messages receives its slope message and
+// faults (a warning box when null); print is what its Print button does.
+void RunCalculatorCommand(const ProjectData& project, QWidget* parent, MessageSink* messages,
+                          frmCalculator::PrintFunction print, const ShowWindow& show = ShowModal());
+
+// Connects Calculate > Concrete design, the Concrete button, Calculate > Soil pressure calculator
+// and their tool bar buttons to the commands above; design lives as long as the window.
+void ConnectResultCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts);
 
 }  // namespace kelvadrome

@@ -1,0 +1,42 @@
+// Connection of the concrete design and calculator commands to the main window's actions: the
+// engine's messages go to the window's message boxes, the calculator prints on its printer.
+#include <QAction>
+#include <QApplication>
+
+#include "ui/main/ConcreteCommand.h"
+#include "ui/main/Form1.h"
+#include "ui/main/ProjectDocument.h"
+#include "ui/main/ReportFonts.h"
+#include "ui/main/UserPrompts.h"
+#include "ui/print/PrintCommands.h"
+
+namespace kelvadrome {
+
+void ConnectResultCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts) {
+  const MainActions& actions = form.Actions();
+  form.ConnectCommand(actions.calculateConcrete, [&form, &design] {
+    ProjectDocument& document = form.Document();
+    PromptSink messages(form.Prompts(), &form);
+    ConcreteCommandContext context{document.Project(),
+                                   document.Results(),
+                                   design,
+                                   messages,
+                                   [&form] { form.RefreshView(); },
+                                   [&document] { document.MarkModified(); },
+                                   &form};
+    RunConcreteCommand(context);
+  });
+  // The Greek letters of the printout are real characters, printed in the report font itself.
+  const ReportFonts printFonts{fonts.defaultReportFont, fonts.defaultReportFont};
+  form.ConnectCommand(actions.calculateCalculator, [&form, printFonts] {
+    const ProjectData& project = form.Document().Project();
+    PromptSink messages(form.Prompts(), &form);
+    RunCalculatorCommand(project, &form, &messages,
+                         [&form, &project, printFonts](const CalculatorInputs& in, const CalculatorResults& out) {
+                           PrintCalculatorCommand(QApplication::activeModalWidget(), form.Printer(), project,
+                                                  printFonts, in, out);
+                         });
+  });
+}
+
+}  // namespace kelvadrome
