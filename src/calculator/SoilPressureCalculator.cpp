@@ -14,6 +14,17 @@ namespace {
 
 [[nodiscard]] double Radians(double degrees) { return degrees * (std::atan(1.0) / 45.0); }
 
+// A result as stored and shown; one too large for single precision (or not a number) ends the
+// computation, as it does in the wall analysis, instead of showing "N/A" in the grid.
+[[nodiscard]] float Stored(double value) {
+  const auto stored = static_cast<float>(value);
+  if (!std::isfinite(stored)) {
+    throw EngineError(std::isnan(value) ? "Invalid floating-point operation in the soil pressure calculation."
+                                        : "Overflow: a result of the soil pressure calculation is too large.");
+  }
+  return stored;
+}
+
 struct Angles {
   double phi = 0, beta = 0, delta = 0, theta = 0, psi = 0;
 };
@@ -25,7 +36,7 @@ struct Angles {
 [[nodiscard]] float StaticCoefficient(const Angles& a, EarthState state, const char* name) {
   const std::optional<double> k = Coefficient(a, state, 0.0);
   if (!k) throw EngineError(std::string("The ") + name + " pressure coefficient cannot be computed for these angles.");
-  return static_cast<float>(*k);
+  return Stored(*k);
 }
 
 [[nodiscard]] double Divisor(float force) { return force == 0.0f ? 0.00001 : double(force); }
@@ -41,26 +52,26 @@ void SetResultantDepths(const Layer& s, CalculatorCaseResult& c) {
   const double below = s.depth - s.waterDepth;
   const double m1 = hw * hw * (double(c.pTop) / 6 + double(c.pWt) / 3);
   const double m2 = below * below * (double(c.pWt2) / 6 + double(c.pBot) / 3);
-  c.z1 = static_cast<float>(m1 / Divisor(c.F1));
-  c.z2 = static_cast<float>(hw + m2 / Divisor(c.F2));
-  c.z = static_cast<float>((double(c.F1) * c.z1 + double(c.F2) * c.z2) / Divisor(c.F));
+  c.z1 = Stored(m1 / Divisor(c.F1));
+  c.z2 = Stored(hw + m2 / Divisor(c.F2));
+  c.z = Stored((double(c.F1) * c.z1 + double(c.F2) * c.z2) / Divisor(c.F));
 }
 
 void SetForces(const Layer& s, CalculatorCaseResult& c) {
   const double below = s.depth - s.waterDepth;
-  c.F1 = static_cast<float>((double(c.pTop) + c.pWt) / 2 * s.waterDepth / s.cosTheta);
-  c.F2 = static_cast<float>((double(c.pWt2) + c.pBot) / 2 * below / s.cosTheta);
-  c.F = static_cast<float>(double(c.F1) + c.F2);
+  c.F1 = Stored((double(c.pTop) + c.pWt) / 2 * s.waterDepth / s.cosTheta);
+  c.F2 = Stored((double(c.pWt2) + c.pBot) / 2 * below / s.cosTheta);
+  c.F = Stored(double(c.F1) + c.F2);
   SetResultantDepths(s, c);
 }
 
 [[nodiscard]] CalculatorCaseResult NormalCase(const Layer& s, float k) {
   CalculatorCaseResult c;
   c.K = k;
-  c.pTop = static_cast<float>(s.surcharge * k * s.cosTheta / s.cosThetaBeta);
-  c.pWt = static_cast<float>(double(c.pTop) + k * s.wet * s.waterDepth);
+  c.pTop = Stored(s.surcharge * k * s.cosTheta / s.cosThetaBeta);
+  c.pWt = Stored(double(c.pTop) + k * s.wet * s.waterDepth);
   c.pWt2 = c.pWt;
-  c.pBot = static_cast<float>(double(c.pWt) + k * (s.saturated - s.water) * (s.depth - s.waterDepth));
+  c.pBot = Stored(double(c.pWt) + k * (s.saturated - s.water) * (s.depth - s.waterDepth));
   SetForces(s, c);
   return c;
 }
@@ -73,15 +84,15 @@ void SetForces(const Layer& s, CalculatorCaseResult& c) {
     c.available = false;
     return c;
   }
-  c.K = static_cast<float>(*seismicK);
+  c.K = Stored(*seismicK);
   const double increment = double(c.K) - k;
   const double below = s.depth - s.waterDepth;
   const double surchargeOrdinate = s.surcharge * k * s.cosTheta / s.cosThetaBeta;
-  c.pTop = static_cast<float>(surchargeOrdinate + increment * s.wet * s.depth);
+  c.pTop = Stored(surchargeOrdinate + increment * s.wet * s.depth);
   const double upper = double(c.pTop) + k * s.wet * s.waterDepth;
-  c.pWt = static_cast<float>(upper + increment * s.wet * below);
-  c.pWt2 = static_cast<float>(upper + increment * s.saturated * below);
-  c.pBot = static_cast<float>(double(c.pWt2) + k * (s.saturated - s.water) * below);
+  c.pWt = Stored(upper + increment * s.wet * below);
+  c.pWt2 = Stored(upper + increment * s.saturated * below);
+  c.pBot = Stored(double(c.pWt2) + k * (s.saturated - s.water) * below);
   SetForces(s, c);
   return c;
 }
@@ -139,7 +150,7 @@ CalculatorResults ComputeSoilPressure(const CalculatorInputs& in, MessageSink& s
 
   const float ka = StaticCoefficient(a, EarthState::active, "active");
   const float kp = StaticCoefficient(a, EarthState::passive, "passive");
-  const auto k0 = static_cast<float>((1 - std::sin(a.phi)) * (1 + std::sin(a.beta)));
+  const auto k0 = Stored((1 - std::sin(a.phi)) * (1 + std::sin(a.beta)));
 
   r.cases[kCaseA1] = NormalCase(s, ka);
   r.cases[kCaseP1] = NormalCase(s, kp);
@@ -150,10 +161,10 @@ CalculatorResults ComputeSoilPressure(const CalculatorInputs& in, MessageSink& s
   r.cases[kCaseP2] = SeismicCase(s, Coefficient(a, EarthState::passive, a.psi), kp);
 
   const double below = s.depth - s.waterDepth;
-  r.waterPressure = static_cast<float>(below * s.water);
-  r.waterForce = static_cast<float>(below * r.waterPressure / 2 / s.cosTheta);
-  r.waterDepth = static_cast<float>(s.waterDepth + 2 * below / 3);
-  r.inclination = static_cast<float>(double(in[kCalcWallInclination]) + in[kCalcWallFriction]);
+  r.waterPressure = Stored(below * s.water);
+  r.waterForce = Stored(below * r.waterPressure / 2 / s.cosTheta);
+  r.waterDepth = Stored(s.waterDepth + 2 * below / 3);
+  r.inclination = Stored(double(in[kCalcWallInclination]) + in[kCalcWallFriction]);
   return r;
 }
 

@@ -58,7 +58,8 @@ inline constexpr const char* kCalculatorSlopeMessage =
 [[nodiscard]] CalculatorInputs CalculatorInitialValues(const ProjectData& project);
 
 // Computes all five cases. A slope steeper than the friction angle is set equal to it, with a
-// message. Throws EngineError when a static coefficient or a division cannot be evaluated.
+// message. Throws EngineError when a static coefficient or a division cannot be evaluated, or a
+// result does not fit in single precision.
 [[nodiscard]] CalculatorResults ComputeSoilPressure(const CalculatorInputs& inputs, MessageSink& sink);
 
 }  // namespace kelvadrome

@@ -3,12 +3,25 @@
 #include "engine/DesignColumns.h"
 
 #include <cmath>
+#include <optional>
 
 #include "engine/SectionDesign.h"
 
 namespace kelvadrome {
 
 namespace {
+
+// Stores a value converted to project units where it is available; one that the conversion
+// takes beyond single precision is not available either, so no display shows an infinity.
+template <class Convert>
+bool StoreAvailable(const std::optional<float>& value, Convert convert, float& into) {
+  const float converted = value ? convert(*value) : 0.0f;
+  const bool available = value.has_value() && std::isfinite(converted);
+  into = available ? converted : 0.0f;
+  return available;
+}
+
+float Same(float value) { return value; }
 
 // Provided area, capacity and crack control of one column with the bars stored in the project.
 // Returns the section's shear capacity in section units.
@@ -18,8 +31,8 @@ float ApplyBars(const ProjectData& project, const SectionMaterials& m, DesignRes
   const float diameter = project.barDiameters[c], pitch = project.barPitches[c];
   ColumnAvailability& available = d.available[c];
 
-  available.steelArea = pitch > 0;
-  d.colSteelArea[c] = available.steelArea ? StoredSteelArea(diameter, pitch, u) : 0.0f;
+  available.steelArea = StoreAvailable(pitch > 0 ? std::optional<float>(diameter) : std::nullopt,
+                                       [&](float bar) { return StoredSteelArea(bar, pitch, u); }, d.colSteelArea[c]);
 
   const float h = StoredLengthToSection(d.colHeight[c], u);
   const float sectionDiameter = StoredLengthToSection(diameter, u);
@@ -27,17 +40,15 @@ float ApplyBars(const ProjectData& project, const SectionMaterials& m, DesignRes
   const SectionCapacityResult capacity =
       SectionCapacity(m, h, sectionDiameter, sectionPitch, ProjectForceToSection(d.colNormal[c], u),
                       ProjectForceToSection(d.sectionShearNormal[s], u));
-  available.momentCapacity = capacity.momentCapacity.has_value();
-  d.colMomentCapacity[c] = capacity.momentCapacity ? SectionMomentToProject(*capacity.momentCapacity, u) : 0.0f;
-  available.steelRatio = capacity.ratio.has_value();
-  d.colSteelRatio[c] = capacity.ratio.value_or(0.0f);
+  available.momentCapacity = StoreAvailable(
+      capacity.momentCapacity, [u](float moment) { return SectionMomentToProject(moment, u); }, d.colMomentCapacity[c]);
+  available.steelRatio = StoreAvailable(capacity.ratio, Same, d.colSteelRatio[c]);
   d.balancedRatio = capacity.balancedRatio;
 
   const std::optional<float> z =
       CrackControlZ(m, h, sectionDiameter, sectionPitch, ProjectForceToSection(d.colServiceNormal[c], u),
                     ProjectMomentToSection(d.colServiceMoment[c], u));
-  available.crackZ = z.has_value();
-  d.colCrackZ[c] = z ? SectionZToProject(*z, u) : 0.0f;
+  available.crackZ = StoreAvailable(z, [u](float value) { return SectionZToProject(value, u); }, d.colCrackZ[c]);
   return capacity.shearCapacity;
 }
 
@@ -55,10 +66,9 @@ float DesignColumn(ProjectData& project, const SectionMaterials& m, DesignResult
   const float shearCapacity = ApplyBars(project, m, d, c);
 
   const RequiredSteelResult required = RequiredSteel(m, h, n, mu);
-  d.available[c].requiredArea = required.requiredArea.has_value();
-  d.colRequiredArea[c] = required.requiredArea ? SectionAreaToStored(*required.requiredArea, u) : 0.0f;
-  d.available[c].ratioLimit = required.ratioLimit.has_value();
-  d.colRatioLimit[c] = required.ratioLimit.value_or(0.0f);
+  d.available[c].requiredArea = StoreAvailable(
+      required.requiredArea, [u](float area) { return SectionAreaToStored(area, u); }, d.colRequiredArea[c]);
+  d.available[c].ratioLimit = StoreAvailable(required.ratioLimit, Same, d.colRatioLimit[c]);
   return shearCapacity;
 }
 

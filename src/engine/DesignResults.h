@@ -30,8 +30,8 @@ struct SectionForces {
 };
 
 // Which values of a design column could be computed. A degenerate section (no effective depth,
-// no pitch, no height) leaves some of them out; displays show "N/A" and the JSON null for them,
-// and the stored value is 0.
+// no pitch, no height) or a value beyond single precision leaves some of them out; displays show
+// "N/A" and the JSON null for them, and the stored value is 0.
 struct ColumnAvailability {
   bool momentCapacity = true;
   bool steelRatio = true;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/EngineNumerics.h"
 #include "model/Units.h"
 
 namespace kelvadrome {
@@ -12,9 +13,11 @@ namespace {
 
 [[nodiscard]] double QuarterPi() { return std::atan(1.0); }
 
+// A value beyond single precision cannot be stored either: it is not available, like a NaN.
 [[nodiscard]] std::optional<float> Finite(double value) {
-  if (!std::isfinite(value)) return std::nullopt;
-  return static_cast<float>(value);
+  const auto stored = static_cast<float>(value);
+  if (!std::isfinite(stored)) return std::nullopt;
+  return stored;
 }
 
 // Bar search of SelectBars per unit system; steps are added to single-precision values.
@@ -68,7 +71,7 @@ double FlexureReductionFactor(const SectionMaterials& m, double h, double n) {
 double BalancedRatio(const SectionMaterials& m) {
   const double fc = m.strengthMPa;
   const double beta1 = fc <= 30 ? 0.85 : std::max(0.85 - 0.008 * (fc - 30), 0.65);
-  return 0.85 * beta1 * fc * 600 / (m.yieldMPa * (600 + m.yieldMPa));
+  return Quotient(0.85 * beta1 * fc * 600, m.yieldMPa * (600 + m.yieldMPa), "steel yield stress");
 }
 
 namespace {

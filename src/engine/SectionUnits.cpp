@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "engine/EngineNumerics.h"
 #include "model/Units.h"
 
 namespace kelvadrome {
@@ -30,7 +31,8 @@ SectionMaterials MakeSectionMaterials(const ProjectData& project) {
 }
 
 float MinimumSteelRatio(const ProjectData& project) {
-  return static_cast<float>(1.4 / StressToMPa(project.steelYieldStress, project.unitSystem));
+  // A yield stress of 0 (a unit conversion can round a tiny one to 0) admits no steel ratio.
+  return Single(Quotient(1.4, StressToMPa(project.steelYieldStress, project.unitSystem), "steel yield stress"));
 }
 
 float CrackZLimit(int16_t unitSystem) {

@@ -1,0 +1,278 @@
+// The audit of one wall through the engine, the calculator and the core's display texts.
+#include "WallAudit.h"
+
+#include <cctype>
+#include <cmath>
+#include <exception>
+#include <span>
+#include <typeinfo>
+
+#include "calculator/SoilPressureCalculator.h"
+#include "engine/AnalysisResults.h"
+#include "engine/ConcreteDesign.h"
+#include "engine/DesignDisplay.h"
+#include "engine/DesignResults.h"
+#include "engine/DesignWarnings.h"
+#include "engine/EngineError.h"
+#include "engine/MessageSink.h"
+#include "engine/Stability.h"
+#include "engine/StabilityTexts.h"
+#include "engine/WallGeometry.h"
+#include "format/NumberFormat.h"
+
+namespace kelvadrome::test {
+
+namespace {
+
+bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+
+// The name of a shown value, put into words only when it faults: "caseMoment[2][7]".
+struct Name {
+  const char* what;
+  int first = -1;
+  int second = -1;
+  [[nodiscard]] std::string Text() const {
+    std::string text = what;
+    for (const int index : {first, second}) {
+      if (index >= 0) text += "[" + std::to_string(index) + "]";
+    }
+    return text;
+  }
+};
+
+class Auditor {
+ public:
+  explicit Auditor(WallAuditReport& report) : report_(report) {}
+
+  void Text(std::string_view where, std::string_view text) {
+    if (ShowsNonFinite(text)) Fault(std::string(where) + " shows \"" + std::string(text) + "\"");
+  }
+
+  // A value a display formats: finite, and formatted as a plain number.
+  void Value(const Name& name, double value) {
+    if (!std::isfinite(value)) {
+      Fault(name.Text() + " is not finite");
+      return;
+    }
+    CheckFormatted(name, FormatNumber(value, "#0.##0"));
+    CheckFormatted(name, FormatNumber(value, "0.#0%"));
+    if (std::isfinite(static_cast<float>(value))) CheckFormatted(name, FormatGeneral(static_cast<float>(value)));
+  }
+
+  template <std::size_t N>
+  void Values(const char* name, const std::array<float, N>& values, std::size_t from = 0) {
+    for (std::size_t i = from; i < N; ++i) Value({name, static_cast<int>(i)}, values[i]);
+  }
+
+  void Fault(std::string text) { report_.faults.push_back(std::move(text)); }
+
+ private:
+  void CheckFormatted(const Name& name, const std::string& text) {
+    if (ShowsNonFinite(text)) Fault(name.Text() + " shows \"" + text + "\"");
+  }
+
+  WallAuditReport& report_;
+};
+
+void AuditStability(Auditor& a, const StabilityResults& s, int unitSystem) {
+  for (const StabilityTextStyle style : {StabilityTextStyle::dialog, StabilityTextStyle::report}) {
+    for (const StabilityGroup& group : StabilityGroups(s, unitSystem, style)) {
+      for (const StabilityLine& line : group.lines) a.Text(group.caption + line.Caption(), line.value);
+    }
+    for (const std::string& note : StabilityNotes(s, unitSystem, style)) a.Text("note", note);
+  }
+  const StabilityVerdict verdict = StabilityVerdictText(s);
+  a.Text("verdict", verdict.headline + verdict.detail);
+  a.Text("eccentricity comparison", EccentricityComparisonText(s));
+  a.Text("resultant position", ResultantPositionText(s));
+
+  // What the stability window and the report show as numbers in every case ...
+  a.Value({"sumHorizontal"}, s.sumHorizontal);
+  a.Value({"sumVertical"}, s.sumVertical);
+  a.Value({"sumMoment"}, s.sumMoment);
+  a.Value({"eccentricMoment"}, s.eccentricMoment);
+  a.Value({"resultantX"}, s.resultantX);
+  a.Value({"eccentricity"}, s.eccentricity);
+  a.Value({"baseWidthUsed"}, s.baseWidthUsed);
+  a.Value({"overturningSafetyFactor"}, s.overturningSafetyFactor);
+  a.Value({"resistingMoment"}, s.resistingMoment);
+  a.Value({"overturningMoment"}, s.overturningMoment);
+  if (!s.wallStable) return;
+  // ... and for a stable wall only (the others read "N/A" by design).
+  a.Value({"toePressure"}, s.toePressure);
+  a.Value({"heelPressure"}, s.heelPressure);
+  a.Value({"pressureSafetyFactor"}, s.pressureSafetyFactor);
+  a.Value({"pressure width %"}, double(s.contactWidth) / s.baseWidthUsed * 100);
+  a.Value({"slidingForce"}, s.slidingForce);
+  a.Value({"resistingForce"}, s.resistingForce);
+  a.Value({"slidingSafetyFactor"}, s.slidingSafetyFactor);
+  a.Values("basePressure", s.basePressure);
+  a.Values("baseSegmentForce", s.baseSegmentForce, 1);
+  a.Values("baseSegmentX", s.baseSegmentX, 1);
+}
+
+// The drawing's pressure diagrams, forces and weights, and the report's load tables.
+void AuditServiceResults(Auditor& a, const AnalysisResults& r) {
+  a.Values("wallOutlineX", r.wallOutlineX);
+  a.Values("wallOutlineY", r.wallOutlineY);
+  a.Values("polygonArea", r.polygonArea, 1);
+  a.Values("polygonCentroidX", r.polygonCentroidX, 1);
+  a.Values("polygonCentroidY", r.polygonCentroidY, 1);
+  a.Values("polygonWeight", r.polygonWeight, 1);
+  a.Values("polygonInertia", r.polygonInertia, 1);
+  const PressureResults& p = r.pressure;
+  a.Value({"activeCoefficient"}, p.activeCoefficient);
+  a.Values("activePressure", p.activePressure);
+  a.Values("activeForce", p.activeForce, 1);
+  a.Values("activeForceDepth", p.activeForceDepth, 1);
+  a.Values("activeForceX", p.activeForceX, 3);
+  a.Value({"seismicIncrementCoefficient"}, p.seismicIncrementCoefficient);
+  a.Values("seismicPressure", p.seismicPressure, 1);
+  a.Values("seismicForce", p.seismicForce, 1);
+  a.Values("seismicForceDepth", p.seismicForceDepth, 1);
+  a.Values("seismicForceX", p.seismicForceX, 3);
+  a.Value({"hydrodynamicForce"}, p.hydrodynamicForce);
+  a.Value({"hydrodynamicBasePressure"}, p.hydrodynamicBasePressure);
+  a.Value({"hydrodynamicDepth"}, p.hydrodynamicDepth);
+  a.Values("passivePressure", p.passivePressure);
+  a.Values("passiveForce", p.passiveForce, 1);
+  a.Values("passiveForceDepth", p.passiveForceDepth, 1);
+  a.Values("waterPressure", p.waterPressure, 1);
+  a.Values("waterForce", p.waterForce, 1);
+  a.Values("waterForceDepth", p.waterForceDepth, 1);
+  a.Values("waterForceX", p.waterForceX, 7);
+  a.Value({"maxWaterPressure"}, p.maxWaterPressure);
+}
+
+void AuditDesign(Auditor& a, const ProjectData& project, const DesignResults& d) {
+  const int16_t u = project.unitSystem;
+  for (int section = 1; section <= kDesignSectionCount; ++section) {
+    for (int c = 1; c <= kAnalysisCaseCount; ++c) {
+      a.Value({"caseMoment", section, c}, d.caseMoment[section][c]);
+      a.Value({"caseShear", section, c}, d.caseShear[section][c]);
+      a.Value({"caseNormal", section, c}, d.caseNormal[section][c]);
+    }
+    for (const auto& [name, values] :
+         {std::pair{"envMaxMoment", &d.envMaxMoment}, {"envMinMoment", &d.envMinMoment},
+          {"envMaxShear", &d.envMaxShear}, {"serviceMoment", &d.serviceMoment},
+          {"sectionDesignShear", &d.sectionDesignShear}, {"sectionShearNormal", &d.sectionShearNormal},
+          {"sectionShearCapacity", &d.sectionShearCapacity}}) {
+      a.Value({name, section}, (*values)[section]);
+    }
+    (void)ShearCapacityBelowShear(d, section);
+  }
+  for (int c = 1; c <= kDesignColumnCount; ++c) {
+    const ColumnAvailability& av = d.available[c];
+    a.Value({"colMoment", c}, d.colMoment[c]);
+    a.Value({"colNormal", c}, d.colNormal[c]);
+    a.Value({"colServiceMoment", c}, d.colServiceMoment[c]);
+    a.Value({"colServiceNormal", c}, d.colServiceNormal[c]);
+    a.Value({"colHeight shown", c}, DisplaySectionLength(d.colHeight[c], u));
+    a.Value({"barDiameters shown", c}, DisplayBarSize(project.barDiameters[c], u));
+    a.Value({"barPitches shown", c}, DisplayBarSize(project.barPitches[c], u));
+    if (av.momentCapacity) a.Value({"colMomentCapacity", c}, d.colMomentCapacity[c]);
+    if (av.steelRatio) a.Value({"colSteelRatio", c}, d.colSteelRatio[c]);
+    if (av.requiredArea) a.Value({"colRequiredArea shown", c}, DisplaySectionArea(d.colRequiredArea[c], u));
+    if (av.ratioLimit) a.Value({"colRatioLimit", c}, d.colRatioLimit[c]);
+    if (av.steelArea) a.Value({"colSteelArea shown", c}, DisplaySectionArea(d.colSteelArea[c], u));
+    if (av.crackZ) a.Value({"colCrackZ", c}, d.colCrackZ[c]);
+    (void)ColumnWarningsOf(d, c);
+  }
+  a.Value({"balancedRatio"}, d.balancedRatio);
+  a.Value({"minimumRatio"}, d.minimumRatio);
+  a.Value({"crackZLimit"}, d.crackZLimit);
+}
+
+void AuditCalculator(Auditor& a, const CalculatorInputs& in, const CalculatorResults& r) {
+  for (std::size_t i = 0; i < in.size(); ++i) a.Value({"calculator input", static_cast<int>(i)}, in[i]);
+  for (int c = 0; c < kCalculatorCaseCount; ++c) {
+    const CalculatorCaseResult& k = r.cases[static_cast<std::size_t>(c)];
+    if (!k.available) continue;
+    for (const auto& [member, value] : {std::pair{"calculator K", k.K}, {"calculator pTop", k.pTop},
+                                        {"calculator pWt", k.pWt}, {"calculator pWt2", k.pWt2},
+                                        {"calculator pBot", k.pBot}, {"calculator F1", k.F1},
+                                        {"calculator z1", k.z1}, {"calculator F2", k.F2},
+                                        {"calculator z2", k.z2}, {"calculator F", k.F}, {"calculator z", k.z}}) {
+      a.Value({member, c}, value);
+    }
+  }
+  a.Value({"calculator Pw"}, r.waterPressure);
+  a.Value({"calculator Fw"}, r.waterForce);
+  a.Value({"calculator zw"}, r.waterDepth);
+  a.Value({"calculator inclination"}, r.inclination);
+  a.Value({"calculator slope"}, r.slopeUsed);
+}
+
+void AuditMessages(Auditor& a, const RecordingSink& sink) {
+  for (const std::string& m : sink.messages) a.Text("message", m);
+}
+
+// Runs one stage; an EngineError is an allowed end of it, any other exception a fault.
+template <class Stage>
+bool RunStage(Auditor& a, WallAuditReport& report, const char* name, Stage&& stage) {
+  try {
+    stage();
+    return true;
+  } catch (const EngineError& e) {
+    ++report.engineErrors;
+    a.Text(std::string(name) + " error", e.what());
+  } catch (const std::exception& e) {
+    a.Fault(std::string(name) + ": unexpected " + typeid(e).name() + ": " + e.what());
+  } catch (...) {
+    a.Fault(std::string(name) + ": unexpected exception of an unknown type");
+  }
+  return false;
+}
+
+}  // namespace
+
+bool ShowsNonFinite(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (const std::string_view word : {"nan", "inf"}) {
+    for (std::size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
+      const bool startsWord = at == 0 || !IsLetter(lower[at - 1]);
+      const std::string_view rest = std::string_view(lower).substr(at + word.size());
+      const bool endsWord = rest.empty() || !IsLetter(rest.front()) || rest.starts_with("inity");
+      if (startsWord && endsWord) return true;
+    }
+  }
+  return false;
+}
+
+WallAuditReport AuditWall(const ProjectData& original) {
+  WallAuditReport report;
+  Auditor a(report);
+
+  ProjectData project = original;
+  AnalysisResults service;
+  RecordingSink serviceSink;
+  report.serviceRan = RunStage(a, report, "service analysis", [&] {
+    RunServiceAnalysis(project, service, serviceSink);
+    AuditStability(a, service.stability, project.unitSystem);
+    AuditServiceResults(a, service);
+  });
+  AuditMessages(a, serviceSink);
+
+  // The design runs on the project as the service analysis left it (a flattened slope stays).
+  AnalysisResults factored;
+  DesignResults design;
+  RecordingSink designSink;
+  RunStage(a, report, "concrete design", [&] {
+    ComputeWallOutline(project, factored);
+    RunConcreteDesign(project, factored, design, designSink);
+    report.designCompleted = design.completed;
+    if (design.completed) AuditDesign(a, project, design);
+  });
+  AuditMessages(a, designSink);
+
+  RecordingSink calculatorSink;
+  report.calculatorRan = RunStage(a, report, "calculator", [&] {
+    const CalculatorInputs inputs = CalculatorInitialValues(original);
+    AuditCalculator(a, inputs, ComputeSoilPressure(inputs, calculatorSink));
+  });
+  AuditMessages(a, calculatorSink);
+  return report;
+}
+
+}  // namespace kelvadrome::test
