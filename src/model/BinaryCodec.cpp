@@ -2,6 +2,7 @@
 #include "model/BinaryCodec.h"
 
 #include <bit>
+#include <cmath>
 #include <limits>
 
 #include "model/Cp1252.h"
@@ -27,7 +28,11 @@ float ByteReader::F32() {
   const auto b = Take(4);
   const uint32_t bits = uint32_t{b[0]} | (uint32_t{b[1]} << 8) | (uint32_t{b[2]} << 16) |
                         (uint32_t{b[3]} << 24);
-  return std::bit_cast<float>(bits);
+  const auto value = std::bit_cast<float>(bits);
+  // The program never writes one: a NaN or an infinity means a damaged file, and would reach
+  // every window as "N/A".
+  if (!std::isfinite(value)) throw FileFormatFault("it holds a value that is not a finite number");
+  return value;
 }
 
 std::string ByteReader::Text() {

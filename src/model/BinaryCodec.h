@@ -21,6 +21,7 @@ class ByteReader {
   explicit ByteReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
 
   [[nodiscard]] int16_t I16();
+  // Throws FileFormatFault for a NaN or an infinity.
   [[nodiscard]] float F32();
   // A count (i16) and that many bytes of Windows-1252 text, returned as UTF-8.
   [[nodiscard]] std::string Text();

@@ -84,7 +84,12 @@ TEST(FaultRegression, EveryFileTheFuzzerFaultedOnNowPasses) {
     ++files;
     std::ifstream in(entry.path(), std::ios::binary);
     const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    ProjectData p = DecodeProjectFile(bytes, entry.path().string());
+    ProjectData p;
+    try {
+      p = DecodeProjectFile(bytes, entry.path().string());
+    } catch (const ProjectFileError&) {
+      continue;  // refused as damaged: nothing reaches the engine
+    }
     EXPECT_TRUE(Passes(p)) << entry.path();
     p.previousUnitSystem = p.unitSystem;
     p.unitSystem = static_cast<int16_t>((p.unitSystem + 1) % 3);
@@ -96,4 +101,23 @@ TEST(FaultRegression, EveryFileTheFuzzerFaultedOnNowPasses) {
     EXPECT_TRUE(Passes(p)) << entry.path() << " in unit system " << p.unitSystem;
   }
   EXPECT_GE(files, 3);
+}
+
+// A NaN cohesion in a file reached the calculator's input boxes as "N/A". The reader now
+// refuses any value that is not a finite number, wherever it stands in the file.
+TEST(FaultRegression, FileWithANonFiniteValueIsRefused) {
+  const std::vector<uint8_t> valid = EncodeProjectFile(Default());
+  int refused = 0;
+  for (const uint32_t bits : {0x7FC00000u, 0x7F800000u, 0xFF800000u}) {  // NaN, +inf, -inf
+    for (std::size_t at = 0; at + 4 <= valid.size(); ++at) {
+      std::vector<uint8_t> bytes = valid;
+      for (int i = 0; i < 4; ++i) bytes[at + std::size_t(i)] = static_cast<uint8_t>(bits >> (8 * i));
+      try {
+        (void)DecodeProjectFile(bytes, "damaged.kvi");
+      } catch (const ProjectFileError& e) {
+        refused += std::string(e.what()).find("not a finite number") != std::string::npos;
+      }
+    }
+  }
+  EXPECT_GE(refused, 3 * 47);  // each of the 47 values of the default file, in the three forms
 }
