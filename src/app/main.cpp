@@ -1,10 +1,13 @@
-// The desktop program's entry: the application owns the project, the engine's results and the
-// run's session values for the whole run and hands them to the main window by reference.
+// The desktop program's entry: the application owns the project, the engine's results (service
+// and design) and the run's session values for the whole run, and hands them to the main window
+// by reference.
 #include <QApplication>
 #include <QSettings>
 #include <QStringList>
 
+#include "app/ProvidedCommands.h"
 #include "engine/AnalysisResults.h"
+#include "engine/DesignResults.h"
 #include "model/ProjectData.h"
 #include "ui/main/FileDialogs.h"
 #include "ui/main/InstanceGuard.h"
@@ -21,6 +24,7 @@ int main(int argc, char* argv[]) {
 
   kelvadrome::ProjectData project;
   kelvadrome::AnalysisResults results;
+  kelvadrome::DesignResults design;
   kelvadrome::ProjectDocument document(project, results);
   kelvadrome::SessionState session;
   kelvadrome::InstanceGuard instance;
@@ -33,5 +37,6 @@ int main(int argc, char* argv[]) {
                                    arguments.size() > 1 ? arguments.at(1) : QString()};
   const std::unique_ptr<kelvadrome::Form1> window = kelvadrome::StartProgram(context);
   if (!window) return 1;
+  kelvadrome::ConnectProvidedCommands(*window, design, session);
   return QApplication::exec();
 }

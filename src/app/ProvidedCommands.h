@@ -1,0 +1,13 @@
+// Connects the commands whose windows live outside the main window (printing, and in time the
+// editors and the concrete design) to the main window's actions.
+#pragma once
+
+namespace kelvadrome {
+
+class Form1;
+struct DesignResults;
+struct SessionState;
+
+void ConnectProvidedCommands(Form1& window, DesignResults& design, const SessionState& session);
+
+}  // namespace kelvadrome
