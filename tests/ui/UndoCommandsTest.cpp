@@ -1,0 +1,225 @@
+// The editors and undo in the main window: the editor commands and the dimension labels change the
+// project and redraw; Edit > Undo and Redo step through each kind of change.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "EditorTestSupport.h"
+#include "MainWindowTestSupport.h"
+#include "ui/editors/EditorWiring.h"
+#include "ui/editors/frmEdit.h"
+#include "ui/editors/frmLoads.h"
+#include "ui/editors/frmProperties.h"
+#include "ui/main/FileCommands.h"
+#include "ui/main/WallPicture.h"
+
+using namespace kelvadrome;
+using kelvadrome::test::ModalScript;
+using kelvadrome::test::WindowHarness;
+
+namespace {
+
+struct Harness : WindowHarness {
+  ProjectUndo* undo = ConnectEditorCommands(*window);
+  const MainActions& actions = window->Actions();
+
+  Harness() { window->SelectView(ViewKind::Dimensions); }
+
+  void Undo() { actions.editUndo->trigger(); }
+  void Redo() { actions.editRedo->trigger(); }
+  // Lets the queued bookkeeping after a refresh run.
+  static void Settle() { QCoreApplication::processEvents(); }
+};
+
+// Edits dimension label `index` by clicking it and typing `text` into the value box.
+void EditDimension(Harness& h, int index, const QString& text) {
+  QLabel* label = h.window->Picture().DimensionLabel(index);
+  QVERIFY(label->isVisible());
+  ModalScript<frmEdit> script({[text](frmEdit& box) {
+    auto* value = box.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    QTest::keyClicks(value, text);
+    QTest::keyClick(value, Qt::Key_Return);
+  }});
+  QTest::mouseClick(label, Qt::LeftButton);
+  QVERIFY(script.Finished());
+  Harness::Settle();
+}
+
+}  // namespace
+
+class UndoCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void EditorCommandsAreEnabledAndUndoIsNotYet() {
+    Harness h;
+    QVERIFY(h.actions.editLoads->isEnabled());
+    QVERIFY(h.actions.editProperties->isEnabled());
+    QVERIFY(h.actions.editRestraints->isEnabled());
+    QVERIFY(h.window->Controls().command3->isEnabled());
+    QVERIFY(!h.actions.editUndo->isEnabled());
+    QVERIFY(!h.actions.editRedo->isEnabled());
+    QVERIFY(h.actions.editRedo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    QVERIFY(h.actions.editRedo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+  }
+
+  void DimensionEditRedrawsAndUndoes() {
+    Harness h;
+    EditDimension(h, 0, QStringLiteral("3.005"));
+    QCOMPARE(h.project.toeLength, 3.01f);
+    QCOMPARE(h.project.baseWidth, 8.21f);
+    QCOMPARE(h.window->Picture().DimensionLabel(5)->text(), QStringLiteral("8.21"));
+    QVERIFY(h.document.IsModified());
+    QVERIFY(h.actions.editUndo->isEnabled());
+
+    h.Undo();
+    QCOMPARE(h.project.toeLength, 2.0f);
+    QCOMPARE(h.window->Picture().DimensionLabel(5)->text(), QStringLiteral("7.20"));
+    QVERIFY(!h.document.IsModified());  // back at the state as opened
+    QVERIFY(!h.actions.editUndo->isEnabled());
+    h.Redo();
+    QCOMPARE(h.project.baseWidth, 8.21f);
+  }
+
+  void EditorAcceptIsOneStepAndCancelNone() {
+    Harness h;
+    ModalScript<frmLoads> script({
+        [](frmLoads& w) {
+          w.AddRow();
+          QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+        },
+        [](frmLoads& w) {
+          w.AddRow();
+          QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command4")), Qt::LeftButton);
+        },
+    });
+    h.window->Controls().command3->click();
+    QCOMPARE(h.project.lineLoadCount, int16_t(1));
+    h.actions.editLoads->trigger();
+    QVERIFY(script.Finished());
+    QCOMPARE(h.project.lineLoadCount, int16_t(1));
+    QCOMPARE(h.undo->History().StepCount(), 1u);
+    h.Undo();
+    QCOMPARE(h.project.lineLoadCount, int16_t(0));
+  }
+
+  void OptionToggleAndUnitChange() {
+    Harness h;
+    const ProjectData opened = h.project;
+    const MainControls& c = h.window->Controls();
+    c.check1->click();  // water off
+    QCOMPARE(h.project.waterOption, kFalse);
+    c.combo1->setCurrentIndex(2);
+    emit c.combo1->activated(2);
+    QCOMPARE(h.project.stemTopWidth, 2.72f);
+
+    h.Undo();
+    QCOMPARE(h.project.unitSystem, int16_t{kMetric});
+    QCOMPARE(h.project.stemTopWidth, 0.83f);
+    QCOMPARE(c.combo1->currentIndex(), 0);
+    QVERIFY(h.actions.unit[0]->isChecked());
+    h.Undo();
+    QCOMPARE(h.project.waterOption, kTrue);
+    QVERIFY(c.check1->isChecked());
+    QCOMPARE(h.project.waterDepthFront, opened.waterDepthFront);
+    h.Redo();
+    QVERIFY(!c.check1->isChecked());
+    h.Redo();
+    QCOMPARE(c.combo1->currentIndex(), 2);
+    QCOMPARE(h.project.unitSystem, int16_t{kBritish});
+  }
+
+  void TitleBurstIsOneStep() {
+    Harness h;
+    QLineEdit* title = h.window->Controls().text1;
+    QTest::keyClicks(title, "Quay wall");
+    QCOMPARE(h.project.projectTitle, std::string("Quay wall"));
+    emit title->editingFinished();  // the user leaves the box
+    QTest::keyClicks(title, " 2");
+    QCOMPARE(h.undo->History().StepCount(), 2u);
+    h.Undo();
+    QCOMPARE(title->text(), QStringLiteral("Quay wall"));
+    h.Undo();
+    QCOMPARE(h.project.projectTitle, std::string());
+    QCOMPARE(title->text(), QString());
+  }
+
+  void FlattenedSlopeGoesWithTheChangeThatCausedIt() {
+    Harness h;
+    // Friction angles of 10 degrees make the default slope of 1 : 5 (11.3 degrees) too steep.
+    ModalScript<frmProperties> script({[](frmProperties& w) {
+      for (int i : {11, 13, 17, 18, 22}) {
+        auto* box = w.findChild<QLineEdit*>(QStringLiteral("txtValue_%1").arg(i));
+        box->setText(QStringLiteral("10"));
+      }
+      QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    }});
+    h.actions.editProperties->trigger();
+    Harness::Settle();
+    QVERIFY(script.Finished());
+    h.window->SelectView(ViewKind::Soil);  // the earth pressure applies the slope rule
+    Harness::Settle();
+    QVERIFY(h.project.backfillSlope > 5.0f);
+    const float flattened = h.project.backfillSlope;
+    QCOMPARE(h.undo->History().StepCount(), 1u);
+    const qsizetype messages = h.prompts.warnings.size();
+    QVERIFY(messages > 0);
+
+    h.Undo();
+    QCOMPARE(h.project.backfillFrictionAngle, 30.0f);
+    QCOMPARE(h.project.backfillSlope, 5.0f);
+    // Redo brings the flattened slope back with the angles: the slope rule has nothing to say.
+    h.Redo();
+    QCOMPARE(h.project.backfillSlope, flattened);
+    QCOMPARE(h.prompts.warnings.size(), messages);
+  }
+
+  void OpenOrNewClearsTheHistoryAndSavedStateIsUnmodified() {
+    Harness h;
+    EditDimension(h, 2, QStringLiteral("1"));
+    h.dialogs.saveAnswers.push_back(h.PathIn(QStringLiteral("wall.kvi")));
+    h.window->Files().SaveAs();
+    QVERIFY(!h.document.IsModified());
+    EditDimension(h, 2, QStringLiteral("1.2"));
+    QVERIFY(h.document.IsModified());
+    h.Undo();
+    QVERIFY(!h.document.IsModified());
+    QVERIFY(!h.undo->History().IsModified());
+    QCOMPARE(h.project.currentFilePath, h.PathIn(QStringLiteral("wall.kvi")).toStdString());
+    h.Undo();
+    QVERIFY(h.document.IsModified());
+    QCOMPARE(h.project.currentFilePath, h.PathIn(QStringLiteral("wall.kvi")).toStdString());
+
+    h.Redo();
+    QVERIFY(h.actions.editRedo->isEnabled());
+    h.prompts.saveAnswers.push_back(SaveChoice::Discard);
+    h.window->Files().New();
+    Harness::Settle();
+    QVERIFY(!h.document.IsModified());
+    QVERIFY(!h.actions.editUndo->isEnabled());
+    QVERIFY(!h.actions.editRedo->isEnabled());
+  }
+
+  void KeyboardShortcuts() {
+    Harness h;
+    h.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    h.window->Controls().check3->click();  // shear key on
+    h.window->Picture().setFocus();
+    QTest::keyClick(h.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(h.project.shearKeyOption, int16_t(0));
+    QTest::keyClick(h.window.get(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(h.project.shearKeyOption, int16_t(1));
+    QTest::keyClick(h.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(h.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(h.project.shearKeyOption, int16_t(1));
+    QVERIFY(h.window->Controls().check3->isChecked());
+  }
+};
+
+QTEST_MAIN(UndoCommandsTest)
+#include "UndoCommandsTest.moc"
