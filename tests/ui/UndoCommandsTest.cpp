@@ -24,10 +24,13 @@ using kelvadrome::test::WindowHarness;
 namespace {
 
 struct Harness : WindowHarness {
-  ProjectUndo* undo = ConnectEditorCommands(*window);
+  ProjectUndo* undo = InstallProjectUndo(*window);
   const MainActions& actions = window->Actions();
 
-  Harness() { window->SelectView(ViewKind::Dimensions); }
+  Harness() {
+    ConnectEditorCommands(*window);
+    window->SelectView(ViewKind::Dimensions);
+  }
 
   void Undo() { actions.editUndo->trigger(); }
   void Redo() { actions.editRedo->trigger(); }

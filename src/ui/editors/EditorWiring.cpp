@@ -93,7 +93,9 @@ void ProjectUndo::UpdateActions() {
   a.editRedo->setEnabled(history_.CanRedo());
 }
 
-ProjectUndo* ConnectEditorCommands(Form1& window) {
+ProjectUndo* InstallProjectUndo(Form1& window) { return new ProjectUndo(window); }
+
+void ConnectEditorCommands(Form1& window) {
   const MainActions& a = window.Actions();
   const auto editor = [&window](bool (*run)(QWidget*, ProjectData&, const Beeper&)) {
     return [&window, run] {
@@ -106,7 +108,6 @@ ProjectUndo* ConnectEditorCommands(Form1& window) {
   QObject::connect(&window.Picture(), &WallPicture::DimensionLabelClicked, &window, [&window](int index, QRect rect) {
     window.RunGuarded([&window, index, rect] { OnDimensionLabelClicked(window, index, rect); });
   });
-  return new ProjectUndo(window);
 }
 
 }  // namespace kelvadrome

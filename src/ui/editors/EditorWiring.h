@@ -35,7 +35,11 @@ class ProjectUndo final : public QObject {
   bool amendScheduled_ = false;
 };
 
-// Connects everything once the main window stands; the returned history belongs to the window.
-ProjectUndo* ConnectEditorCommands(Form1& window);
+// Connects the Properties, Loads and Restraints commands and the dimension labels once the main
+// window stands.
+void ConnectEditorCommands(Form1& window);
+
+// Gives the main window its undo history (Edit > Undo and Redo); it belongs to the window.
+ProjectUndo* InstallProjectUndo(Form1& window);
 
 }  // namespace kelvadrome
