@@ -2,12 +2,20 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+TEST_ENV := QT_QPA_PLATFORM=offscreen
 ifeq ($(SANITIZE),1)
   BUILD := build-sanitize
   CMAKE_FLAGS += -DKELVADROME_SANITIZE=ON
+  # Leaks inside Qt's and fontconfig's own caches are not ours: tests/lsan.supp names them.
+  TEST_ENV += LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+  TEST_ENV += UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 endif
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_FLAGS = -max_total_time=$(FUZZ_SECONDS) -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
+             -artifact_prefix=$(FUZZ_BUILD)/artifacts/
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package fuzz fuzz-build fuzz-seeds clean
 
 all: build
 
@@ -27,10 +35,38 @@ run: build
 	else $(BUILD)/src/cli/kelvadrome-cli analyse --default; fi
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bench/kelvadrome-bench
 
+# Installs under /usr/local (PREFIX=/some/where for another place; DESTDIR is honoured).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, kelvadrome_<version>_<arch>.deb, in the top folder.
+package: build
+	rm -f $(BUILD)/kelvadrome_*.deb
+	cd $(BUILD) && cpack -G DEB
+	cp $(BUILD)/kelvadrome_*.deb .
+
+# libFuzzer harnesses, built with clang and the sanitizers in $(FUZZ_BUILD); each runs for
+# FUZZ_SECONDS. New inputs go to $(FUZZ_BUILD)/corpus, faults to $(FUZZ_BUILD)/artifacts.
+$(FUZZ_BUILD)/build.ninja: | deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++
+
+fuzz-build: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz: fuzz-build
+	mkdir -p $(FUZZ_BUILD)/artifacts $(FUZZ_BUILD)/corpus/project-file $(FUZZ_BUILD)/corpus/wall
+	$(FUZZ_BUILD)/fuzz-project-file $(FUZZ_FLAGS) $(FUZZ_BUILD)/corpus/project-file fuzz/corpus/project-file
+	$(FUZZ_BUILD)/fuzz-wall $(FUZZ_FLAGS) $(FUZZ_BUILD)/corpus/wall fuzz/corpus/project-file
+
+# Writes the seed files of every project-file layout into fuzz/corpus/project-file.
+fuzz-seeds: fuzz-build
+	$(FUZZ_BUILD)/fuzz-seeds fuzz/corpus/project-file
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize $(FUZZ_BUILD) kelvadrome_*.deb

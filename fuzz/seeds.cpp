@@ -1,0 +1,136 @@
+// Writes the seed corpus of the fuzzers: one valid project file of every layout the reader
+// knows, so that fuzzing starts from files that reach the end of the reader and the engine.
+// Usage: fuzz-seeds FOLDER
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "model/FileBytes.h"
+#include "model/ProjectFile.h"
+
+using namespace kelvadrome;
+using kelvadrome::test::FileBytes;
+
+namespace {
+
+ProjectData Default(int16_t unitSystem = kMetric) {
+  ProjectData p;
+  SetDefaults(p);
+  p.unitSystem = unitSystem;
+  return p;
+}
+
+// Every optional part of this version's layout in use.
+ProjectData Busy() {
+  ProjectData p = Default(kSI);
+  p.projectTitle = "Quay wall » 2³ m² × 3";
+  p.headerFooterTexts[1] = "Left";
+  p.lineLoadCount = 10;
+  for (std::size_t i = 1; i <= 10; ++i) {
+    p.lineLoads[i] = {2.5f * float(i), 0.5f * float(i), 0.9f * float(i), 45.0f * float(i - 1), int16_t(1 + (i - 1) % 7)};
+  }
+  p.userReinforcement = kTrue;
+  for (std::size_t c = 1; c <= 6; ++c) {
+    p.barDiameters[c] = 1.2f + 0.2f * float(c);
+    p.barPitches[c] = 25.0f - float(c);
+  }
+  p.shearKeyOption = 1;
+  p.shearKeyDepth = 0.8f;
+  p.toePassiveOption = 1;
+  p.restraintForceOption = 1;
+  p.restraintForce = 50.0f;
+  return p;
+}
+
+ProjectData WithoutWaterAndSeismic() {
+  ProjectData p = Default(kBritish);
+  p.waterOption = p.seismicOption = kFalse;
+  p.savedWaterDepthFront = p.waterDepthFront;
+  p.savedWaterDepthBack = p.waterDepthBack;
+  p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
+  p.savedSeismicCoefficient = p.seismicCoefficient;
+  p.seismicCoefficient = 0;
+  p.backfillSlope = 1.2f;  // steeper than the friction angle: the slope rule fires
+  return p;
+}
+
+// A wall without toe and without heel, level backfill and loads of every case.
+ProjectData Bare() {
+  ProjectData p = Default(kMetric);
+  p.toeLength = p.toeTaper = p.toeEdgeThickness = 0;
+  p.heelLength = 0;
+  p.baseWidth = p.stemFrontBatter + p.stemTopWidth + p.stemBackBatter;
+  p.stemFrontHeight = p.stemBackHeight + p.heelTaper + p.heelEdgeThickness;  // both totals agree
+  p.backfillSlope = 0;
+  p.lineLoadCount = 7;
+  for (std::size_t i = 1; i <= 7; ++i) p.lineLoads[i] = {1.0f, 0.3f, 4.0f, 90.0f * float(i % 4), int16_t(i)};
+  return p;
+}
+
+// Files of earlier versions, byte by byte.
+std::vector<uint8_t> OlderVersion() {  // no options and no toe earth
+  FileBytes f;
+  f.DefaultHead().I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.00");
+  return f.bytes;
+}
+
+std::vector<uint8_t> OldLineLoads() {  // loads on the front face, then vertical loads
+  FileBytes f;
+  f.DefaultHead().I16(2);
+  f.F32(-3.0f).F32(5.0f).I16(4).F32(2.0f).F32(0.5f).I16(1);
+  f.I16(2).F32(-4.0f).F32(1.0f).I16(2).F32(1.0f).F32(3.6f).I16(3);
+  f.I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+  return f.bytes;
+}
+
+std::vector<uint8_t> OldestWithResults() {  // stored results after marker -1
+  FileBytes f;
+  f.DefaultHead().I16(-1).I16(0).I16(-1).Zeros(2200);
+  f.Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+  return f.bytes;
+}
+
+std::vector<uint8_t> HeaderItem(int type, std::size_t payload) {  // a header item of each kind
+  FileBytes f;
+  f.I16(2 + int(payload)).I16(type);
+  if (type == 8) {
+    f.Text("comment");
+  } else {
+    f.Zeros(payload);
+  }
+  FileBytes rest;
+  rest.DefaultHead();
+  f.bytes.insert(f.bytes.end(), rest.bytes.begin() + 4, rest.bytes.end());
+  f.I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+  return f.bytes;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: fuzz-seeds FOLDER\n");
+    return 2;
+  }
+  const std::filesystem::path folder = argv[1];
+  std::filesystem::create_directories(folder);
+  const auto write = [&folder](const std::string& name, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(folder / (name + ".kvi"), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  };
+  write("default-metric", EncodeProjectFile(Default(kMetric)));
+  write("default-si", EncodeProjectFile(Default(kSI)));
+  write("default-british", EncodeProjectFile(Default(kBritish)));
+  write("busy-reinforcement", EncodeProjectFile(Busy()));
+  write("no-water-no-seismic-steep", EncodeProjectFile(WithoutWaterAndSeismic()));
+  write("no-toe-no-heel", EncodeProjectFile(Bare()));
+  write("older-version", OlderVersion());
+  write("old-line-loads", OldLineLoads());
+  write("oldest-with-results", OldestWithResults());
+  for (const auto& [type, payload] : {std::pair{1, 0}, {2, 2}, {4, 4}, {5, 8}, {8, 0}, {17, 1}}) {
+    write("header-item-" + std::to_string(type), HeaderItem(type, std::size_t(payload)));
+  }
+  return 0;
+}

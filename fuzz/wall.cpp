@@ -1,0 +1,79 @@
+// Fuzzes the whole engine: bytes read as a project file go through the service analysis, the
+// concrete design and the soil-pressure calculator, and through every text the core and the
+// command line show of them. A fault other than an engine error, a shown value that is not
+// finite or a text reading "nan" or "inf" aborts the run.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <span>
+#include <string>
+
+#include "cli/DesignSummary.h"
+#include "cli/ServiceSummary.h"
+#include "engine/AnalysisResults.h"
+#include "engine/ConcreteDesign.h"
+#include "engine/DesignResults.h"
+#include "engine/EngineError.h"
+#include "engine/MessageSink.h"
+#include "engine/Stability.h"
+#include "engine/WallGeometry.h"
+#include "engine/WallAudit.h"
+#include "model/ProjectFile.h"
+#include "model/Units.h"
+
+using namespace kelvadrome;
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& what) {
+  std::fprintf(stderr, "wall fuzzer: %s\n", what.c_str());
+  std::abort();
+}
+
+void Audit(const ProjectData& project) {
+  const test::WallAuditReport report = test::AuditWall(project);
+  if (!report.faults.empty()) Fail(report.faults.front());
+}
+
+// The summaries of `kelvadrome-cli analyse`, run as the command runs them. The title is the
+// user's own text and may read "nan"; it is left out of the check.
+void CheckSummaries(ProjectData project) {
+  project.projectTitle.clear();
+  AnalysisResults service, factored;
+  DesignResults design;
+  RecordingSink sink;
+  try {
+    RunServiceAnalysis(project, service, sink);
+    ComputeWallOutline(project, factored);
+    RunConcreteDesign(project, factored, design, sink);
+  } catch (const EngineError&) {
+    return;  // the command reports the fault instead of the summaries
+  }
+  const std::string text = ServiceSummaryText(project, service, sink.messages) + DesignSummaryText(project, design);
+  if (test::ShowsNonFinite(text)) Fail("the analyse summary shows a value that is not finite:\n" + text);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  ProjectData project;
+  try {
+    project = DecodeProjectFile(std::span<const uint8_t>(data, size), "fuzz.kvi");
+  } catch (const ProjectFileError&) {
+    return 0;
+  }
+  Audit(project);
+  CheckSummaries(project);
+
+  // The same wall after the Units menu took it to the next system, when that is possible.
+  project.previousUnitSystem = project.unitSystem;
+  project.unitSystem = static_cast<int16_t>((project.unitSystem + 1) % 3);
+  try {
+    ConvertUnits(project);
+  } catch (const UnitConversionError&) {
+    return 0;
+  }
+  Audit(project);
+  return 0;
+}
