@@ -23,7 +23,9 @@ void BM_RunConcreteDesign_DefaultProject_Budget50us(benchmark::State& state) {
     benchmark::DoNotOptimize(design.colMomentCapacity);
   }
 }
-BENCHMARK(BM_RunConcreteDesign_DefaultProject_Budget50us)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RunConcreteDesign_DefaultProject_Budget50us)
+    ->Name("RunConcreteDesign/DefaultProject (budget 50 us)")
+    ->Unit(benchmark::kMicrosecond);
 
 // Right after start-up no bar is chosen yet: the toe's bar changes and the twelve cases run twice.
 void BM_RunConcreteDesign_FreshDefaultProject(benchmark::State& state) {
@@ -39,7 +41,9 @@ void BM_RunConcreteDesign_FreshDefaultProject(benchmark::State& state) {
     benchmark::DoNotOptimize(design.colMomentCapacity);
   }
 }
-BENCHMARK(BM_RunConcreteDesign_FreshDefaultProject)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RunConcreteDesign_FreshDefaultProject)
+    ->Name("RunConcreteDesign/FreshDefaultProject (budget 50 us)")
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kelvadrome

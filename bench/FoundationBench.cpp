@@ -13,7 +13,7 @@ void BM_FormatNumber(benchmark::State& state) {
     value += 0.001;
   }
 }
-BENCHMARK(BM_FormatNumber);
+BENCHMARK(BM_FormatNumber)->Name("FormatNumber (reference, no budget)");
 
 void BM_FormatGeneral(benchmark::State& state) {
   float value = 0.15f;
@@ -22,7 +22,7 @@ void BM_FormatGeneral(benchmark::State& state) {
     value += 0.01f;
   }
 }
-BENCHMARK(BM_FormatGeneral);
+BENCHMARK(BM_FormatGeneral)->Name("FormatGeneral (reference, no budget)");
 
 void BM_EncodeDecodeProject(benchmark::State& state) {
   kelvadrome::ProjectData project;
@@ -33,6 +33,6 @@ void BM_EncodeDecodeProject(benchmark::State& state) {
     benchmark::DoNotOptimize(kelvadrome::DecodeProjectFile(bytes, "bench.kvi"));
   }
 }
-BENCHMARK(BM_EncodeDecodeProject);
+BENCHMARK(BM_EncodeDecodeProject)->Name("EncodeDecodeProject (reference, no budget)");
 
 }  // namespace

@@ -50,7 +50,9 @@ void BM_PrintReport_NineSections_DefaultProject_Budget500ms(benchmark::State& st
   }
   state.counters["pages"] = pages;
 }
-BENCHMARK(BM_PrintReport_NineSections_DefaultProject_Budget500ms)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintReport_NineSections_DefaultProject_Budget500ms)
+    ->Name("PrintReport/NineSections/DefaultProject (budget 500 ms)")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kelvadrome
