@@ -14,6 +14,7 @@
 #include "ui/editors/frmEdit.h"
 #include "ui/editors/frmLoads.h"
 #include "ui/editors/frmProperties.h"
+#include "ui/editors/frmRestraint.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/WallPicture.h"
 
@@ -108,6 +109,22 @@ class UndoCommandsTest : public QObject {
     QCOMPARE(h.undo->History().StepCount(), 1u);
     h.Undo();
     QCOMPARE(h.project.lineLoadCount, int16_t(0));
+  }
+
+  void RestraintEditorsShearKeyShowsInTheMainWindow() {
+    Harness h;
+    ModalScript<frmRestraint> script({[](frmRestraint& w) {
+      auto* shearKey = w.findChild<QCheckBox*>(QStringLiteral("Check1_2"));
+      QTest::mouseClick(shearKey, Qt::LeftButton, {}, QPoint(6, shearKey->height() / 2));
+      QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    }});
+    h.actions.editRestraints->trigger();
+    QVERIFY(script.Finished());
+    QCOMPARE(h.project.shearKeyOption, int16_t(1));
+    QVERIFY(h.window->Controls().check3->isChecked());
+    QVERIFY(h.window->Picture().DimensionLabel(15)->isVisible());  // the key's depth is drawn
+    h.Undo();
+    QVERIFY(!h.window->Controls().check3->isChecked());
   }
 
   void OptionToggleAndUnitChange() {
