@@ -64,7 +64,6 @@ std::optional<double> EntryGuard::AcceptedValue(const QLineEdit* box) const {
 }
 
 void EntryGuard::Refuse(QLineEdit* box) {
-  refused_ = true;
   beep_();
   // The focus is being handed to another control right now; taking it back has to wait until
   // that is finished, or the other control would be left half focused.
@@ -98,11 +97,7 @@ bool EntryGuard::eventFilter(QObject* watched, QEvent* event) {
   if (RefocusPending() || !box->isVisible()) return false;
   if (cancel_ && QApplication::focusWidget() == cancel_) return false;
   const bool accepted = IsValid(box);
-  if (accepted) {
-    refused_ = false;
-  } else {
-    Refuse(box);
-  }
+  if (!accepted) Refuse(box);
   emit Left(box, accepted);
   return false;
 }

@@ -28,7 +28,7 @@ namespace kelvadrome {
 [[nodiscard]] QString GeneralText(double value);
 
 // Checks the watched boxes of one editor window as the user leaves them. A refused entry beeps
-// and gets the focus back; while one is refused the window's Accept does nothing. Leaving a box
+// and gets the focus back; Accept writes nothing while an entry is refused. Leaving a box
 // for the window's cancel button checks nothing, so Cancel always works.
 class EntryGuard final : public QObject {
   Q_OBJECT
@@ -41,8 +41,6 @@ class EntryGuard final : public QObject {
   void SetCancelButton(QAbstractButton* cancel) { cancel_ = cancel; }
   void Watch(QLineEdit* box, Rule rule);
 
-  // True while the last checked entry was refused (the editors' "cancelled" state).
-  [[nodiscard]] bool EntryRefused() const { return refused_; }
   // True between a refusal and the focus coming back to the refused box.
   [[nodiscard]] bool RefocusPending() const { return !pendingBox_.isNull(); }
 
@@ -75,7 +73,6 @@ class EntryGuard final : public QObject {
   QPointer<QAbstractButton> cancel_;
   std::vector<Watched> watched_;
   QPointer<QLineEdit> pendingBox_;
-  bool refused_ = false;
 };
 
 // Centres a window over another (the main window), as every editor opens.
