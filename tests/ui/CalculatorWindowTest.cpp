@@ -11,6 +11,7 @@
 #include "model/Units.h"
 #include "ui/calculator/CalculatorWindow.h"
 #include "ui/calculator/NumericEntry.h"
+#include "ReinforcementTestSupport.h"
 
 using namespace kelvadrome;
 
@@ -24,13 +25,7 @@ struct Harness {
   int beeps = 0;
   std::unique_ptr<frmCalculator> window;
 
-  explicit Harness(int unitSystem = kMetric) {
-    SetDefaults(project);
-    if (unitSystem != kMetric) {
-      project.previousUnitSystem = project.unitSystem;
-      project.unitSystem = static_cast<int16_t>(unitSystem);
-      ConvertUnits(project);
-    }
+  explicit Harness(int unitSystem = kMetric) : project(testing::DefaultProjectIn(unitSystem)) {
     window = std::make_unique<frmCalculator>(project, nullptr, &sink, [this] { ++beeps; });
     window->show();
     window->activateWindow();

@@ -1,4 +1,4 @@
-// A designed default project for the reinforcement window and concrete command tests.
+// The default project in a unit system, and designed, for the result window tests.
 #pragma once
 
 #include "engine/ConcreteDesign.h"
@@ -8,20 +8,25 @@
 
 namespace kelvadrome::testing {
 
+// The default project converted into a unit system.
+inline ProjectData DefaultProjectIn(int unitSystem) {
+  ProjectData project;
+  SetDefaults(project);
+  if (unitSystem != kMetric) {
+    project.previousUnitSystem = project.unitSystem;
+    project.unitSystem = static_cast<int16_t>(unitSystem);
+    ConvertUnits(project);
+  }
+  return project;
+}
+
 struct DesignedProject {
   ProjectData project;
   AnalysisResults results;
   DesignResults design;
   RecordingSink sink;
 
-  explicit DesignedProject(int unitSystem = kMetric) {
-    SetDefaults(project);
-    if (unitSystem != kMetric) {
-      project.previousUnitSystem = project.unitSystem;
-      project.unitSystem = static_cast<int16_t>(unitSystem);
-      ConvertUnits(project);
-    }
-  }
+  explicit DesignedProject(int unitSystem = kMetric) : project(DefaultProjectIn(unitSystem)) {}
   void Run() {
     ComputeWallOutline(project, results);
     RunConcreteDesign(project, results, design, sink);
