@@ -21,9 +21,9 @@ set(CPACK_PACKAGE_NAME kelvadrome)
 set(CPACK_PACKAGE_VENDOR "Kelvadrome")
 set(CPACK_PACKAGE_CONTACT "Kelvadrome maintainers <maintainers@kelvadrome.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Design of reinforced-concrete cantilever retaining walls")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Kelvadrome checks the stability of one cantilever retaining wall, designs its stem, toe and heel\n"
-    "sections for eleven factored load combinations, draws the wall and prints a report.\n"
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Kelvadrome checks the stability of one cantilever retaining wall, designs its stem, toe and\n"
+    "heel sections for eleven factored load combinations, draws the wall and prints a report.\n"
     "kelvadrome-cli runs the same computation from the command line.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kelvadrome)
@@ -32,11 +32,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # kelvadrome_2.10_amd64.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kelvadrome.invalid")
-# dpkg-shlibdeps adds the C and C++ run-time libraries with their versions; the Qt libraries,
-# the platform plugins that open a window and the fonts the report is measured with are named
-# here, since the program cannot start or print its report without them.
+# dpkg-shlibdeps names the libraries the programs link with their least versions (libqt6core6,
+# libqt6gui6, libqt6widgets6, libqt6printsupport6, libstdc++6, libc6, ...). Named here: the
+# platform plugins that open a window and the fonts the report is measured with, which no
+# program links but without which it cannot show a window or print its report.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, desktop-file-utils, shared-mime-info")
 include(CPack)
