@@ -11,10 +11,8 @@
 namespace kelvadrome {
 
 void ConnectProvidedCommands(Form1& window, DesignResults& design, const SessionState& session) {
-  // The Properties, Loads and Restraints editors and a click on a dimension value of the drawing.
   ConnectEditorCommands(window);
   InstallProjectUndo(window);
-
   ConnectResultCommands(window, design, session.fonts);
   ConnectPrintCommands(window, design, session.fonts);
 }

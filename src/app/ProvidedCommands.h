@@ -1,5 +1,5 @@
-// Connects the commands whose windows live outside the main window (printing, and in time the
-// editors and the concrete design) to the main window's actions.
+// Connects the commands whose windows live outside the main window (the editors with undo, the
+// concrete design, the calculator and printing) to the main window's actions.
 #pragma once
 
 namespace kelvadrome {

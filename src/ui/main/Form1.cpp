@@ -177,7 +177,9 @@ void Form1::dropEvent(QDropEvent* event) {
 
 WindowPlacement Form1::CurrentPlacement() const {
   WindowPlacement placement;
-  placement.state = isMaximized() ? StoredWindowState::Maximised : StoredWindowState::Normal;
+  // A minimised window is kept as a normal one, even when it was maximised before.
+  const bool maximised = isMaximized() && !isMinimized();
+  placement.state = maximised ? StoredWindowState::Maximised : StoredWindowState::Normal;
   QRect normal = normalGeometry();
   if (!normal.isValid()) normal = geometry();
   placement.left = static_cast<int>(std::lround(scale_.Twips(normal.x())));
