@@ -97,7 +97,7 @@ struct Flexure {
 SectionCapacityResult SectionCapacity(const SectionMaterials& m, float h, float diameter, float pitch,
                                       float n, float nv) {
   SectionCapacityResult r;
-  r.balancedRatio = static_cast<float>(BalancedRatio(m));
+  r.balancedRatio = Single(BalancedRatio(m));  // a yield stress near 0 overflows it
   r.shearCapacity = static_cast<float>(ShearCapacity(m, h, nv));
   const Flexure flexure = FlexuralCapacity(m, h, diameter, pitch, n);
   r.momentCapacity = flexure.momentCapacity;

@@ -57,6 +57,12 @@ TEST(FaultRegression, ZeroYieldStressStopsTheDesignInsteadOfShowingInfinity) {
   ExpectDesignFault(p, "steel yield stress");
   EXPECT_TRUE(Passes(p));
 
+  ProjectData tiny = Default();  // 1.4 / fy still fits in single precision, the balanced ratio not
+  tiny.unitSystem = kSI;
+  tiny.steelYieldStress = 3.761582E-37f;
+  ExpectDesignFault(tiny, "Overflow");
+  EXPECT_TRUE(Passes(tiny));
+
   ProjectData minus600 = Default();  // a damaged file: 600 + fy = 0 in the balanced ratio
   minus600.unitSystem = kSI;
   minus600.steelYieldStress = -600;
