@@ -18,12 +18,14 @@ double Divide(double numerator, float denominator, const char* name) {
   return numerator / denominator;
 }
 
-// Stores a result as single precision; a damaged file may give values beyond its range, which
-// become infinite instead of undefined.
-float ToFloat(double value) {
+// Stores a result as single precision. A damaged file may place a load beyond its range: such a
+// file is refused like one holding an infinity, since the project could not be saved again.
+float ToFloat(double value, const char* what) {
   constexpr double kMax = std::numeric_limits<float>::max();
-  if (value > kMax) return std::numeric_limits<float>::infinity();
-  if (value < -kMax) return -std::numeric_limits<float>::infinity();
+  if (!(std::fabs(value) <= kMax)) {
+    throw FileFormatFault(std::string("an old line load cannot be placed: its ") + what +
+                          " is beyond the range of a number");
+  }
   return static_cast<float>(value);
 }
 
@@ -41,7 +43,7 @@ LineLoad ConvertOldFrontLoad(const ProjectData& w, const OldLoadRecord& r) {
   } else {
     x = Divide(p - h1, w.stemFrontHeight, "stemFrontHeight") * w.stemFrontBatter + w.toeLength;
   }
-  return LineLoad{std::fabs(r.signedLoad), ToFloat(x), r.position,
+  return LineLoad{std::fabs(r.signedLoad), ToFloat(x, "x"), r.position,
                   r.signedLoad < 0 ? 270.0f : 90.0f, r.loadCase};
 }
 
@@ -67,7 +69,7 @@ LineLoad ConvertOldVerticalLoad(const ProjectData& w, const OldLoadRecord& r) {
     y = double(w.heelTaper) + w.heelEdgeThickness -
         Divide(p - x4, w.heelLength, "heelLength") * w.heelTaper;
   }
-  return LineLoad{std::fabs(r.signedLoad), r.position, ToFloat(y),
+  return LineLoad{std::fabs(r.signedLoad), r.position, ToFloat(y, "y"),
                   r.signedLoad < 0 ? 0.0f : 180.0f, r.loadCase};
 }
 

@@ -15,11 +15,13 @@ struct OldLoadRecord {
 };
 
 // A horizontal load on the front face: x lies on the front outline at the given height.
-// Throws FileFormatFault when the wall dimensions it needs divide by zero.
+// Throws FileFormatFault when the wall dimensions it needs divide by zero, or place the load
+// beyond the range of single precision.
 [[nodiscard]] LineLoad ConvertOldFrontLoad(const ProjectData& wall, const OldLoadRecord& record);
 
 // A vertical load on the top of the wall: y is the height of the top outline at the given x.
-// Throws FileFormatFault when the wall dimensions it needs divide by zero.
+// Throws FileFormatFault when the wall dimensions it needs divide by zero, or place the load
+// beyond the range of single precision.
 [[nodiscard]] LineLoad ConvertOldVerticalLoad(const ProjectData& wall, const OldLoadRecord& record);
 
 }  // namespace kelvadrome

@@ -127,3 +127,17 @@ TEST(FaultRegression, FileWithANonFiniteValueIsRefused) {
   }
   EXPECT_GE(refused, 3 * 47);  // each of the 47 values of the default file, in the three forms
 }
+
+// An old line load on a front face of almost no height was placed at an x beyond single
+// precision and stored as an infinity, which the file could then not hold: the project read
+// did not read back after saving. Such a file is now refused.
+TEST(FaultRegression, OldLineLoadPlacedBeyondSinglePrecisionIsRefused) {
+  const std::filesystem::path path =
+      std::filesystem::path(KELVADROME_TEST_DATA) / "fuzz-faults" / "old-line-load-beyond-float.kvi";
+  try {
+    (void)ReadProjectFile(path.string());
+    ADD_FAILURE() << "the file was read";
+  } catch (const ProjectFileError& e) {
+    EXPECT_NE(e.Reason().find("beyond the range"), std::string::npos) << e.what();
+  }
+}
