@@ -6,8 +6,6 @@ TEST_ENV := QT_QPA_PLATFORM=offscreen
 ifeq ($(SANITIZE),1)
   BUILD := build-sanitize
   CMAKE_FLAGS += -DKELVADROME_SANITIZE=ON
-  # Leaks inside Qt's and fontconfig's own caches are not ours: tests/lsan.supp names them.
-  TEST_ENV += LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
   TEST_ENV += UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 endif
 FUZZ_BUILD ?= build-fuzz
