@@ -54,7 +54,8 @@ float SectionLengthToStored(float section, int16_t unitSystem) {
 }
 
 float ProjectLengthToStored(double length, int16_t unitSystem) {
-  return static_cast<float>(length * (unitSystem == kBritish ? 12.0 : 100.0));
+  // A height that does not fit in centimetres is an overflow, as in the rest of the analysis.
+  return Single(length * (unitSystem == kBritish ? 12.0 : 100.0));
 }
 
 float ProjectMomentToSection(float moment, int16_t unitSystem) {

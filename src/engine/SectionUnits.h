@@ -34,7 +34,8 @@ struct SectionMaterials {
 // Height, diameter or pitch as stored (cm or in) into section units, and back.
 [[nodiscard]] float StoredLengthToSection(float stored, int16_t unitSystem);
 [[nodiscard]] float SectionLengthToStored(float section, int16_t unitSystem);
-// Project length (m or ft) into the stored section length unit (cm or in).
+// Project length (m or ft) into the stored section length unit (cm or in); throws EngineError
+// when it does not fit in single precision.
 [[nodiscard]] float ProjectLengthToStored(double length, int16_t unitSystem);
 [[nodiscard]] float ProjectMomentToSection(float moment, int16_t unitSystem);
 [[nodiscard]] float SectionMomentToProject(double moment, int16_t unitSystem);

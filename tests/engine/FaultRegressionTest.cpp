@@ -9,6 +9,7 @@
 #include "WallAudit.h"
 #include "calculator/SoilPressureCalculator.h"
 #include "engine/ConcreteDesign.h"
+#include "engine/DesignColumns.h"
 #include "engine/EngineError.h"
 #include "engine/WallGeometry.h"
 #include "model/ProjectFile.h"
@@ -140,4 +141,18 @@ TEST(FaultRegression, OldLineLoadPlacedBeyondSinglePrecisionIsRefused) {
   } catch (const ProjectFileError& e) {
     EXPECT_NE(e.Reason().find("beyond the range"), std::string::npos) << e.what();
   }
+}
+
+// A heel edge thickness of -2.1E+37 m became a section height of -2.1E+39 cm, shown as "N/A" in
+// the design table. A height beyond single precision is now an overflow fault of the design.
+TEST(FaultRegression, SectionHeightBeyondSinglePrecisionIsAnOverflow) {
+  ProjectData p = Default();
+  p.heelEdgeThickness = -2.1184572E+37f;
+  p.stemBackHeight = 0;
+  p.heelTaper = 0;
+  AnalysisResults results;
+  ComputeWallOutline(p, results);
+  DesignResults design;
+  EXPECT_THROW(DesignSectionColumns(p, results, design, kHeelSection), EngineError);
+  EXPECT_TRUE(Passes(p));
 }
