@@ -98,7 +98,7 @@ SectionCapacityResult SectionCapacity(const SectionMaterials& m, float h, float 
                                       float n, float nv) {
   SectionCapacityResult r;
   r.balancedRatio = Single(BalancedRatio(m));  // a yield stress near 0 overflows it
-  r.shearCapacity = static_cast<float>(ShearCapacity(m, h, nv));
+  r.shearCapacity = Single(ShearCapacity(m, h, nv));
   const Flexure flexure = FlexuralCapacity(m, h, diameter, pitch, n);
   r.momentCapacity = flexure.momentCapacity;
   r.ratio = flexure.ratio;

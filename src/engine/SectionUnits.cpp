@@ -50,7 +50,7 @@ float StoredLengthToSection(float stored, int16_t unitSystem) {
 }
 
 float SectionLengthToStored(float section, int16_t unitSystem) {
-  return unitSystem == kSI ? static_cast<float>(double(section) * 100) : section;
+  return unitSystem == kSI ? Single(double(section) * 100) : section;
 }
 
 float ProjectLengthToStored(double length, int16_t unitSystem) {
@@ -60,9 +60,9 @@ float ProjectLengthToStored(double length, int16_t unitSystem) {
 
 float ProjectMomentToSection(float moment, int16_t unitSystem) {
   switch (unitSystem) {
-    case kSI: return static_cast<float>(double(moment) / 1000);
-    case kBritish: return static_cast<float>(double(moment) * 12000);
-    default: return static_cast<float>(double(moment) * 100000);
+    case kSI: return Single(double(moment) / 1000);
+    case kBritish: return Single(double(moment) * 12000);
+    default: return Single(double(moment) * 100000);
   }
 }
 
@@ -75,11 +75,11 @@ float SectionMomentToProject(double moment, int16_t unitSystem) {
 }
 
 float ProjectForceToSection(float force, int16_t unitSystem) {
-  return static_cast<float>(unitSystem == kSI ? double(force) / 1000 : double(force) * 1000);
+  return Single(unitSystem == kSI ? double(force) / 1000 : double(force) * 1000);
 }
 
 float SectionForceToProject(double force, int16_t unitSystem) {
-  return static_cast<float>(unitSystem == kSI ? force * 1000 : force / 1000);
+  return Single(unitSystem == kSI ? force * 1000 : force / 1000);
 }
 
 float SectionZToProject(double z, int16_t unitSystem) {

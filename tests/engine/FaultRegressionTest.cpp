@@ -11,6 +11,7 @@
 #include "engine/ConcreteDesign.h"
 #include "engine/DesignColumns.h"
 #include "engine/EngineError.h"
+#include "engine/SectionUnits.h"
 #include "engine/WallGeometry.h"
 #include "model/ProjectFile.h"
 #include "model/Units.h"
@@ -155,4 +156,15 @@ TEST(FaultRegression, SectionHeightBeyondSinglePrecisionIsAnOverflow) {
   DesignResults design;
   EXPECT_THROW(DesignSectionColumns(p, results, design, kHeelSection), EngineError);
   EXPECT_TRUE(Passes(p));
+}
+
+// A shear capacity within single precision in MN became an infinity in kN, shown as "N/A".
+// The conversions of design forces and moments between section and project units now report
+// an overflow instead.
+TEST(FaultRegression, DesignUnitConversionsReportOverflow) {
+  EXPECT_THROW((void)SectionForceToProject(3e38, kSI), EngineError);
+  EXPECT_THROW((void)ProjectForceToSection(3e38f, kMetric), EngineError);
+  EXPECT_THROW((void)ProjectMomentToSection(3e38f, kBritish), EngineError);
+  EXPECT_THROW((void)SectionLengthToStored(3e38f, kSI), EngineError);
+  EXPECT_FLOAT_EQ(SectionForceToProject(2.5, kSI), 2500.0f);
 }
