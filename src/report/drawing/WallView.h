@@ -17,7 +17,7 @@ class QPainter;
 #include "report/drawing/DrawStyle.h"
 #include "report/drawing/WallCanvas.h"
 #include "report/drawing/WallFitting.h"
-#include "ui/main/ViewKind.h"
+#include "report/drawing/ViewKind.h"
 
 namespace kelvadrome {
 

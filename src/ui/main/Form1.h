@@ -13,7 +13,7 @@
 #include "ui/main/MainToolBar.h"
 #include "ui/main/SettingsStore.h"
 #include "ui/main/Twips.h"
-#include "ui/main/ViewKind.h"
+#include "report/drawing/ViewKind.h"
 
 class QPrinter;
 class QSettings;

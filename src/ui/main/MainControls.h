@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "ui/main/ViewKind.h"
+#include "report/drawing/ViewKind.h"
 
 class QCheckBox;
 class QComboBox;

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "model/ProjectData.h"
-#include "ui/main/ViewKind.h"
+#include "report/drawing/ViewKind.h"
 
 namespace kelvadrome {
 

@@ -14,7 +14,7 @@
 #include "engine/AnalysisResults.h"
 #include "model/ProjectData.h"
 #include "report/drawing/DrawPrimitives.h"
-#include "ui/main/ViewKind.h"
+#include "report/drawing/ViewKind.h"
 
 class QLabel;
 
