@@ -168,7 +168,7 @@ bool PrintCalculatorPage(QPagedPaintDevice& device, const ProjectData& project, 
   DrawSectionFrame(sheet, project);
   PrintSectionHeading(sheet, QStringLiteral("Calculator"), 10 * sheet.reportScale);
 
-  sheet.textColour = PaletteColour(0);
+  sheet.textColour = ClassicColour(0);
   SetReportFont(sheet, sheet.fonts.defaultReportFont, 8 * sheet.reportScale, false, false);
   const double top = sheet.sectionBodyTop + 320;
   PrintGroupCaption(sheet, ValueColumn{240, 0, 0}, top, QStringLiteral("SOIL PRESSURE"));

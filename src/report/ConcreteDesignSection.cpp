@@ -170,10 +170,10 @@ void PrintRemarks(ReportSheet& sheet, const ProjectData& project, const DesignRe
 void PrintConcreteDesignSection(ReportSheet& sheet, const ProjectData& project, const DesignResults& d) {
   DrawSectionFrame(sheet, project);
   PrintSectionHeading(sheet, QStringLiteral("Concrete 4/4"), 10, 213.6 / 2);
-  sheet.textColour = PaletteColour(0);
+  sheet.textColour = ClassicColour(0);
   SetReportFont(sheet, sheet.fonts.defaultReportFont, 8 * sheet.reportScale, false, false);
   SetPenWidthMm(sheet, 0.1);
-  SetPenColour(sheet, PaletteColour(0));
+  SetPenColour(sheet, ClassicColour(0));
 
   const int units = project.unitSystem;
   const Labels l = LabelsFor(units);

@@ -49,7 +49,7 @@ void PrintForcesTable(ReportSheet& sheet, const ProjectData& project, const QStr
   DrawSectionFrame(sheet, project);
   PrintSectionHeading(sheet, name, 10, 213.6 / 2);
 
-  sheet.textColour = PaletteColour(0);
+  sheet.textColour = ClassicColour(0);
   SetReportFont(sheet, sheet.fonts.defaultReportFont, 8 * sheet.reportScale, true, false);
   const double top = sheet.sectionBodyTop + 320;
   PrintAt(sheet, title, kTableLeft, top);
@@ -79,7 +79,7 @@ void PrintForcesTable(ReportSheet& sheet, const ProjectData& project, const QStr
 
   // The grid: a rule under the heading, above the design rows and at the bottom; the columns.
   SetPenWidthMm(sheet, 0.1);
-  SetPenColour(sheet, PaletteColour(0));
+  SetPenColour(sheet, ClassicColour(0));
   const double first = top + kRowPitch - kRuleBelowText;
   const double last = y + kRowPitch - kRuleBelowText;
   PrintLine(sheet, kTableLeft, first, kTableRight, first);

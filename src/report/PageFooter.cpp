@@ -73,7 +73,7 @@ QString ExpandFooterTokens(const QString& text, const FooterContext& context) {
 void PrintPageFooter(ReportSheet& sheet, const ProjectData& project, const FooterContext& context) {
   constexpr double kFooterPoints = 8;  // not scaled: the footer keeps its size on any margins
   const std::string& font = project.reportFontName.empty() ? sheet.fonts.defaultReportFont : project.reportFontName;
-  sheet.textColour = PaletteColour(0);
+  sheet.textColour = ClassicColour(0);
   SetReportFont(sheet, font, kFooterPoints, false, false);
   // The footer's top lies one line above the bottom of the printable area.
   sheet.currentY = sheet.pageHeight - TextHeight(sheet);

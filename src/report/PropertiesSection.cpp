@@ -115,7 +115,7 @@ void PrintPropertiesSection(ReportSheet& sheet, const ProjectData& project) {
   DrawSectionFrame(sheet, project);
   PrintSectionHeading(sheet, QStringLiteral("Properties"), 10);
 
-  sheet.textColour = PaletteColour(0);
+  sheet.textColour = ClassicColour(0);
   SetReportFont(sheet, sheet.fonts.defaultReportFont, 8 * sheet.reportScale, false, false);
   const double top = sheet.sectionBodyTop + 320;
   const double half = sheet.pageWidth / 2.0;

@@ -31,13 +31,6 @@ void SetFittingFont(ReportSheet& sheet, const QString& text, double cellWidth, d
 ReportSheet::ReportSheet(QPainter& painterIn, QPagedPaintDevice& deviceIn, ReportFonts fontsIn)
     : painter(painterIn), device(deviceIn), fonts(std::move(fontsIn)) {}
 
-QColor PaletteColour(int index) {
-  static constexpr std::array<QRgb, 16> kPalette{
-      0xff000000, 0xff000080, 0xff008000, 0xff008080, 0xff800000, 0xff800080, 0xff808000, 0xffc0c0c0,
-      0xff808080, 0xff0000ff, 0xff00ff00, 0xff00ffff, 0xffff0000, 0xffff00ff, 0xffffff00, 0xffffffff};
-  return QColor::fromRgb(kPalette.at(static_cast<size_t>(std::clamp(index, 0, 15))));
-}
-
 void BeginReport(ReportSheet& sheet, const ProjectData& project) {
   const QPageLayout layout = sheet.device.pageLayout();
   // Millimetres: an A4 sheet less the default margins is then exactly the layout's 165 by 257 mm.
@@ -92,29 +85,29 @@ void DrawSectionFrame(ReportSheet& sheet, const ProjectData& project) {
   QPainter& painter = sheet.painter;
 
   SetPenWidthMm(sheet, 0.2);
-  SetPenColour(sheet, PaletteColour(1));
+  SetPenColour(sheet, ClassicColour(1));
   painter.setBrush(Qt::white);
   painter.drawRect(QRectF(0, sheet.sectionTop, width, sheet.halfHeight));
 
   painter.setBrush(Qt::NoBrush);
-  SetPenColour(sheet, PaletteColour(0));
+  SetPenColour(sheet, ClassicColour(0));
   PrintLine(sheet, 0, sheet.sectionBodyTop, width, sheet.sectionBodyTop);
   PrintLine(sheet, 0.2 * width, sheet.sectionTop, 0.2 * width, sheet.sectionBodyTop);
   PrintLine(sheet, 0.4 * width, sheet.sectionTop, 0.4 * width, sheet.sectionBodyTop);
 
   // First cell: the program's name with its version under it, both inside the bar.
-  sheet.textColour = PaletteColour(0);
+  sheet.textColour = ClassicColour(0);
   SetFittingFont(sheet, QStringLiteral("Kelvadrome"), 0.2 * width, 16 * scale, false);
   sheet.currentY = sheet.sectionTop;
   PrintCentred(sheet, QStringLiteral("Kelvadrome"), 0.1 * width);
   const double nameBottom = sheet.sectionTop + TextHeight(sheet);
-  sheet.textColour = PaletteColour(1);
+  sheet.textColour = ClassicColour(1);
   SetReportFont(sheet, sheet.fonts.defaultReportFont, 6 * scale, false, false);
   sheet.currentY = std::min(nameBottom, sheet.sectionBodyTop - TextHeight(sheet));
   PrintCentred(sheet, QStringLiteral("Version ") + QString::fromLatin1(kProgramVersion), 0.1 * width);
 
   // Third cell: the project title, shortened to its cell.
-  sheet.textColour = PaletteColour(0);
+  sheet.textColour = ClassicColour(0);
   const QString title = FitText(sheet, QString::fromStdString(project.projectTitle), 0.6 * width,
                                 sheet.fonts.defaultReportFont, 10 * scale, false, false);
   sheet.currentY = sheet.sectionTop + 253.6 / 2;
@@ -122,7 +115,7 @@ void DrawSectionFrame(ReportSheet& sheet, const ProjectData& project) {
 }
 
 void PrintSectionHeading(ReportSheet& sheet, const QString& heading, double points, double topOffset) {
-  sheet.textColour = PaletteColour(0);
+  sheet.textColour = ClassicColour(0);
   SetFittingFont(sheet, heading, 0.2 * sheet.pageWidth, points, true);
   sheet.currentY = sheet.sectionTop + topOffset;
   PrintCentred(sheet, heading, 0.3 * sheet.pageWidth);

@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "report/drawing/Palette.h"
+
 class QPainter;
 class QPagedPaintDevice;
 
@@ -58,9 +60,6 @@ struct ReportSheet {
   double deviceScale = 1;
   double pixelsPerTwip = 1;
 };
-
-// Palette entries of the classic 16-colour table used by the report.
-[[nodiscard]] QColor PaletteColour(int index);
 
 // The start of a job: page size A4, margins from the project, reportScale, the painter's
 // transform to report units, pageWidth/pageHeight/halfHeight/sectionContentHeight; page 1.

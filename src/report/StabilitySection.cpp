@@ -48,7 +48,7 @@ void PrintStabilitySection(ReportSheet& sheet, const ProjectData& project, const
   DrawSectionFrame(sheet, project);
   PrintSectionHeading(sheet, QStringLiteral("Stability"), 10 * sheet.reportScale);
 
-  sheet.textColour = PaletteColour(0);
+  sheet.textColour = ClassicColour(0);
   SetReportFont(sheet, sheet.fonts.defaultReportFont, 8 * sheet.reportScale, false, false);
   const double top = sheet.sectionBodyTop + 320;
   const double half = sheet.pageWidth / 2.0;
