@@ -22,26 +22,32 @@ double BaseReactionScale(const AnalysisResults& results) {
   return largest > 0 ? 480.0 / largest : 1.0;
 }
 
-void DrawBaseReactionFigure(WallCanvas& canvas, const DrawStyle& style, const ProjectData& p, const ScreenPoints& pt,
-                            const AnalysisResults& results, double scale) {
-  const StabilityResults& s = results.stability;
+void DrawBasePressureDiagram(WallCanvas& canvas, const DrawStyle& style, const ProjectData& p,
+                             const ScreenPoints& pt, const StabilityResults& s, double scale) {
   const double y0 = pt.y[4] + kDiagramGap;
   double from = 0, to = p.baseWidth;
-  if (s.heelPressure == 0) {
+  if (s.heelPressure == 0 && s.toePressure != 0) {
     to = s.contactWidth;  // the heel lifts
-  } else if (s.toePressure == 0) {
+  } else if (s.toePressure == 0 && s.heelPressure != 0) {
     from = double(p.baseWidth) - s.contactWidth;  // the toe lifts
   }
   canvas.SetWidth(style.thinPen);
   DrawPressureH(canvas, style, pt.X(from), pt.X(to), y0, s.toePressure * scale, s.heelPressure * scale,
-                FigureNumber(s.toePressure), FigureNumber(s.heelPressure));
+                s.toePressure != 0 || from == 0 ? FigureNumber(s.toePressure) : QString(),
+                s.heelPressure != 0 || to == p.baseWidth ? FigureNumber(s.heelPressure) : QString());
+}
+
+void DrawBaseReactionFigure(WallCanvas& canvas, const DrawStyle& style, const ProjectData& p, const ScreenPoints& pt,
+                            const AnalysisResults& results, double scale) {
+  const StabilityResults& s = results.stability;
+  DrawBasePressureDiagram(canvas, style, p, pt, s, scale);
   // The horizontal reaction at the resultant, towards the heel (direction 90°) for a positive
   // sliding force; its value above the shaft, clear of the diagram under the base.
   DrawForceH(canvas, style, pt.X(s.resultantX), pt.y[4], s.slidingForce);
 }
 
 void DrawRestraintsFigure(WallCanvas& canvas, const DrawStyle& style, const ProjectData& p, const ScreenPoints& pt,
-                          const AnalysisResults& results) {
+                          const AnalysisResults& results, std::optional<double> passiveScale) {
   const StabilityResults& s = results.stability;
   const auto& passive = results.pressure.passivePressure;
   DrawForceH(canvas, style, pt.X(p.baseWidth / 2.0), pt.y[4], double(s.baseFriction) + s.baseCohesionResistance);
@@ -51,14 +57,15 @@ void DrawRestraintsFigure(WallCanvas& canvas, const DrawStyle& style, const Proj
     DrawForceH(canvas, style, pt.X(FrontFaceX(p, depth)), pt.Y(depth), p.restraintForce);
   }
 
-  const bool toe = p.toePassiveOption == 1;
+  // No toe earth in front of the toe edge (its passive pressure at the base is 0): nothing to draw.
+  const bool toe = p.toePassiveOption == 1 && passive[2] > 0;
   const bool key = p.shearKeyOption == 1;
   double largest = 0;
   for (std::size_t i = 0; i < passive.size(); ++i) {
     if ((toe && i <= 2) || (key && i >= 2)) largest = std::max(largest, std::fabs(double(passive[i])));
   }
   if (largest <= kZeroOrdinate) return;
-  const double scale = 480.0 / largest;
+  const double scale = passiveScale.value_or(480.0 / largest);
   canvas.SetWidth(style.thinPen);
 
   const double y3 = double(p.stemFrontHeight) + p.toeTaper;
