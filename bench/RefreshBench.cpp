@@ -2,10 +2,10 @@
 // pixels, drawn into an image, with and without the service analysis that precedes it.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "BenchApplication.h"
 #include "engine/Stability.h"
 #include "model/ProjectData.h"
 #include "report/drawing/DrawStyle.h"
@@ -15,15 +15,11 @@ namespace {
 
 using namespace kelvadrome;
 
-// Text needs a running application; the benchmark executable has no main of its own.
+// Text needs the application and the screen's font substitutes.
 void EnsureApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "kelvadrome-bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication application(argc, argv);
-  InstallScreenFontSubstitutes();
+  BenchApplication();
+  static const bool fontsInstalled = (InstallScreenFontSubstitutes(), true);
+  (void)fontsInstalled;
 }
 
 struct SoilPicture {

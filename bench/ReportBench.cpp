@@ -2,13 +2,12 @@
 // through the printing path of the desktop program (budget: 500 ms).
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 #include <memory>
 
+#include "BenchApplication.h"
 #include "engine/AnalysisResults.h"
 #include "engine/DesignResults.h"
 #include "engine/MessageSink.h"
@@ -19,18 +18,8 @@
 namespace kelvadrome {
 namespace {
 
-// Fonts and the paint engine need a GUI application; without a display it runs offscreen.
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "kelvadrome-bench";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication application(argc, argv);
-}
-
 void BM_PrintReport_NineSections_DefaultProject_Budget500ms(benchmark::State& state) {
-  EnsureGuiApplication();
+  BenchApplication();
   QTemporaryDir dir;
   ProjectData project;
   SetDefaults(project);

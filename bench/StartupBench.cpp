@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "BenchApplication.h"
 #include "engine/AnalysisResults.h"
 #include "ui/main/FileDialogs.h"
 #include "ui/main/InstanceGuard.h"
@@ -19,17 +20,6 @@
 namespace {
 
 using namespace kelvadrome;
-
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "kelvadrome-bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  static QApplication application(argc, argv);
-  return application;
-}
 
 // Notes the first paint of a widget.
 class PaintWatch final : public QObject {
@@ -47,7 +37,7 @@ struct Services final {
 };
 
 void StartToFirstPaint(benchmark::State& state) {
-  Application();
+  BenchApplication();
   QTemporaryDir folder;
   Services services;
   for (auto _ : state) {
