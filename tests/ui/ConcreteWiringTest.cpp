@@ -2,10 +2,12 @@
 // menu entries, the Concrete button and the tool bar open the windows; a wall that is not stable
 // gives the message through the window's message boxes and no reinforcement window.
 #include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
 #include "ui/calculator/CalculatorWindow.h"
+#include "ui/editors/EditorWiring.h"
 #include "ui/main/ConcreteCommand.h"
 #include "ui/main/MainControls.h"
 #include "ui/main/ReinforcementWindow.h"
@@ -68,6 +70,34 @@ class ConcreteWiringTest : public QObject {
     QCOMPARE(h.prompts.warnings,
              QStringList{QStringLiteral("The structure is not stable with the factored loads, concrete design cancelled.")});
     QVERIFY(!design.completed);
+  }
+
+  // A bar typed into the reinforcement window is a change like any other: it marks the project
+  // changed, and undoing it leaves the project as opened, not merely marked.
+  void userBarIsUndoneBackToUnchanged() {
+    test::WindowHarness h;
+    DesignResults design;
+    InstallProjectUndo(*h.window);
+    ConnectResultCommands(*h.window, design, h.session.fonts);
+    const float before = h.project.barDiameters[1];
+    QTimer::singleShot(0, [] {
+      auto* window = qobject_cast<frmRein*>(QApplication::activeModalWidget());
+      QVERIFY(window != nullptr);
+      QLineEdit* box = window->txtReinDia(0);
+      box->setFocus();
+      box->selectAll();
+      QTest::keyClicks(box, QStringLiteral("20"));
+      QTest::keyClick(box, Qt::Key_Return);
+      window->close();
+    });
+    h.window->Actions().calculateConcrete->trigger();
+    QApplication::processEvents();
+    QCOMPARE(h.project.barDiameters[1], 2.0f);
+    QVERIFY(h.document.IsModified());
+
+    h.window->Actions().editUndo->trigger();
+    QCOMPARE(h.project.barDiameters[1], before);
+    QVERIFY(!h.document.IsModified());
   }
 };
 

@@ -28,7 +28,7 @@ ProjectData Content(const ProjectData& project) {
 }  // namespace
 
 bool ProjectDocument::IsModified() const {
-  return markedModified_ || !(Content(project_) == Content(clean_));
+  return !(Content(project_) == Content(clean_));
 }
 
 void ProjectDocument::ApplyChange(const QString& description,
@@ -38,7 +38,6 @@ void ProjectDocument::ApplyChange(const QString& description,
 }
 
 void ProjectDocument::MarkModified() {
-  markedModified_ = true;
   emit Changed(QString());
 }
 
@@ -56,7 +55,6 @@ void ProjectDocument::MarkSaved(const QString& path) {
 
 void ProjectDocument::TakeCleanSnapshot() {
   clean_ = project_;
-  markedModified_ = false;
 }
 
 }  // namespace kelvadrome

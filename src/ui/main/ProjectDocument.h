@@ -28,14 +28,15 @@ class ProjectDocument final : public QObject {
   // "[Unnamed]" for an untitled project, else the path: the tail of the window title.
   [[nodiscard]] QString DisplayName() const;
 
-  // True when the project differs from what was last opened, saved or created by New, or when
-  // a change was marked explicitly.
+  // True when the project differs from what was last opened, saved or created by New; undoing
+  // back to that state makes it unchanged again.
   [[nodiscard]] bool IsModified() const;
 
   // Runs change on the project and announces it. description names the change for the user
   // (an undo history can keep it).
   void ApplyChange(const QString& description, const std::function<void(ProjectData&)>& change);
-  // For changes made to the project in place by a window that was given the project itself.
+  // Announces a change made to the project in place by a window that was given the project
+  // itself, so that it is recorded for undo like any other.
   void MarkModified();
 
   // Takes over a new or freshly read project with its path; it counts as unchanged.
@@ -53,7 +54,6 @@ class ProjectDocument final : public QObject {
   ProjectData& project_;
   AnalysisResults& results_;
   ProjectData clean_;
-  bool markedModified_ = false;
 };
 
 }  // namespace kelvadrome
