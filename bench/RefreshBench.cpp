@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include "BenchApplication.h"
 #include "engine/Stability.h"
 #include "model/ProjectData.h"
 #include "report/drawing/DrawStyle.h"
@@ -15,11 +14,10 @@ namespace {
 
 using namespace kelvadrome;
 
-// Text needs the application and the screen's font substitutes.
-void EnsureApplication() {
-  BenchApplication();
-  static const bool fontsInstalled = (InstallScreenFontSubstitutes(), true);
-  (void)fontsInstalled;
+// Text needs the screen's font substitutes, as the program installs them at start.
+void EnsureScreenFonts() {
+  static const bool installed = (InstallScreenFontSubstitutes(), true);
+  (void)installed;
 }
 
 struct SoilPicture {
@@ -28,7 +26,7 @@ struct SoilPicture {
   RecordingSink sink;
   QImage image{1600, 1000, QImage::Format_ARGB32_Premultiplied};
   SoilPicture() {
-    EnsureApplication();
+    EnsureScreenFonts();
     SetDefaults(project);
     RunServiceAnalysis(project, results, sink);
   }

@@ -7,7 +7,6 @@
 
 #include <memory>
 
-#include "BenchApplication.h"
 #include "engine/AnalysisResults.h"
 #include "engine/DesignResults.h"
 #include "engine/MessageSink.h"
@@ -19,7 +18,6 @@ namespace kelvadrome {
 namespace {
 
 void BM_PrintReport_NineSections_DefaultProject_Budget500ms(benchmark::State& state) {
-  BenchApplication();
   QTemporaryDir dir;
   ProjectData project;
   SetDefaults(project);

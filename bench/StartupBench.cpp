@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "BenchApplication.h"
 #include "engine/AnalysisResults.h"
 #include "ui/main/FileDialogs.h"
 #include "ui/main/InstanceGuard.h"
@@ -37,7 +36,6 @@ struct Services final {
 };
 
 void StartToFirstPaint(benchmark::State& state) {
-  BenchApplication();
   QTemporaryDir folder;
   Services services;
   for (auto _ : state) {
