@@ -115,6 +115,17 @@ void MainWindowTest::waterOptionOffAndOnRestoresDepths() {
   QCOMPARE(h.project.waterDepthFront, 3.37f);
   QCOMPARE(h.project.waterDepthBack, 2.11f);
   QVERIFY(a.optionWater->isChecked());
+
+  // Saved with the water off after the wall was lowered: the kept depths lie below the base, and
+  // switching the water on puts those tables at the base instead.
+  p.waterOption = kFalse;
+  p.savedWaterDepthFront = p.savedWaterDepthBack = p.TotalHeightFront() + 4;
+  p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
+  Replace(h, p);
+  c.check1->click();
+  QCOMPARE(h.project.waterOption, kTrue);
+  QCOMPARE(h.project.waterDepthFront, h.project.TotalHeightFront());
+  QCOMPARE(h.project.waterDepthBack, h.project.TotalHeightFront());
 }
 
 void MainWindowTest::seismicOptionOffAndOnRestoresCoefficient() {

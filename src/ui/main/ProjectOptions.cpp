@@ -1,6 +1,8 @@
 // View availability and the water and seismic switches.
 #include "ui/main/ProjectOptions.h"
 
+#include <algorithm>
+
 namespace kelvadrome {
 
 namespace {
@@ -38,8 +40,9 @@ void ApplyWaterOption(ProjectData& p, bool ticked) {
       p.waterDepthBack = p.waterDepthFront;
     }
   } else {
-    p.waterDepthFront = p.savedWaterDepthFront;
-    p.waterDepthBack = p.savedWaterDepthBack;
+    // The wall may have been lowered while the water was off: a table below the base stands at it.
+    p.waterDepthFront = std::min(p.savedWaterDepthFront, p.TotalHeightFront());
+    p.waterDepthBack = std::min(p.savedWaterDepthBack, p.TotalHeightFront());
   }
   p.waterOption = ticked ? kTrue : kFalse;
 }
