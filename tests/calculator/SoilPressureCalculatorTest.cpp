@@ -1,6 +1,7 @@
 // Checks of the soil-pressure calculator against hand results of simple layers.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "calculator/SoilPressureCalculator.h"
@@ -27,7 +28,7 @@ CalculatorInputs RankineLayer() {
 // Depth of the centroid of a trapezoid of ordinates a (top) and b (bottom) over height h.
 double TrapezoidCentroid(double a, double b, double h) { return h * (a + 2 * b) / (3 * (a + b)); }
 
-TEST(SoilPressureCalculator, RankineCoefficientsForThirtyDegrees) {
+TEST(SoilPressureCalculator, RankineCoefficientsAndWaterForThirtyDegrees) {
   RecordingSink sink;
   const CalculatorResults r = ComputeSoilPressure(RankineLayer(), sink);
   EXPECT_NEAR(r.cases[kCaseA1].K, 1.0 / 3, 1e-6);
@@ -36,6 +37,9 @@ TEST(SoilPressureCalculator, RankineCoefficientsForThirtyDegrees) {
   EXPECT_TRUE(sink.messages.empty());
   EXPECT_FALSE(r.slopeAdjusted);
   EXPECT_FLOAT_EQ(r.inclination, 0.0f);
+  EXPECT_FLOAT_EQ(r.waterPressure, 4.0f);
+  EXPECT_FLOAT_EQ(r.waterForce, 8.0f);
+  EXPECT_NEAR(r.waterDepth, 2 + 8.0 / 3, 1e-6);
 }
 
 TEST(SoilPressureCalculator, ActiveDiagramMatchesHandCalculation) {
@@ -55,40 +59,23 @@ TEST(SoilPressureCalculator, ActiveDiagramMatchesHandCalculation) {
   EXPECT_NEAR(a.z, (a.F1 * a.z1 + a.F2 * a.z2) / a.F, 1e-5);
 }
 
-TEST(SoilPressureCalculator, WaterResults) {
-  RecordingSink sink;
-  const CalculatorResults r = ComputeSoilPressure(RankineLayer(), sink);
-  EXPECT_FLOAT_EQ(r.waterPressure, 4.0f);
-  EXPECT_FLOAT_EQ(r.waterForce, 8.0f);
-  EXPECT_NEAR(r.waterDepth, 2 + 8.0 / 3, 1e-6);
-}
-
-TEST(SoilPressureCalculator, WaterTableAtTopSubmergesTheWholeLayer) {
-  CalculatorInputs in = RankineLayer();
-  in[kCalcWaterDepth] = 0;
-  RecordingSink sink;
-  const CalculatorResults r = ComputeSoilPressure(in, sink);
-  for (const CalculatorCaseResult& c : r.cases) {
-    EXPECT_FLOAT_EQ(c.F1, 0.0f);
-    EXPECT_FLOAT_EQ(c.z1, 0.0f);  // the tiny divisor keeps 0/0 away
-    EXPECT_TRUE(std::isfinite(c.z));
+// A water table at the top submerges the whole layer, one at the bottom leaves no water; the
+// empty part of the diagram gets no force and no 0/0 depth.
+TEST(SoilPressureCalculator, WaterTableAtTopOrBottom) {
+  for (const float waterDepth : {0.0f, 6.0f}) {
+    CalculatorInputs in = RankineLayer();
+    in[kCalcWaterDepth] = waterDepth;
+    RecordingSink sink;
+    const CalculatorResults r = ComputeSoilPressure(in, sink);
+    for (const CalculatorCaseResult& c : r.cases) {
+      EXPECT_FLOAT_EQ(waterDepth == 0 ? c.F1 : c.F2, 0.0f);
+      EXPECT_FLOAT_EQ(waterDepth == 0 ? c.z1 : c.z2, waterDepth);
+      EXPECT_TRUE(std::isfinite(c.z));
+    }
+    EXPECT_FLOAT_EQ(r.waterPressure, 6.0f - waterDepth);
+    EXPECT_FLOAT_EQ(r.waterForce, (6.0f - waterDepth) * (6.0f - waterDepth) / 2);
+    EXPECT_FLOAT_EQ(r.waterDepth, waterDepth == 0 ? 4.0f : 6.0f);
   }
-  EXPECT_FLOAT_EQ(r.waterPressure, 6.0f);
-  EXPECT_FLOAT_EQ(r.waterDepth, 4.0f);
-}
-
-TEST(SoilPressureCalculator, WaterTableAtBottomLeavesNoWater) {
-  CalculatorInputs in = RankineLayer();
-  in[kCalcWaterDepth] = in[kCalcSoilDepth];
-  RecordingSink sink;
-  const CalculatorResults r = ComputeSoilPressure(in, sink);
-  for (const CalculatorCaseResult& c : r.cases) {
-    EXPECT_FLOAT_EQ(c.F2, 0.0f);
-    EXPECT_FLOAT_EQ(c.z2, 6.0f);
-  }
-  EXPECT_FLOAT_EQ(r.waterPressure, 0.0f);
-  EXPECT_FLOAT_EQ(r.waterForce, 0.0f);
-  EXPECT_FLOAT_EQ(r.waterDepth, 6.0f);
 }
 
 TEST(SoilPressureCalculator, WithoutSeismicLoadTheSeismicColumnsEqualTheNormalOnes) {
@@ -101,13 +88,10 @@ TEST(SoilPressureCalculator, WithoutSeismicLoadTheSeismicColumnsEqualTheNormalOn
     const CalculatorCaseResult& s = r.cases[seismic];
     const CalculatorCaseResult& n = r.cases[normal];
     ASSERT_TRUE(s.available);
-    EXPECT_EQ(s.K, n.K);
-    EXPECT_EQ(s.pTop, n.pTop);
-    EXPECT_EQ(s.pWt, n.pWt);
-    EXPECT_EQ(s.pWt2, s.pWt);
-    EXPECT_EQ(s.pBot, n.pBot);
-    EXPECT_EQ(s.F, n.F);
-    EXPECT_EQ(s.z, n.z);
+    const auto values = [](const CalculatorCaseResult& c) {
+      return std::array{c.K, c.pTop, c.pWt, c.pWt2, c.pBot, c.F, c.z};
+    };
+    EXPECT_EQ(values(s), values(n));
   }
 }
 
@@ -141,33 +125,25 @@ TEST(SoilPressureCalculator, InclinedFaceScalesForcesAndDepths) {
   EXPECT_FLOAT_EQ(r.inclination, 15.0f);
 }
 
+// A slope steeper than φ is set to φ; with a seismic load only the seismic columns are left out.
 TEST(SoilPressureCalculator, SteepSlopeIsSetToTheFrictionAngle) {
-  CalculatorInputs in = RankineLayer();
-  in[kCalcSoilSlope] = 40;
-  RecordingSink sink;
-  const CalculatorResults r = ComputeSoilPressure(in, sink);
-  ASSERT_EQ(sink.messages.size(), 1u);
-  EXPECT_EQ(sink.messages[0], "The soil slope is steeper than the internal friction angle. Soil slope adjusted");
-  EXPECT_TRUE(r.slopeAdjusted);
-  EXPECT_FLOAT_EQ(r.slopeUsed, 30.0f);
-  // With β = φ the active coefficient is cos²φ (level face, no wall friction).
-  EXPECT_NEAR(r.cases[kCaseA1].K, 0.75, 1e-6);
-  EXPECT_TRUE(r.cases[kCaseA2].available);
-}
-
-TEST(SoilPressureCalculator, SteepSlopeWithSeismicLoadLeavesOnlyTheSeismicColumnsOut) {
-  CalculatorInputs in = RankineLayer();
-  in[kCalcSoilSlope] = 40;
-  in[kCalcSeismicCoefficient] = 0.1f;
-  RecordingSink sink;
-  const CalculatorResults r = ComputeSoilPressure(in, sink);
-  EXPECT_FALSE(r.cases[kCaseA2].available);
-  EXPECT_FALSE(r.cases[kCaseP2].available);
-  for (const int c : {kCaseA1, kCaseP1, kCaseR}) {
-    EXPECT_TRUE(r.cases[c].available);
-    EXPECT_TRUE(std::isfinite(r.cases[c].F));
+  for (const float kh : {0.0f, 0.1f}) {
+    CalculatorInputs in = RankineLayer();
+    in[kCalcSoilSlope] = 40;
+    in[kCalcSeismicCoefficient] = kh;
+    RecordingSink sink;
+    const CalculatorResults r = ComputeSoilPressure(in, sink);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0], "The soil slope is steeper than the internal friction angle. Soil slope adjusted");
+    EXPECT_TRUE(r.slopeAdjusted);
+    EXPECT_FLOAT_EQ(r.slopeUsed, 30.0f);
+    // With β = φ the active coefficient is cos²φ (level face, no wall friction).
+    EXPECT_NEAR(r.cases[kCaseA1].K, 0.75, 1e-6);
+    EXPECT_EQ(r.cases[kCaseA2].available, kh == 0);
+    EXPECT_EQ(r.cases[kCaseP2].available, kh == 0);
+    for (const int c : {kCaseA1, kCaseP1, kCaseR}) EXPECT_TRUE(r.cases[c].available && std::isfinite(r.cases[c].F));
+    EXPECT_FLOAT_EQ(r.waterForce, 8.0f);
   }
-  EXPECT_FLOAT_EQ(r.waterForce, 8.0f);
 }
 
 TEST(SoilPressureCalculator, StaticCoefficientThatCannotBeFormedIsAFault) {
