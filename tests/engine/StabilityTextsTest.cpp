@@ -21,19 +21,24 @@ StabilityResults StableWall(float eccentricity) {
   return s;
 }
 
-TEST(StabilityTexts, EccentricityComparisonLine) {
-  EXPECT_EQ(EccentricityComparisonText(StableWall(0.5f)), "< 7.20/6 = 1.20, < 7.20/3 = 2.40");
-  EXPECT_EQ(EccentricityComparisonText(StableWall(-2.0f)), "> 7.20/6 = 1.20, < 7.20/3 = 2.40");
-  EXPECT_EQ(EccentricityComparisonText(StableWall(3.0f)), "> 7.20/6 = 1.20, > 7.20/3 = 2.40");
-}
-
-// At |e| = B/6 exactly the dialog says "> " (strict <) while the verdict says middle third (<=).
-TEST(StabilityTexts, ASixthExactly) {
-  StabilityResults s = StableWall(1.0f);
-  s.baseWidthUsed = 6.0f;
-  s.contactWidth = 6.0f;
-  EXPECT_EQ(EccentricityComparisonText(s), "> 6.00/6 = 1.00, < 6.00/3 = 2.00");
-  EXPECT_EQ(ResultantPositionText(s), "In middle third, ");
+// At |e| = B/6 exactly the dialog says "> " (strict <) while the verdict says middle third (<=);
+// beyond half the base the resultant lies outside it.
+TEST(StabilityTexts, EccentricityComparisonAndPosition) {
+  struct Case {
+    float width, eccentricity;
+    const char *comparison, *position;
+  };
+  for (const Case c : {Case{7.2f, 0.5f, "< 7.20/6 = 1.20, < 7.20/3 = 2.40", "In middle third, "},
+                       Case{7.2f, -2.0f, "> 7.20/6 = 1.20, < 7.20/3 = 2.40", "Within base, "},
+                       Case{7.2f, 3.0f, "> 7.20/6 = 1.20, > 7.20/3 = 2.40", "Within base, "},
+                       Case{7.2f, 3.6f, "> 7.20/6 = 1.20, > 7.20/3 = 2.40", "Within base, "},
+                       Case{7.2f, -3.7f, "> 7.20/6 = 1.20, > 7.20/3 = 2.40", "Outside base, "},
+                       Case{6.0f, 1.0f, "> 6.00/6 = 1.00, < 6.00/3 = 2.00", "In middle third, "}}) {
+    StabilityResults s = StableWall(c.eccentricity);
+    s.baseWidthUsed = s.contactWidth = c.width;
+    EXPECT_EQ(EccentricityComparisonText(s), c.comparison) << c.eccentricity;
+    EXPECT_EQ(ResultantPositionText(s), c.position) << c.eccentricity;
+  }
 }
 
 TEST(StabilityTexts, Verdict) {
@@ -54,11 +59,6 @@ TEST(StabilityTexts, Verdict) {
   v = StabilityVerdictText(s);
   EXPECT_EQ(v.headline, "NOT STABLE");
   EXPECT_EQ(v.detail, "Pressure SF = N/A. Sliding SF = N/A. ");
-}
-
-TEST(StabilityTexts, PositionBeyondHalfTheBase) {
-  EXPECT_EQ(ResultantPositionText(StableWall(3.6f)), "Within base, ");
-  EXPECT_EQ(ResultantPositionText(StableWall(-3.7f)), "Outside base, ");
 }
 
 TEST(StabilityTexts, Notes) {
@@ -88,31 +88,21 @@ TEST(StabilityTexts, Notes) {
             "applicable.");
 }
 
+// The groups carry the formatted results in their places and the units of the system chosen.
 TEST(StabilityTexts, DialogGroups) {
   ProjectData p = test::DefaultProject();
   const test::ServiceRun run = test::Analyse(p);
   const StabilityResults& s = run.results.stability;
   const std::vector<StabilityGroup> groups = StabilityGroups(s, kMetric, StabilityTextStyle::dialog);
   ASSERT_EQ(groups.size(), 5u);
-  EXPECT_EQ(groups[0].caption, "External forces:");
-  EXPECT_EQ(groups[0].lines[0].Caption(), "Horizontal force (ΣH) =");
-  EXPECT_EQ(groups[0].lines[0].unit, "T");
-  EXPECT_EQ(groups[0].lines[2].Caption(), "Moment at overturning point (ΣMo) =");
-  EXPECT_EQ(groups[0].lines[2].subscript, "o");
   EXPECT_EQ(groups[0].lines[2].unit, "Tm");
   EXPECT_EQ(groups[0].lines[1].value, FormatNumber(s.sumVertical, "#0.#0"));
   EXPECT_EQ(groups[1].lines[2].value, EccentricityComparisonText(s));
-  EXPECT_EQ(groups[2].caption, "Base pressures:");
-  EXPECT_EQ(groups[2].lines[0].Caption(), "Left(σ1) =");
-  EXPECT_EQ(groups[2].lines[2].Caption(), "Safety factor =");
-  EXPECT_EQ(groups[2].lines[3].unit, "%");
   EXPECT_EQ(groups[3].lines[2].value, FormatNumber(s.slidingSafetyFactor, "#0.#0"));
-  EXPECT_EQ(groups[4].caption, "Overturning:");
   EXPECT_EQ(groups[4].lines[0].value, FormatNumber(s.overturningSafetyFactor, "#0.#0"));
 
   const std::vector<StabilityGroup> report = StabilityGroups(s, kSI, StabilityTextStyle::report);
   EXPECT_EQ(report[2].lines[0].Caption(), "- Left (σ1) =");
-  EXPECT_EQ(report[2].lines[2].Caption(), "- Pressure width =");
   EXPECT_EQ(report[0].lines[3].unit, "kNm");
 }
 

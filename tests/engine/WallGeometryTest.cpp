@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <vector>
 
 #include "ServiceTestSupport.h"
 #include "engine/EngineError.h"
@@ -21,39 +22,28 @@ AnalysisResults Outline(const ProjectData& p) {
   return r;
 }
 
-void ExpectPoint(const AnalysisResults& r, int point, double x, double y) {
-  SCOPED_TRACE("point " + std::to_string(point));
-  EXPECT_FLOAT_EQ(r.wallOutlineX[static_cast<size_t>(point)], static_cast<float>(x));
-  EXPECT_FLOAT_EQ(r.wallOutlineY[static_cast<size_t>(point)], static_cast<float>(y));
+struct Point {
+  int point;
+  double x, y;
+};
+
+void ExpectPoints(const AnalysisResults& r, std::initializer_list<Point> points) {
+  for (const Point& p : points) {
+    SCOPED_TRACE("point " + std::to_string(p.point));
+    EXPECT_FLOAT_EQ(r.wallOutlineX[static_cast<size_t>(p.point)], static_cast<float>(p.x));
+    EXPECT_FLOAT_EQ(r.wallOutlineY[static_cast<size_t>(p.point)], static_cast<float>(p.y));
+  }
 }
 
 TEST(WallOutline, DefaultWall) {
   const AnalysisResults r = Outline(DefaultProject());
-  ExpectPoint(r, 1, 2.5, 0);
-  ExpectPoint(r, 2, 2.0, 8.0);
-  ExpectPoint(r, 3, 0, 9.0);
-  ExpectPoint(r, 4, 0, 10.0);
-  ExpectPoint(r, 5, 7.2, 10.0);
-  ExpectPoint(r, 6, 7.2, 8.73);
-  ExpectPoint(r, 7, 3.83, 7.73);
-  ExpectPoint(r, 8, 3.33, 0);
-  ExpectPoint(r, 10, 7.2, -(0.5 + 3.37) / 5);
-  ExpectPoint(r, 11, 0, 5.0);
-  ExpectPoint(r, 12, 2.5 - (5.0 / 8.0) * 0.5, 5.0);
-  ExpectPoint(r, 13, 3.33 + (1.5 / 7.73) * 0.5, 1.5);
-  ExpectPoint(r, 14, 7.2, 1.5);
-  ExpectPoint(r, 15, 0, 8.0);
-  ExpectPoint(r, 16, 2.0, 8.0);
-  ExpectPoint(r, 17, 3.83, 7.73);
-  ExpectPoint(r, 18, 7.2, 7.73);
+  ExpectPoints(r, {{1, 2.5, 0}, {2, 2.0, 8.0}, {3, 0, 9.0}, {4, 0, 10.0}, {5, 7.2, 10.0}, {6, 7.2, 8.73},
+                   {7, 3.83, 7.73}, {8, 3.33, 0}, {10, 7.2, -(0.5 + 3.37) / 5}, {11, 0, 5.0},
+                   {12, 2.5 - (5.0 / 8.0) * 0.5, 5.0}, {13, 3.33 + (1.5 / 7.73) * 0.5, 1.5}, {14, 7.2, 1.5},
+                   {15, 0, 8.0}, {16, 2.0, 8.0}, {17, 3.83, 7.73}, {18, 7.2, 7.73}});
   // Hb < Hf: the stem section lies at the heel side's foot, on the front face.
-  ExpectPoint(r, 43, 2.5 - (7.73 / 8.0) * 0.5, 7.73);
-  ExpectPoint(r, 44, 3.83, 7.73);
-  ExpectPoint(r, 45, 2.5, 7.73);
-  ExpectPoint(r, 46, 3.33, 7.73);
-  ExpectPoint(r, 47, 3.83, 0);
-  ExpectPoint(r, 48, 3.83, -(3.83 - 3.33) / 5);
-  ExpectPoint(r, 49, 3.83, 1.5);
+  ExpectPoints(r, {{43, 2.5 - (7.73 / 8.0) * 0.5, 7.73}, {44, 3.83, 7.73}, {45, 2.5, 7.73}, {46, 3.33, 7.73},
+                   {47, 3.83, 0}, {48, 3.83, -(3.83 - 3.33) / 5}, {49, 3.83, 1.5}});
   for (const size_t unused : {0u, 9u, 19u, 20u, 29u, 30u, 37u, 38u, 39u, 50u}) {
     EXPECT_EQ(r.wallOutlineX[unused], 0.0f);
     EXPECT_EQ(r.wallOutlineY[unused], 0.0f);
@@ -81,27 +71,13 @@ TEST(WallOutline, ToeWaterCasesAtTheirBoundaries) {
   AnalysisResults r = Outline(p);
   EXPECT_EQ(r.wallOutlineY[11], justBelow8);
   EXPECT_EQ(r.wallOutlineY[12], justBelow8);  // on the front face
-  ExpectPoint(r, 15, 0, 8);
-  ExpectPoint(r, 16, 2, 8);
-
+  ExpectPoints(r, {{15, 0, 8}, {16, 2, 8}});
   p.waterDepthFront = 8.0f;  // exactly at the stem foot: second row
-  r = Outline(p);
-  ExpectPoint(r, 11, 0, 8);
-  ExpectPoint(r, 12, 2, 8);
-  ExpectPoint(r, 15, 0, 8);
-  ExpectPoint(r, 16, 2, 8);
-
+  ExpectPoints(Outline(p), {{11, 0, 8}, {12, 2, 8}, {15, 0, 8}, {16, 2, 8}});
   p.waterDepthFront = 8.5f;  // on the sloping toe top, half-way down
-  r = Outline(p);
-  ExpectPoint(r, 15, 0, 8.5);
-  ExpectPoint(r, 16, 1.0, 8.5);
-
+  ExpectPoints(Outline(p), {{15, 0, 8.5}, {16, 1.0, 8.5}});
   p.waterDepthFront = 9.0f;  // exactly at the toe edge top: third row
-  r = Outline(p);
-  ExpectPoint(r, 11, 0, 8);
-  ExpectPoint(r, 12, 2, 8);
-  ExpectPoint(r, 15, 0, 9);
-  ExpectPoint(r, 16, 0, 9);
+  ExpectPoints(Outline(p), {{11, 0, 8}, {12, 2, 8}, {15, 0, 9}, {16, 0, 9}});
 }
 
 // Back side: Hb = 7.73, heel edge top 8.73 (both as stored in single precision).
@@ -109,10 +85,7 @@ TEST(WallOutline, BackWaterCasesAtTheirBoundaries) {
   ProjectData p = DefaultProject();
   p.waterDepthBack = 7.73f;  // exactly the stem back foot: second row, on the heel top
   AnalysisResults r = Outline(p);
-  ExpectPoint(r, 13, 3.83, 7.73);
-  ExpectPoint(r, 14, 7.2, 7.73);
-  ExpectPoint(r, 17, 3.83, 7.73);
-  ExpectPoint(r, 18, 7.2, 7.73);
+  ExpectPoints(r, {{13, 3.83, 7.73}, {14, 7.2, 7.73}, {17, 3.83, 7.73}, {18, 7.2, 7.73}});
 
   p.waterDepthBack = 8.23f;  // half-way down the heel top
   r = Outline(p);
@@ -123,12 +96,9 @@ TEST(WallOutline, BackWaterCasesAtTheirBoundaries) {
   // the same number in double precision.
   p.waterDepthBack = r.wallOutlineY[6];
   r = Outline(p);
-  ExpectPoint(r, 17, 7.2, r.wallOutlineY[6]);
-  ExpectPoint(r, 18, 7.2, r.wallOutlineY[6]);
+  ExpectPoints(r, {{17, 7.2, r.wallOutlineY[6]}, {18, 7.2, r.wallOutlineY[6]}});
   ComputeWallPolygons(p, r);
-  EXPECT_EQ(r.polygonArea[13], 0.0f);
-  EXPECT_EQ(r.polygonArea[14], 0.0f);
-  EXPECT_EQ(r.polygonArea[17], 0.0f);
+  for (const size_t empty : {13u, 14u, 17u}) EXPECT_EQ(r.polygonArea[empty], 0.0f) << empty;
   // The soil over the sloping heel top is now all above the water.
   EXPECT_NEAR(r.polygonArea[15], 3.37 * 1.0 / 2, 1e-5);
 }
@@ -137,11 +107,7 @@ TEST(WallOutline, StemSectionAtTheToeFootWhenItIsShallower) {
   ProjectData p = DefaultProject();
   p.heelTaper = 0.5f;  // heel top lower at the stem: Hb = 8.23 > Hf = 8
   p.stemBackHeight = 8.23f;
-  const AnalysisResults r = Outline(p);
-  ExpectPoint(r, 43, 2.0, 8.0);
-  ExpectPoint(r, 44, 3.33 + (8.0 / 8.23) * 0.5, 8.0);
-  ExpectPoint(r, 45, 2.5, 8.0);
-  ExpectPoint(r, 46, 3.33, 8.0);
+  ExpectPoints(Outline(p), {{43, 2.0, 8.0}, {44, 3.33 + (8.0 / 8.23) * 0.5, 8.0}, {45, 2.5, 8.0}, {46, 3.33, 8.0}});
 }
 
 TEST(WallOutline, ZeroStemHeightOnBothSidesIsAFault) {
@@ -153,30 +119,19 @@ TEST(WallOutline, ZeroStemHeightOnBothSidesIsAFault) {
 }
 
 TEST(PolygonAreaCentroid, ExactCentroidOfSimpleShapes) {
-  const PlanePoint square[] = {{0, 0}, {0, 2}, {2, 2}, {2, 0}};  // y down: counter-clockwise
-  PolygonProperties s = PolygonAreaCentroid(square);
-  EXPECT_DOUBLE_EQ(s.area, 4);
-  EXPECT_DOUBLE_EQ(s.centroidX, 1);
-  EXPECT_DOUBLE_EQ(s.centroidY, 1);
-
-  const PlanePoint triangle[] = {{0, 0}, {0, 3}, {3, 3}};
-  s = PolygonAreaCentroid(triangle);
-  EXPECT_DOUBLE_EQ(s.area, 4.5);
-  EXPECT_DOUBLE_EQ(s.centroidX, 1);
-  EXPECT_DOUBLE_EQ(s.centroidY, 2);
-
-  // A triangle above the x axis (negative y), like the sloping backfill.
-  const PlanePoint above[] = {{3, -1}, {0, 0}, {3, 0}};
-  s = PolygonAreaCentroid(above);
-  EXPECT_DOUBLE_EQ(s.area, 1.5);
-  EXPECT_DOUBLE_EQ(s.centroidX, 2);
-  EXPECT_DOUBLE_EQ(s.centroidY, -1.0 / 3);
-
-  const PlanePoint flat[] = {{5, 1}, {5, 1}, {7, 1}};
-  s = PolygonAreaCentroid(flat);
-  EXPECT_EQ(s.area, 0);
-  EXPECT_EQ(s.centroidX, 5);
-  EXPECT_EQ(s.centroidY, 1);
+  struct Shape {
+    std::vector<PlanePoint> corners;
+    double area, x, y;
+  };
+  // y down: counter-clockwise; the third lies above the x axis like the sloping backfill; the
+  // last has no area and keeps its first corner as centroid.
+  for (const Shape& s : {Shape{{{0, 0}, {0, 2}, {2, 2}, {2, 0}}, 4, 1, 1}, Shape{{{0, 0}, {0, 3}, {3, 3}}, 4.5, 1, 2},
+                         Shape{{{3, -1}, {0, 0}, {3, 0}}, 1.5, 2, -1.0 / 3}, Shape{{{5, 1}, {5, 1}, {7, 1}}, 0, 5, 1}}) {
+    const PolygonProperties p = PolygonAreaCentroid(s.corners);
+    EXPECT_DOUBLE_EQ(p.area, s.area);
+    EXPECT_DOUBLE_EQ(p.centroidX, s.x);
+    EXPECT_DOUBLE_EQ(p.centroidY, s.y);
+  }
 }
 
 // The concrete polygons tile the concrete outline 1..8, and their first moments add up to its.
