@@ -27,6 +27,17 @@ struct Design {
   }
 };
 
+// The section forces of one case analysed on its own, with a fresh results object.
+SectionForces CaseForces(ProjectData p, const double* f) {
+  AnalysisResults r;
+  SectionForces forces;
+  RecordingSink sink;
+  SetLoadFactors(r, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+  EXPECT_TRUE(AnalyseFactoredCase(p, r, forces, sink));
+  EXPECT_TRUE(sink.messages.empty());
+  return forces;
+}
+
 Design DefaultDesign() {
   Design d;
   SetDefaults(d.project);
@@ -65,13 +76,7 @@ TEST(DesignRun, EachCaseUsesItsRowOfFactors) {
                               {1.05, 1.28, 0, 1.05, 1.05, 1.28, 0},
                               {1, 1, 1, 1, 1, 1, 0}};
   for (int k = 1; k <= 12; ++k) {
-    ProjectData p = d.project;
-    AnalysisResults r;
-    SectionForces f;
-    RecordingSink sink;
-    const double* row = rows[k];
-    SetLoadFactors(r, row[0], row[1], row[2], row[3], row[4], row[5], row[6]);
-    ASSERT_TRUE(AnalyseFactoredCase(p, r, f, sink));
+    const SectionForces f = CaseForces(d.project, rows[k]);
     for (int s = 1; s <= 3; ++s) {
       EXPECT_EQ(d.design.caseMoment[s][k], f.sectionMoment[s]) << "section " << s << " case " << k;
       EXPECT_EQ(d.design.caseShear[s][k], f.sectionShear[s]) << "section " << s << " case " << k;
@@ -82,12 +87,8 @@ TEST(DesignRun, EachCaseUsesItsRowOfFactors) {
   EXPECT_FLOAT_EQ(d.results.loadFactor[1], 1.0f);
   EXPECT_FLOAT_EQ(d.results.loadFactor[7], 0.0f);
   // With a seismic coefficient the service case differs from one with E = 1.
-  ProjectData p = d.project;
-  AnalysisResults r;
-  SectionForces f;
-  SetLoadFactors(r, 1, 1, 1, 1, 1, 1, 1);
-  ASSERT_TRUE(AnalyseFactoredCase(p, r, f, d.sink));
-  EXPECT_NE(f.sectionMoment[1], d.design.caseMoment[1][12]);
+  const double allOnes[7] = {1, 1, 1, 1, 1, 1, 1};
+  EXPECT_NE(CaseForces(d.project, allOnes).sectionMoment[1], d.design.caseMoment[1][12]);
 }
 
 TEST(DesignRun, StopsAtTheFirstCaseThatIsNotStable) {
@@ -211,12 +212,8 @@ TEST(DesignRun, TwoRunsFromStartUpGiveTheSameResults) {
   EXPECT_EQ(first.design.colMomentCapacity, second.design.colMomentCapacity);
   EXPECT_EQ(first.design.colCrackZ, second.design.colCrackZ);
   // The toe's shear section uses the toe bar the design chose, not the empty one of start-up.
-  ProjectData p = first.project;
-  AnalysisResults r;
-  SectionForces f;
-  SetLoadFactors(r, 1.05, 1.28, 1.4, 1.05, 0, 1.28, 1.4);
-  ASSERT_TRUE(AnalyseFactoredCase(p, r, f, first.sink));
-  EXPECT_EQ(first.design.caseShear[kToeSection][8], f.sectionShear[kToeSection]);
+  EXPECT_EQ(first.design.caseShear[kToeSection][8],
+            CaseForces(first.project, kCaseFactors[8].data()).sectionShear[kToeSection]);
 }
 
 TEST(DesignRun, UserBarsAreKeptAndRecomputedOnEdit) {
@@ -239,11 +236,9 @@ TEST(DesignRun, DegenerateSectionIsNotAvailableInsteadOfNaN) {
   Design d = DefaultDesign();
   d.Run();
   SetColumnBars(d.project, d.design, 3, 1.6f, 0.0f);  // no pitch
-  EXPECT_FALSE(d.design.available[3].steelArea);
-  EXPECT_FALSE(d.design.available[3].momentCapacity);
-  EXPECT_FALSE(d.design.available[3].steelRatio);
-  EXPECT_FALSE(d.design.available[3].crackZ);
-  EXPECT_TRUE(d.design.available[3].requiredArea);
+  const auto& a = d.design.available[3];
+  EXPECT_FALSE(a.steelArea || a.momentCapacity || a.steelRatio || a.crackZ);
+  EXPECT_TRUE(a.requiredArea);
   EXPECT_EQ(d.design.colMomentCapacity[3], 0.0f);
   EXPECT_TRUE(std::isfinite(d.design.sectionShearCapacity[2]));
 
@@ -275,14 +270,7 @@ TEST(DesignRun, SlopeFlattenedInTheFirstCaseIsReportedAfterTheRun) {
   EXPECT_EQ(d.sink.messages.size(), 1u);
   // Every later case analyses the flattened slope exactly as a case of its own would.
   for (int k = 2; k <= 12; ++k) {
-    ProjectData p = d.project;
-    AnalysisResults r;
-    SectionForces f;
-    RecordingSink sink;
-    const CaseFactors& row = kCaseFactors[k];
-    SetLoadFactors(r, row[0], row[1], row[2], row[3], row[4], row[5], row[6]);
-    ASSERT_TRUE(AnalyseFactoredCase(p, r, f, sink));
-    EXPECT_TRUE(sink.messages.empty());
+    const SectionForces f = CaseForces(d.project, kCaseFactors[k].data());
     for (int s = 1; s <= 3; ++s) EXPECT_EQ(d.design.caseMoment[s][k], f.sectionMoment[s]) << k;
   }
 }

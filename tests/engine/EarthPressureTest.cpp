@@ -146,18 +146,15 @@ TEST(SlopeRules, SteepSlopeIsFlattenedOnceByEachRule) {
   EXPECT_FALSE(again.slopeAdjusted);
 }
 
-TEST(SlopeRules, OnlyTheSeismicRule) {
-  ProjectData p = DefaultProject();
-  p.backfillSlope = 2.0f;  // 26.57°: below 30°, above 30° - 8.53°
-  const PressureRun run = Pressures(p);
-  EXPECT_EQ(run.sink.messages, std::vector<std::string>{kSlopeRule2Message});
-  EXPECT_FLOAT_EQ(p.backfillSlope, 2.6f);
-}
-
 TEST(SlopeRules, FlattenedSlopeRoundsUpToTheNextTenth) {
   const double deg = std::atan(1.0) / 45;
   EXPECT_FLOAT_EQ(FlattenedSlope(30 * deg), 1.8f);
   EXPECT_FLOAT_EQ(FlattenedSlope(45 * deg), 1.1f);  // 10·cot 45° is 10.000000000000002
+  // 26.57°: below 30°, above 30° - 8.53°: only the seismic rule fires.
+  ProjectData p = DefaultProject();
+  p.backfillSlope = 2.0f;
+  EXPECT_EQ(Pressures(p).sink.messages, std::vector<std::string>{kSlopeRule2Message});
+  EXPECT_FLOAT_EQ(p.backfillSlope, 2.6f);
 }
 
 TEST(SlopeRules, NegativeSlopeIsALevelBackfill) {
@@ -172,37 +169,30 @@ TEST(SlopeRules, NegativeSlopeIsALevelBackfill) {
   EXPECT_EQ(sloped.r.pressure.activePressure, flat.r.pressure.activePressure);
 }
 
-TEST(SlopeRules, NoFlatteningCanHelpAZeroFrictionAngle) {
-  ProjectData p = DefaultProject();
-  p.backfillFrictionAngle = 0;
-  AnalysisResults r;
-  RecordingSink sink;
-  SetServiceLoadFactors(r);
-  ComputeWallOutline(p, r);
-  try {
-    ComputeSeismicPressure(p, r, sink);
-    FAIL() << "expected a fault";
-  } catch (const EngineError& e) {
-    EXPECT_STREQ(e.what(), kZeroFrictionSlopeError);
+// No flattening helps a zero friction angle, and a seismic angle ψ = 31° above φ = 30° leaves
+// no Mononobe-Okabe coefficient: both stop the analysis before any slope is changed.
+TEST(SlopeRules, HopelessAnglesAreFaults) {
+  struct Case {
+    float friction, slope, seismic;
+    const char* error;
+  };
+  for (const Case c : {Case{0, 5.0f, 0.15f, kZeroFrictionSlopeError}, Case{30, 0, 0.6f, kSeismicTooLargeError}}) {
+    ProjectData p = DefaultProject();
+    p.backfillFrictionAngle = c.friction;
+    p.backfillSlope = c.slope;
+    p.seismicCoefficient = c.seismic;
+    AnalysisResults r;
+    RecordingSink sink;
+    try {
+      RunServiceAnalysis(p, r, sink);
+      ADD_FAILURE() << "expected a fault: " << c.error;
+    } catch (const EngineError& e) {
+      EXPECT_STREQ(e.what(), c.error);
+    }
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_FALSE(r.slopeAdjusted);
+    EXPECT_FLOAT_EQ(p.backfillSlope, c.slope);
   }
-  EXPECT_TRUE(sink.messages.empty());
-  EXPECT_FLOAT_EQ(p.backfillSlope, 5.0f);
-}
-
-TEST(SlopeRules, SeismicAngleAboveTheFrictionAngleIsAFault) {
-  ProjectData p = DefaultProject();
-  p.backfillSlope = 0;
-  p.seismicCoefficient = 0.6f;  // ψ = 31° > φ = 30°
-  AnalysisResults r;
-  RecordingSink sink;
-  try {
-    RunServiceAnalysis(p, r, sink);
-    FAIL() << "expected a fault";
-  } catch (const EngineError& e) {
-    EXPECT_STREQ(e.what(), kSeismicTooLargeError);
-  }
-  EXPECT_TRUE(sink.messages.empty());
-  EXPECT_FALSE(r.slopeAdjusted);
 }
 
 TEST(PassivePressure, CoulombCoefficientMatchesPublishedValue) {

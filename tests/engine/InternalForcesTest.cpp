@@ -19,21 +19,13 @@ ProjectData PlainWall() {
   ProjectData p;
   SetDefaults(p);
   p.toeLength = 1.0f;
-  p.stemFrontBatter = 0;
-  p.stemTopWidth = 0.5f;
-  p.stemBackBatter = 0;
   p.heelLength = 2.0f;
   p.baseWidth = 3.5f;
-  p.stemFrontHeight = 5.0f;
-  p.stemBackHeight = 5.0f;
-  p.toeTaper = 0;
-  p.heelTaper = 0;
-  p.toeEdgeThickness = 0.5f;
-  p.heelEdgeThickness = 0.5f;
+  p.stemTopWidth = p.toeEdgeThickness = p.heelEdgeThickness = 0.5f;
+  p.stemFrontHeight = p.stemBackHeight = 5.0f;
   p.waterDepthFront = p.waterDepthBack = 5.5f;
-  p.backfillSlope = 0;
-  p.surchargeLoad = 0;
-  p.seismicCoefficient = 0;
+  p.stemFrontBatter = p.stemBackBatter = p.toeTaper = p.heelTaper = 0;
+  p.backfillSlope = p.surchargeLoad = p.seismicCoefficient = 0;
   return p;
 }
 
@@ -225,7 +217,6 @@ TEST(InternalForces, ToeShearFromTheBaseReactionFollowsTheContactWhenTheHeelLift
   ProjectData p = PlainWall();
   p.toeEdgeThickness = p.heelEdgeThickness = 0.3f;
   p.stemFrontHeight = p.stemBackHeight = 5.2f;
-  p.waterDepthFront = p.waterDepthBack = 5.5f;
   p.lineLoadCount = 1;
   p.lineLoads[1] = {6.0f, 1.25f, 5.5f, 270, 1};  // pushes the stem top towards the toe
   const CaseRun run = Analyse(p, kDeadAndSoil);
