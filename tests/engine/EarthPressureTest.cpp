@@ -90,19 +90,6 @@ TEST(ActivePressure, VerticalConcreteBackUsesConcreteFriction) {
   EXPECT_NEAR(run.r.pressure.activeCoefficient, 1.0 / 3, 1e-6);  // Rankine: δ = 0
 }
 
-TEST(SeismicPressure, ZeroCoefficientGivesNoSeismicLoad) {
-  ProjectData p = DefaultProject();
-  p.seismicCoefficient = 0;
-  p.backfillSlope = 1.0f;  // rule 1 fires; rule 2 must not fire after it
-  const PressureRun run = Pressures(p);
-  const PressureResults& s = run.r.pressure;
-  EXPECT_EQ(s.seismicIncrementCoefficient, 0.0f);
-  for (const float f : s.seismicForce) EXPECT_EQ(f, 0.0f);
-  EXPECT_EQ(s.hydrodynamicForce, 0.0f);
-  EXPECT_EQ(run.sink.messages, std::vector<std::string>{kSlopeRule1Message});
-  EXPECT_FLOAT_EQ(p.backfillSlope, 1.8f);
-}
-
 // Mononobe-Okabe for φ = 30°, δ = 30°, level backfill, kh = 0.15: KAE from the closed form.
 TEST(SeismicPressure, IncrementAndHydrodynamicThrust) {
   ProjectData p = DefaultProject();
@@ -126,24 +113,29 @@ TEST(SeismicPressure, IncrementAndHydrodynamicThrust) {
   EXPECT_FLOAT_EQ(s.hydrodynamicDepth, 8.0f);
 }
 
+// 45° > 30°: rule 1 gives 1.8 (29.05°); with a seismic load that is still above 30° - 8.53° and
+// rule 2 takes 10·cot(30° - atan 0.15) = 25.5 up to 26. Without one rule 2 must not fire, and
+// no seismic load arises.
 TEST(SlopeRules, SteepSlopeIsFlattenedOnceByEachRule) {
-  ProjectData p = DefaultProject();
-  p.backfillSlope = 1.0f;  // 45° > 30°: rule 1 gives 1.8 (29.05°), still above 30° - 8.53°
-  AnalysisResults r;
-  RecordingSink sink;
-  RunServiceAnalysis(p, r, sink);
-  const std::vector<std::string> expected{kSlopeRule1Message, kSlopeRule2Message};
-  EXPECT_EQ(sink.messages, expected);
-  EXPECT_TRUE(r.slopeAdjusted);
-  // 10·cot(30° - atan 0.15) = 25.5 is taken up to 26.
-  EXPECT_FLOAT_EQ(p.backfillSlope, 2.6f);
-
-  // A second analysis with the flattened slope fires no rule.
-  AnalysisResults again;
-  RecordingSink quiet;
-  RunServiceAnalysis(p, again, quiet);
-  EXPECT_TRUE(quiet.messages.empty());
-  EXPECT_FALSE(again.slopeAdjusted);
+  for (const float kh : {0.15f, 0.0f}) {
+    ProjectData p = DefaultProject();
+    p.backfillSlope = 1.0f;
+    p.seismicCoefficient = kh;
+    const test::ServiceRun run = test::Analyse(p);
+    const std::vector<std::string> both{kSlopeRule1Message, kSlopeRule2Message};
+    EXPECT_EQ(run.sink.messages, kh > 0 ? both : std::vector<std::string>{kSlopeRule1Message});
+    EXPECT_TRUE(run.results.slopeAdjusted);
+    EXPECT_FLOAT_EQ(p.backfillSlope, kh > 0 ? 2.6f : 1.8f);
+    // A second analysis with the flattened slope fires no rule.
+    const test::ServiceRun again = test::Analyse(p);
+    EXPECT_TRUE(again.sink.messages.empty());
+    EXPECT_FALSE(again.results.slopeAdjusted);
+    if (kh > 0) continue;
+    const PressureResults& s = run.results.pressure;
+    EXPECT_EQ(s.seismicIncrementCoefficient, 0.0f);
+    for (const float f : s.seismicForce) EXPECT_EQ(f, 0.0f);
+    EXPECT_EQ(s.hydrodynamicForce, 0.0f);
+  }
 }
 
 TEST(SlopeRules, FlattenedSlopeRoundsUpToTheNextTenth) {
