@@ -25,6 +25,12 @@ CalculatorInputs RankineLayer() {
   return in;
 }
 
+// Results of inputs whose messages the test does not look at.
+CalculatorResults Compute(const CalculatorInputs& in) {
+  RecordingSink sink;
+  return ComputeSoilPressure(in, sink);
+}
+
 // Depth of the centroid of a trapezoid of ordinates a (top) and b (bottom) over height h.
 double TrapezoidCentroid(double a, double b, double h) { return h * (a + 2 * b) / (3 * (a + b)); }
 
@@ -43,8 +49,7 @@ TEST(SoilPressureCalculator, RankineCoefficientsAndWaterForThirtyDegrees) {
 }
 
 TEST(SoilPressureCalculator, ActiveDiagramMatchesHandCalculation) {
-  RecordingSink sink;
-  const CalculatorCaseResult a = ComputeSoilPressure(RankineLayer(), sink).cases[kCaseA1];
+  const CalculatorCaseResult a = Compute(RankineLayer()).cases[kCaseA1];
   const double k = 1.0 / 3;
   const double top = 1.0 * k, atWater = top + k * 1.8 * 2, bottom = atWater + k * (2.0 - 1.0) * 4;
   EXPECT_NEAR(a.pTop, top, 1e-5);
@@ -65,8 +70,7 @@ TEST(SoilPressureCalculator, WaterTableAtTopOrBottom) {
   for (const float waterDepth : {0.0f, 6.0f}) {
     CalculatorInputs in = RankineLayer();
     in[kCalcWaterDepth] = waterDepth;
-    RecordingSink sink;
-    const CalculatorResults r = ComputeSoilPressure(in, sink);
+    const CalculatorResults r = Compute(in);
     for (const CalculatorCaseResult& c : r.cases) {
       EXPECT_FLOAT_EQ(waterDepth == 0 ? c.F1 : c.F2, 0.0f);
       EXPECT_FLOAT_EQ(waterDepth == 0 ? c.z1 : c.z2, waterDepth);
@@ -82,8 +86,7 @@ TEST(SoilPressureCalculator, WithoutSeismicLoadTheSeismicColumnsEqualTheNormalOn
   CalculatorInputs in = RankineLayer();
   in[kCalcWallFriction] = 15;
   in[kCalcSoilSlope] = 10;
-  RecordingSink sink;
-  const CalculatorResults r = ComputeSoilPressure(in, sink);
+  const CalculatorResults r = Compute(in);
   for (const auto [seismic, normal] : {std::pair{kCaseA2, kCaseA1}, std::pair{kCaseP2, kCaseP1}}) {
     const CalculatorCaseResult& s = r.cases[seismic];
     const CalculatorCaseResult& n = r.cases[normal];
@@ -98,8 +101,7 @@ TEST(SoilPressureCalculator, WithoutSeismicLoadTheSeismicColumnsEqualTheNormalOn
 TEST(SoilPressureCalculator, SeismicIncrementBuildsOnTheFullTopOrdinate) {
   CalculatorInputs in = RankineLayer();
   in[kCalcSeismicCoefficient] = 0.15f;
-  RecordingSink sink;
-  const CalculatorResults r = ComputeSoilPressure(in, sink);
+  const CalculatorResults r = Compute(in);
   const CalculatorCaseResult& s = r.cases[kCaseA2];
   const CalculatorCaseResult& n = r.cases[kCaseA1];
   ASSERT_TRUE(s.available);
@@ -115,8 +117,7 @@ TEST(SoilPressureCalculator, InclinedFaceScalesForcesAndDepths) {
   CalculatorInputs in = RankineLayer();
   in[kCalcWallInclination] = 10;
   in[kCalcWallFriction] = 5;
-  RecordingSink sink;
-  const CalculatorResults r = ComputeSoilPressure(in, sink);
+  const CalculatorResults r = Compute(in);
   const CalculatorCaseResult& a = r.cases[kCaseA1];
   const double cosTheta = std::cos(10 * kDeg);
   EXPECT_NEAR(a.F1, (double(a.pTop) + a.pWt) / 2 * 2 / cosTheta, 1e-5);
@@ -150,8 +151,7 @@ TEST(SoilPressureCalculator, StaticCoefficientThatCannotBeFormedIsAFault) {
   CalculatorInputs in = RankineLayer();
   in[kCalcWallFriction] = 70;
   in[kCalcWallInclination] = 30;
-  RecordingSink sink;
-  EXPECT_THROW((void)ComputeSoilPressure(in, sink), EngineError);
+  EXPECT_THROW((void)Compute(in), EngineError);
 }
 
 TEST(SoilPressureCalculator, InitialValuesComeFromTheProject) {
