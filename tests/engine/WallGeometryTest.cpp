@@ -139,14 +139,9 @@ TEST(WallPolygons, ConcretePiecesTileTheOutline) {
     ComputeWallPolygons(p, r);
     std::array<PlanePoint, 8> outline{};
     for (size_t i = 0; i < 8; ++i) outline[i] = {r.wallOutlineX[i + 1], r.wallOutlineY[i + 1]};
-    // Shoelace area and first moment of the outline polygon 1..8 (y down, hence the sign).
-    double area = 0, momentX = 0;
-    for (size_t i = 0; i < 8; ++i) {
-      const PlanePoint a = outline[i], b = outline[(i + 1) % 8];
-      const double cross = b.x * a.y - a.x * b.y;
-      area += cross / 2;
-      momentX += (a.x + b.x) * cross / 6;
-    }
+    // The outline's own area and centroid, by the routine checked on simple shapes above.
+    const PolygonProperties whole = PolygonAreaCentroid(outline);
+    const double area = whole.area, momentX = whole.area * whole.centroidX;
     double pieces = 0, piecesMomentX = 0;
     for (size_t i = 1; i <= 9; ++i) {
       pieces += r.polygonArea[i];
