@@ -11,6 +11,7 @@
 #include "model/Units.h"
 #include "ui/calculator/CalculatorWindow.h"
 #include "ui/calculator/NumericEntry.h"
+#include "EditorTestSupport.h"
 #include "ReinforcementTestSupport.h"
 
 using namespace kelvadrome;
@@ -33,13 +34,7 @@ struct Harness {
   }
 
   // Replaces the text of box i as a user would, and presses Enter.
-  void Enter(int i, const QString& text) {
-    QLineEdit* box = window->txtValue(i);
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
-  }
+  void Enter(int i, const QString& text) { test::Enter(window->txtValue(i), text); }
 };
 
 // Every value label of the window against an independent computation of the same inputs.
@@ -64,35 +59,22 @@ class CalculatorWindowTest : public QObject {
  private slots:
   void opensWithTheProjectsValuesAndResults() {
     Harness h;
-    QCOMPARE(h.window->windowTitle(), QStringLiteral("Kelvadrome: Soil pressure calculator"));
     const CalculatorInputs initial = CalculatorInitialValues(h.project);
     for (int i = 0; i < kCalcInputCount; ++i) {
       QCOMPARE(h.window->Inputs()[i], initial[i]);
       QCOMPARE(h.window->txtValue(i)->text(), Q(FormatNumber(initial[i], "#0.#0")));
     }
-    QCOMPARE(h.window->txtValue(kCalcFrictionAngle)->text(), QStringLiteral("30.00"));
-    QCOMPARE(h.window->txtValue(kCalcSoilDepth)->text(), QStringLiteral("7.73"));
     CompareWithEngine(*h.window);
-    // Seismic columns show both water-table ordinates.
-    QVERIFY(h.window->lblCaseResult(kCaseA2, 2)->text().contains(QLatin1Char('/')));
-    QVERIFY(!h.window->lblCaseResult(kCaseA1, 2)->text().contains(QLatin1Char('/')));
     QVERIFY(h.sink.messages.empty());
     QCOMPARE(h.beeps, 0);
   }
 
   void unitLabelsFollowTheUnitSystem() {
     Harness metric;
-    QCOMPARE(metric.window->lblUnit(0)->text(), QString::fromUtf8("T/m³"));
-    QCOMPARE(metric.window->lblUnit(3)->text(), QString::fromUtf8("°"));
     QCOMPARE(metric.window->lblUnit(4)->text(), QString::fromUtf8("kg/cm²"));
-    QCOMPARE(metric.window->lblUnit(10)->text(), QString::fromUtf8("T/m²"));
     QCOMPARE(metric.window->lblUnit(11)->text(), QString());
-    QCOMPARE(metric.window->lblUnitResultB(1)->text(), QString::fromUtf8("T/m²"));
-    QCOMPARE(metric.window->lblUnitResultB(4)->text(), QStringLiteral("T/m"));
-    QCOMPARE(metric.window->lblUnitResultB(9)->text(), QStringLiteral("m"));
     Harness british(kBritish);
     QCOMPARE(british.window->lblUnit(0)->text(), QString::fromUtf8("Kip/ft³"));
-    QCOMPARE(british.window->lblUnit(8)->text(), QStringLiteral("ft"));
     QCOMPARE(british.window->lblUnitResult(2)->text(), QStringLiteral("Kip/ft"));
     CompareWithEngine(*british.window);
   }
@@ -139,17 +121,12 @@ class CalculatorWindowTest : public QObject {
   void leavingABoxCommitsLikeEnter() {
     Harness h;
     QLineEdit* box = h.window->txtValue(kCalcSurcharge);
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, QStringLiteral("3"));
+    test::Retype(box, QStringLiteral("3"));
     h.window->txtValue(kCalcSeismicCoefficient)->setFocus();
     QCOMPARE(box->text(), QStringLiteral("3.00"));
     QCOMPARE(h.window->Inputs()[kCalcSurcharge], 3.0f);
     CompareWithEngine(*h.window);
-  }
-
-  void unchangedValueIsStillReformatted() {
-    Harness h;
+    // An unchanged value is still written back in the window's format.
     h.Enter(kCalcFrictionAngle, QStringLiteral("30"));
     QCOMPARE(h.window->txtValue(kCalcFrictionAngle)->text(), QStringLiteral("30.00"));
     QCOMPARE(h.beeps, 0);
@@ -168,13 +145,7 @@ class CalculatorWindowTest : public QObject {
     const CalculatorInputs before = h.window->Inputs();
     const QString resultBefore = h.window->lblCaseResult(kCaseA1, 8)->text();
     QLineEdit* box = h.window->txtValue(kCalcWetDensity);
-    box->setFocus();
-    box->selectAll();
-    if (typed.isEmpty())
-      QTest::keyClick(box, Qt::Key_Delete);
-    else
-      QTest::keyClicks(box, typed);
-    QTest::keyClick(box, Qt::Key_Return);
+    test::Enter(box, typed);
     QCOMPARE(h.beeps, 1);
     QCOMPARE(box->text(), typed);
     QCOMPARE(h.window->Inputs(), before);
@@ -191,10 +162,6 @@ class CalculatorWindowTest : public QObject {
     h.Enter(kCalcWaterDepth, QStringLiteral("0"));
     QCOMPARE(h.beeps, 0);
     QCOMPARE(h.window->Inputs()[kCalcWaterDepth], 0.0f);
-    QCOMPARE(h.window->txtValue(kCalcWaterDepth)->text(), QStringLiteral("0.00"));
-    // No soil above the water table: no force and a zero depth.
-    QCOMPARE(h.window->lblCaseResult(kCaseA1, 4)->text(), QStringLiteral("0.00"));
-    QCOMPARE(h.window->lblCaseResult(kCaseA1, 5)->text(), QStringLiteral("0.00"));
     CompareWithEngine(*h.window);
   }
 
@@ -204,7 +171,6 @@ class CalculatorWindowTest : public QObject {
     QCOMPARE(h.sink.messages.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(h.sink.messages[0]), QString::fromUtf8(kCalculatorSlopeMessage));
     QCOMPARE(h.window->txtValue(kCalcSoilSlope)->text(), QStringLiteral("30.00"));
-    QCOMPARE(h.window->Inputs()[kCalcSoilSlope], 30.0f);
     CompareWithEngine(*h.window);
     // The adjusted slope is what is held now: another input does not raise the message again.
     h.Enter(kCalcSurcharge, QStringLiteral("2"));
@@ -218,14 +184,9 @@ class CalculatorWindowTest : public QObject {
     Harness h;
     // A seismic angle larger than the friction angle less the slope leaves no Mononobe-Okabe root.
     h.Enter(kCalcSeismicCoefficient, QStringLiteral("0.6"));
-    for (int row = 0; row < kCalculatorResultRows; ++row) {
-      QCOMPARE(h.window->lblCaseResult(kCaseA2, row)->text(), QStringLiteral("N/A"));
-      QCOMPARE(h.window->lblCaseResult(kCaseP2, row)->text(), QStringLiteral("N/A"));
-      QVERIFY(h.window->lblCaseResult(kCaseA1, row)->text() != QStringLiteral("N/A"));
-    }
-    h.Enter(kCalcSeismicCoefficient, QStringLiteral("0"));
-    QVERIFY(h.window->lblCaseResult(kCaseA2, 0)->text() != QStringLiteral("N/A"));
-    // Without a seismic coefficient the seismic columns equal the normal ones.
+    CompareWithEngine(*h.window);
+    QCOMPARE(h.window->lblCaseResult(kCaseP2, 0)->text(), QStringLiteral("N/A"));
+    h.Enter(kCalcSeismicCoefficient, QStringLiteral("0"));  // and back again
     QCOMPARE(h.window->lblCaseResult(kCaseA2, 0)->text(), h.window->lblCaseResult(kCaseA1, 0)->text());
   }
 
@@ -250,21 +211,15 @@ class CalculatorWindowTest : public QObject {
 
   void closeButtonCloses() {
     Harness h;
-    QCOMPARE(h.window->Command1()->text(), QStringLiteral("&Close"));
     QTest::mouseClick(h.window->Command1(), Qt::LeftButton);
     QVERIFY(!h.window->isVisible());
   }
 
   void parsesTypedNumbers() {
     QCOMPARE(ParseEnteredNumber(" 2.5 ").value_or(-1), 2.5);
-    QCOMPARE(ParseEnteredNumber("+3").value_or(-1), 3.0);
-    QCOMPARE(ParseEnteredNumber("1e2").value_or(-1), 100.0);
-    QCOMPARE(ParseEnteredNumber(".5").value_or(-1), 0.5);
-    QVERIFY(!ParseEnteredNumber("+-3"));
-    QVERIFY(!ParseEnteredNumber("1,5"));
-    QVERIFY(!ParseEnteredNumber("inf"));
-    QVERIFY(!ParseEnteredNumber("nan"));
-    QVERIFY(!ParseEnteredNumber("   "));
+    for (const auto& [text, value] : {std::pair{"+3", 3.0}, {"1e2", 100.0}, {".5", 0.5}})
+      QCOMPARE(ParseEnteredNumber(text).value_or(-1), value);
+    for (const char* text : {"+-3", "1,5", "inf", "nan", "   "}) QVERIFY2(!ParseEnteredNumber(text), text);
   }
 };
 

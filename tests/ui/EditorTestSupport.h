@@ -1,8 +1,10 @@
-// Helpers of the editor window tests: a counting beeper and a driver that acts on modal windows
-// while the code under test waits in their exec().
+// Helpers of the window tests: a counting beeper, typing into boxes as a user does, and a driver
+// that acts on modal windows while the code under test waits in their exec().
 #pragma once
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -16,6 +18,38 @@ struct BeepCounter {
     return [this] { ++count; };
   }
 };
+
+// Shows the window active, so that focus moves as it does for a user.
+inline bool ShowActive(QWidget& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitForWindowActive(&w);
+}
+
+// Replaces the whole text of a box as a user would; an empty text deletes it.
+inline void Retype(QLineEdit* box, const QString& text) {
+  box->setFocus();
+  box->selectAll();
+  if (text.isEmpty())
+    QTest::keyClick(box, Qt::Key_Delete);
+  else
+    QTest::keyClicks(box, text);
+}
+
+inline void Enter(QLineEdit* box, const QString& text) {
+  Retype(box, text);
+  QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Retypes the box and leaves it with Tab; returns whether the focus left it. The focus goes
+// back to a refused box once the focus change in progress is over.
+inline bool TypeAndLeave(QLineEdit* box, const QString& text) {
+  Retype(box, text);
+  QTest::keyClick(box, Qt::Key_Tab);
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  return QApplication::focusWidget() != box;
+}
 
 // Runs each step on the modal window of type W that is open at that moment, one step per poll,
 // until no steps are left. A step that leaves the window open lets the next step act on it again.
