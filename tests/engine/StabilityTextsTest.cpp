@@ -92,6 +92,7 @@ TEST(StabilityTexts, DialogGroups) {
   const StabilityResults& s = run.results.stability;
   const std::vector<StabilityGroup> groups = StabilityGroups(s, kMetric, StabilityTextStyle::dialog);
   ASSERT_EQ(groups.size(), 5u);
+  EXPECT_EQ(groups[0].lines[2].Caption(), "Moment at overturning point (ΣMo) =");  // subscript joined in
   EXPECT_EQ(groups[0].lines[2].unit, "Tm");
   EXPECT_EQ(groups[0].lines[1].value, FormatNumber(s.sumVertical, "#0.#0"));
   EXPECT_EQ(groups[1].lines[2].value, EccentricityComparisonText(s));
