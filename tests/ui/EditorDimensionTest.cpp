@@ -1,5 +1,5 @@
 // Clicking a dimension label: each of the sixteen labels edited through the real value box by
-// keyboard, with normal, three-decimal and negative values, and the fitting rules on the way.
+// keyboard, with three-decimal and negative values, and Cancel.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -54,15 +54,6 @@ class EditorDimensionTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void EveryLabelTakesANormalValue() {
-    for (int label = 0; label < kDimensionLabelCount; ++label) {
-      ProjectData p = Defaults();
-      const float value = label == 5 ? 9.0f : 1.5f;
-      QVERIFY(Edit(p, label, QString::number(value)));
-      QCOMPARE(DimensionFieldValue(p, label), value);
-    }
-  }
-
   void EveryLabelStoresThreeDecimalsRoundedToTwo() {
     for (int label = 0; label < kDimensionLabelCount; ++label) {
       ProjectData p = Defaults();
@@ -116,50 +107,6 @@ class EditorDimensionTest : public QObject {
     QVERIFY(p == before);
   }
 
-  void BaseWidthBelowTheStemTakesTheStemTopThenTheBatters() {
-    ProjectData p = Defaults();
-    QVERIFY(Edit(p, 5, QStringLiteral("1.5")));  // batters and stem top are 1.83
-    QCOMPARE(p.toeLength, 0.0f);
-    QCOMPARE(p.heelLength, 0.0f);
-    QCOMPARE(p.stemTopWidth, 0.5f);
-    QVERIFY(Edit(p, 5, QStringLiteral("0.4")));
-    QCOMPARE(p.stemTopWidth, 0.0f);
-    QCOMPARE(p.stemFrontBatter, 0.0f);
-    QCOMPARE(p.stemBackBatter, 0.4f);
-  }
-
-  void StemHeightsOfPointTwoStoreHalfAUnit() {
-    ProjectData p = Defaults();
-    QVERIFY(Edit(p, 6, QStringLiteral("0.2")));
-    QCOMPARE(p.stemFrontHeight, 0.5f);
-    QVERIFY(Edit(p, 9, QStringLiteral("0.2")));
-    QCOMPARE(p.stemBackHeight, 0.5f);
-  }
-
-  void ToeThicknessRaisedUntilTheBackSideIsImpossible() {
-    ProjectData p = Defaults();
-    QVERIFY(Edit(p, 8, QStringLiteral("2")));
-    QCOMPARE(p.stemBackHeight, 8.73f);
-    // A low wall with a thin toe: the back stem, then the heel edge give way.
-    QVERIFY(Edit(p, 6, QStringLiteral("0.5")));
-    QVERIFY(Edit(p, 7, QStringLiteral("0")));
-    QVERIFY(Edit(p, 8, QStringLiteral("0.2")));
-    QCOMPARE(p.stemBackHeight, 0.0f);
-    QCOMPARE(p.heelEdgeThickness, 0.0f);
-    QCOMPARE(p.heelTaper, 0.7f);
-  }
-
-  void WaterDeeperThanTheWall() {
-    ProjectData p = Defaults();
-    QVERIFY(Edit(p, 12, QStringLiteral("25")));
-    QCOMPARE(p.waterDepthFront, 10.0f);
-    QVERIFY(Edit(p, 13, QStringLiteral("10.01")));
-    QCOMPARE(p.waterDepthBack, 10.0f);
-    p.waterOption = kFalse;
-    QVERIFY(Edit(p, 12, QStringLiteral("3")));
-    QCOMPARE(p.waterDepthFront, 10.0f);
-    QCOMPARE(p.waterDepthBack, 10.0f);
-  }
 };
 
 QTEST_MAIN(EditorDimensionTest)

@@ -12,8 +12,7 @@
 #include "ui/editors/frmRestraint.h"
 
 using namespace kelvadrome;
-using kelvadrome::test::BeepCounter;
-using kelvadrome::test::ModalScript;
+using namespace kelvadrome::test;
 
 namespace {
 
@@ -32,12 +31,6 @@ QPushButton* Button(QWidget& w, const char* name) { return w.findChild<QPushButt
 // Clicks a switch on its box (a check box's blank area right of its caption does nothing).
 void Toggle(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
 
-bool ShowActive(QWidget& w) {
-  w.show();
-  w.activateWindow();
-  return QTest::qWaitForWindowActive(&w);
-}
-
 }  // namespace
 
 class RestraintEditorTest : public QObject {
@@ -48,7 +41,6 @@ class RestraintEditorTest : public QObject {
     ProjectData p = Defaults();
     p.unitSystem = kBritish;
     frmRestraint w(p);
-    QCOMPARE(w.windowTitle(), QStringLiteral("Kelvadrome: Sliding restraints"));
     QVERIFY(Check(w, 3)->isChecked());
     QVERIFY(!Check(w, 3)->isEnabled());
     QVERIFY(!Check(w, 0)->isChecked());
@@ -89,19 +81,8 @@ class RestraintEditorTest : public QObject {
     frmRestraint w(p, nullptr, beeps.Beeper());
     QVERIFY(ShowActive(w));
     for (int i = 0; i < 2; ++i) {
-      QLineEdit* box = Value(w, i);
-      box->setFocus();
-      box->selectAll();
-      QTest::keyClicks(box, "-1");
-      QTest::keyClick(box, Qt::Key_Tab);
-      QCoreApplication::processEvents();
-      QCOMPARE(QApplication::focusWidget(), box);
-      QCOMPARE(beeps.count, i + 1);
-      box->selectAll();
-      QTest::keyClicks(box, "0");
-      QTest::keyClick(box, Qt::Key_Tab);
-      QCoreApplication::processEvents();
-      QVERIFY(QApplication::focusWidget() != box);
+      QVERIFY(!TypeAndLeave(Value(w, i), "-1"));
+      QVERIFY(TypeAndLeave(Value(w, i), "0"));
       QCOMPARE(beeps.count, i + 1);
     }
     QTest::mouseClick(Button(w, "Command1"), Qt::LeftButton);
@@ -116,9 +97,7 @@ class RestraintEditorTest : public QObject {
     ProjectData p = Defaults();
     frmRestraint w(p, nullptr, beeps.Beeper());
     QVERIFY(ShowActive(w));
-    Value(w, 0)->setFocus();
-    Value(w, 0)->selectAll();
-    QTest::keyClicks(Value(w, 0), "-5");
+    Retype(Value(w, 0), "-5");
     Toggle(Check(w, 1));  // leaves the box (beep) and switches it off
     QCoreApplication::processEvents();
     QCOMPARE(beeps.count, 1);
@@ -138,8 +117,7 @@ class RestraintEditorTest : public QObject {
       w.activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&w));
       Toggle(Check(w, 2));
-      Value(w, 1)->setFocus();
-      QTest::keyClicks(Value(w, 1), "x");
+      Retype(Value(w, 1), "x");
       QTest::keyClick(Value(w, 1), Qt::Key_Escape);
     }});
     QVERIFY(!RunRestraintEditor(nullptr, p, beeps.Beeper()));
