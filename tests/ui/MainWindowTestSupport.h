@@ -27,7 +27,6 @@ class FakeDialogs final : public FileDialogs {
   std::deque<std::optional<QString>> saveAnswers;
   int openCalls = 0;
   int saveCalls = 0;
-  int printerCalls = 0;
   QString lastOpenFolder;
   QString lastSaveFolder;
   QString lastSaveName;
@@ -43,10 +42,7 @@ class FakeDialogs final : public FileDialogs {
     lastSaveName = initialName;
     return Next(saveAnswers);
   }
-  bool PrinterSetup(QWidget*, QPrinter&) override {
-    ++printerCalls;
-    return false;
-  }
+  bool PrinterSetup(QWidget*, QPrinter&) override { return false; }
 
  private:
   static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {

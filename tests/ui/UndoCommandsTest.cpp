@@ -59,18 +59,6 @@ class UndoCommandsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void EditorCommandsAreEnabledAndUndoIsNotYet() {
-    Harness h;
-    QVERIFY(h.actions.editLoads->isEnabled());
-    QVERIFY(h.actions.editProperties->isEnabled());
-    QVERIFY(h.actions.editRestraints->isEnabled());
-    QVERIFY(h.window->Controls().command3->isEnabled());
-    QVERIFY(!h.actions.editUndo->isEnabled());
-    QVERIFY(!h.actions.editRedo->isEnabled());
-    QVERIFY(h.actions.editRedo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
-    QVERIFY(h.actions.editRedo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
-  }
-
   void DimensionEditRedrawsAndUndoes() {
     Harness h;
     EditDimension(h, 0, QStringLiteral("3.005"));
