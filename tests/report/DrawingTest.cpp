@@ -1,7 +1,5 @@
 // The wall figures: fitting, screen points, the drawing operations' thresholds, and every view
-// of the default wall and of edge walls rendered without a fault. With KELVADROME_VIEW_PNG_DIR
-// set, the rendered views are also written there as PNG files to look at.
-#include <QDir>
+// of the default wall and of edge walls rendered without a fault.
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -35,14 +33,10 @@ ProjectData DefaultWall() {
 // heel and toe.
 ProjectData BoxWall(float width, float height) {
   ProjectData p = DefaultWall();
-  p.backfillSlope = 0;
-  p.toeLength = width / 2 - 0.5f;
-  p.stemFrontBatter = 0;
+  p.backfillSlope = p.stemFrontBatter = p.stemBackBatter = p.toeTaper = p.heelTaper = 0;
   p.stemTopWidth = 1;
-  p.stemBackBatter = 0;
-  p.heelLength = width / 2 - 0.5f;
+  p.toeLength = p.heelLength = width / 2 - 0.5f;
   p.baseWidth = width;
-  p.toeTaper = p.heelTaper = 0;
   p.toeEdgeThickness = p.heelEdgeThickness = 0.5f;
   p.stemFrontHeight = p.stemBackHeight = height - 0.5f;
   return p;
@@ -96,22 +90,18 @@ struct Sketch {
   }
 };
 
-// Writes the image, with the dimension labels the main window lays over it, for a person to look at.
-void SavePng(const QImage& image, const QString& name, const std::vector<DimensionLabel>& labels = {}) {
-  const QString dir = qEnvironmentVariable("KELVADROME_VIEW_PNG_DIR");
-  if (dir.isEmpty()) return;
-  QImage shown = image;
-  QPainter painter(&shown);
-  painter.scale(image.logicalDpiX() / 1440.0, image.logicalDpiX() / 1440.0);
-  WallCanvas canvas(painter);
-  canvas.SetFont(QStringLiteral("Small Fonts"), 120);
-  for (const DimensionLabel& label : labels) {
-    canvas.FillBox(label.box.left(), label.box.top(), label.box.right(), label.box.bottom(), Qt::white);
-    canvas.Text(label.box, label.text);
-  }
-  painter.end();
-  QDir().mkpath(dir);
-  shown.save(dir + "/" + name + ".png");
+// The image of one inclined line load at (1000, 1000).
+QImage InclinedForce(double direction, double load) {
+  Sketch sketch;
+  DrawInclinedForce(*sketch.canvas, ScreenDrawStyle(), QPointF(1000, 1000), direction, load);
+  return sketch.Done();
+}
+
+std::vector<int> SortedLabelIndices(ProjectData& p) {
+  std::vector<int> indices;
+  for (const DimensionLabel& label : Render(p, ViewKind::Dimensions).output.labels) indices.push_back(label.index);
+  std::sort(indices.begin(), indices.end());
+  return indices;
 }
 
 }  // namespace
@@ -122,23 +112,19 @@ class DrawingTest : public QObject {
  private slots:
   void initTestCase() { InstallScreenFontSubstitutes(); }
 
-  void wideWallIsFittedToTheWidth() {
-    const ProjectData p = BoxWall(20, 2);
-    const WallFitting fit = FitWallToPicture(p, 24000, 15000);
-    const double scale = (24000 - 2640) * 0.8 / 20;
-    QCOMPARE(fit.drawScale, scale);
-    QCOMPARE(fit.drawOriginX, 1440.0);
-    QCOMPARE(fit.drawOriginY, (15000 - 1680 + 1440 - 2 * scale) / 2);
-  }
+  void wideWallsFitTheWidthTallWallsTheHeight() {
+    const WallFitting wide = FitWallToPicture(BoxWall(20, 2), 24000, 15000);
+    const double wideScale = (24000 - 2640) * 0.8 / 20;
+    QCOMPARE(wide.drawScale, wideScale);
+    QCOMPARE(wide.drawOriginX, 1440.0);
+    QCOMPARE(wide.drawOriginY, (15000 - 1680 + 1440 - 2 * wideScale) / 2);
 
-  void tallWallIsFittedToTheHeightAndCentred() {
-    const ProjectData p = BoxWall(2, 20);
-    const WallFitting fit = FitWallToPicture(p, 24000, 15000);
-    const double scale = (15000 - 1680) / 20.0;
-    QCOMPARE(fit.drawScale, scale);
-    QCOMPARE(fit.drawOriginY, 720.0);
+    const WallFitting tall = FitWallToPicture(BoxWall(2, 20), 24000, 15000);
+    const double tallScale = (15000 - 1680) / 20.0;
+    QCOMPARE(tall.drawScale, tallScale);
+    QCOMPARE(tall.drawOriginY, 720.0);
     // 20 % spare width: the wall and a fifth of it more are centred right of the 240 margin.
-    QCOMPARE(fit.drawOriginX, 240 + (24000 - 240 - 1.2 * 2 * scale) / 2);
+    QCOMPARE(tall.drawOriginX, 240 + (24000 - 240 - 1.2 * 2 * tallScale) / 2);
   }
 
   void slopeAndShearKeyMakeRoomAbove() {
@@ -191,7 +177,7 @@ class DrawingTest : public QObject {
     QVERIFY(std::fabs(pt.y[11] - 3500) < 1e-3);  // front water 5.0 deep, above the stem foot
   }
 
-  void shortArrowsAndEmptyDiagramsDrawNothing() {
+  void drawingOperationsKeepTheirThresholds() {
     Sketch sketch;
     const DrawStyle style = ScreenDrawStyle();
     WallCanvas& c = *sketch.canvas;
@@ -204,36 +190,28 @@ class DrawingTest : public QObject {
     DrawForceV(c, style, 1000, 1000, 0);
     DrawForceH(c, style, 1000, 1000, 0);
     QVERIFY(AllWhite(sketch.Done()));
-  }
-
-  void diagramsAndArrowsAboveTheirThresholdsDraw() {
-    Sketch sketch;
-    const DrawStyle style = ScreenDrawStyle();
-    DrawArrow(*sketch.canvas, style, 100, 100, 160, 100, 1);
-    QVERIFY(!AllWhite(sketch.Done()));
+    // Just above the thresholds they draw.
+    Sketch arrow;
+    DrawArrow(*arrow.canvas, style, 100, 100, 160, 100, 1);
+    QVERIFY(!AllWhite(arrow.Done()));
     Sketch diagram;
     DrawPressureV(*diagram.canvas, style, 500, 1500, 1000, 0, 300, {}, {});
     QVERIFY(!AllWhite(diagram.Done()));
   }
 
   void aLineLoadPointsTheWayItActs() {
+    constexpr QRgb white = qRgb(255, 255, 255);
     // 180° acts downward: the arrow comes from above the point, nothing lies beside it.
-    Sketch down;
-    DrawInclinedForce(*down.canvas, ScreenDrawStyle(), QPointF(1000, 1000), 180, 5);
-    const QImage image = down.Done();
-    QVERIFY(image.pixel(1000, 800) != qRgb(255, 255, 255));
-    QCOMPARE(image.pixel(800, 1000), qRgb(255, 255, 255));
-    QCOMPARE(image.pixel(1000, 1200), qRgb(255, 255, 255));
+    const QImage down = InclinedForce(180, 5);
+    QVERIFY(down.pixel(1000, 800) != white);
+    QCOMPARE(down.pixel(800, 1000), white);
+    QCOMPARE(down.pixel(1000, 1200), white);
     // 90° acts towards the heel: the arrow comes from the left.
-    Sketch heel;
-    DrawInclinedForce(*heel.canvas, ScreenDrawStyle(), QPointF(1000, 1000), 90, 5);
-    const QImage towardsHeel = heel.Done();
-    QVERIFY(towardsHeel.pixel(800, 1000) != qRgb(255, 255, 255));
-    QCOMPARE(towardsHeel.pixel(1000, 800), qRgb(255, 255, 255));
+    const QImage towardsHeel = InclinedForce(90, 5);
+    QVERIFY(towardsHeel.pixel(800, 1000) != white);
+    QCOMPARE(towardsHeel.pixel(1000, 800), white);
     // A negative load turns round: 180° with -5 comes from below.
-    Sketch up;
-    DrawInclinedForce(*up.canvas, ScreenDrawStyle(), QPointF(1000, 1000), 180, -5);
-    QVERIFY(up.Done().pixel(1000, 1200) != qRgb(255, 255, 255));
+    QVERIFY(InclinedForce(180, -5).pixel(1000, 1200) != white);
   }
 
   void paperPensFollowThePrintersResolution() {
@@ -265,32 +243,13 @@ class DrawingTest : public QObject {
     QVERIFY(std::fabs(label.box.center().x() - 500) < 1e-6);
   }
 
-  void dimensionsViewLabelsEachDimension() {
+  void dimensionsViewLabelsOnlyWhatTheWallHas() {
+    // No slope and no water: no slope or water labels; a shear key: its depth.
     ProjectData p = DefaultWall();
-    Rendered r = Render(p, ViewKind::Dimensions);
-    std::vector<int> indices;
-    for (const DimensionLabel& label : r.output.labels) indices.push_back(label.index);
-    std::sort(indices.begin(), indices.end());
-    QCOMPARE(indices, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, kSlopeLabel}));
-    for (const DimensionLabel& label : r.output.labels) {
-      if (label.index == 5) QCOMPARE(label.text, QStringLiteral("7.20"));
-      if (label.index == 2) QCOMPARE(label.text, QStringLiteral("0.83"));
-      if (label.index == kSlopeLabel) QCOMPARE(label.text, QStringLiteral("1 : "));
-      // Every label lies inside the picture.
-      const QRectF picture(0, 0, kPictureSize.width() * 15.0, kPictureSize.height() * 15.0);
-      QVERIFY2(picture.contains(label.box), qPrintable(label.text));
-    }
-
-    ProjectData level = DefaultWall();
-    level.backfillSlope = 0;
-    level.waterOption = kFalse;
-    level.shearKeyOption = 1;
-    indices.clear();
-    for (const DimensionLabel& label : Render(level, ViewKind::Dimensions).output.labels) {
-      indices.push_back(label.index);
-    }
-    std::sort(indices.begin(), indices.end());
-    QCOMPARE(indices, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15}));
+    p.backfillSlope = 0;
+    p.waterOption = kFalse;
+    p.shearKeyOption = 1;
+    QCOMPARE(SortedLabelIndices(p), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15}));
   }
 
   void everyViewRendersForTheDefaultAndEdgeWalls_data() {
@@ -335,8 +294,7 @@ class DrawingTest : public QObject {
     QVERIFY(!AllWhite(wallOnly));
     for (int v = 0; v < kViewCount; ++v) {
       const auto view = static_cast<ViewKind>(v);
-      Rendered r = Render(p, view);
-      SavePng(r.image, wall + "-" + kViewCaptions[static_cast<std::size_t>(v)], r.output.labels);
+      const Rendered r = Render(p, view);
       const bool support = view == ViewKind::Reactions || view == ViewKind::Restraints;
       if (wall == "unstable" && support) {
         QCOMPARE(r.output.messages.size(), std::size_t{1});
@@ -371,18 +329,11 @@ class DrawingTest : public QObject {
     AnalysisResults results;
     RecordingSink sink;
     RunServiceAnalysis(p, results, sink);
-    QImage page(1400, 1000, QImage::Format_ARGB32_Premultiplied);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    painter.scale(0.1, 0.1);  // report units to pixels
-    WallCanvas canvas(painter);
-    const WallFitting fit = FitWallToSection(p, 9355, 6500, 0);
-    const DrawStyle paper = PaperDrawStyle(QStringLiteral("DejaVu Sans"), 160);
-    const WallViewOutput out =
-        DrawWallView(canvas, paper, p, results, ViewKind::Dimensions, fit, QRectF(0, 0, 9355, 7000));
-    painter.end();
+    Sketch sheet;
+    const WallViewOutput out = DrawWallView(*sheet.canvas, PaperDrawStyle(QStringLiteral("DejaVu Sans"), 160), p, results,
+                                            ViewKind::Dimensions, FitWallToSection(p, 9355, 6500, 0), QRectF(0, 0, 9355, 7000));
+    sheet.Done();
     QCOMPARE(out.labels.size(), std::size_t{16});
-    SavePng(page, "paper-Dimensions");
   }
 };
 

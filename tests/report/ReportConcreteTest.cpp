@@ -46,28 +46,23 @@ class ReportConcreteTest : public QObject {
     const QString& moments = pages_[0];
     QVERIFY(moments.contains(QStringLiteral("Concrete 1/4")));
     QVERIFY(moments.contains(QStringLiteral("Concrete 2/4")));
+    const auto three = [](const auto& values, auto format) {
+      return QStringList{format(values[1]), format(values[2]), format(values[3])};
+    };
+    const auto number = [](double value) { return Number(value); };
     for (int k = 1; k <= kCombinationCount; ++k) {
       const QString caption = QString::fromLatin1(kCombinationTexts.at(static_cast<size_t>(k)));
-      QVERIFY2(HasRow(moments, caption,
-                      {Case(d.caseMoment[1][k]), Case(d.caseMoment[2][k]), Case(d.caseMoment[3][k])}),
-               qPrintable(caption));
-      QVERIFY2(HasRow(moments, caption, {Case(d.caseShear[1][k]), Case(d.caseShear[2][k]), Case(d.caseShear[3][k])}),
-               qPrintable(caption));
-      QVERIFY2(HasRow(pages_[1], caption,
-                      {Case(d.caseNormal[1][k]), Case(d.caseNormal[2][k]), Case(d.caseNormal[3][k])}),
-               qPrintable(caption));
+      const auto column = [k](const auto& table) { return std::array{0.0f, table[1][k], table[2][k], table[3][k]}; };
+      QVERIFY2(HasRow(moments, caption, three(column(d.caseMoment), Case)), qPrintable(caption));
+      QVERIFY2(HasRow(moments, caption, three(column(d.caseShear), Case)), qPrintable(caption));
+      QVERIFY2(HasRow(pages_[1], caption, three(column(d.caseNormal), Case)), qPrintable(caption));
     }
-    QVERIFY(HasRow(moments, QStringLiteral("For design"),
-                   {Number(d.envMinMoment[1]), Number(d.envMinMoment[2]), Number(d.envMinMoment[3])}));
-    QVERIFY(HasRow(moments, QStringLiteral("For design"),
-                   {Number(d.envMaxMoment[1]), Number(d.envMaxMoment[2]), Number(d.envMaxMoment[3])}));
-    QVERIFY(HasRow(moments, QStringLiteral("For z"),
-                   {Number(d.serviceMoment[1]), Number(d.serviceMoment[2]), Number(d.serviceMoment[3])}));
-    QVERIFY(HasRow(moments, QStringLiteral("Coresponding N (T)"),
-                   {Number(d.envMaxShearNormal[1]), Number(d.envMaxShearNormal[2]), Number(d.envMaxShearNormal[3])}));
+    QVERIFY(HasRow(moments, QStringLiteral("For design"), three(d.envMinMoment, number)));
+    QVERIFY(HasRow(moments, QStringLiteral("For design"), three(d.envMaxMoment, number)));
+    QVERIFY(HasRow(moments, QStringLiteral("For z"), three(d.serviceMoment, number)));
+    QVERIFY(HasRow(moments, QStringLiteral("Coresponding N (T)"), three(d.envMaxShearNormal, number)));
     QVERIFY(moments.contains(QStringLiteral("Unit: Tm")));
-    QVERIFY(HasRow(pages_[1], QStringLiteral("For z"),
-                   {Number(d.serviceNormal[1]), Number(d.serviceNormal[2]), Number(d.serviceNormal[3])}));
+    QVERIFY(HasRow(pages_[1], QStringLiteral("For z"), three(d.serviceNormal, number)));
   }
 
   void designTable() {

@@ -37,8 +37,6 @@ class ReportStabilityTest : public QObject {
     ReportJob job = fixture.Job(StabilityOnly());
     const QString text = PdfPages(PrintToPdf(job, dir_, QStringLiteral("stable.pdf")), true).constFirst();
     QVERIFY(fixture.results->stability.wallStable);
-    QVERIFY(text.contains(QStringLiteral("Stability")));
-    QVERIFY(text.contains(QStringLiteral("Overturning:")));
     QVERIFY(!text.contains(QStringLiteral("N/A")));
     // Every value line of the engine's texts is printed with its value.
     for (const StabilityGroup& group :
@@ -70,7 +68,6 @@ class ReportStabilityTest : public QObject {
     // The forces and eccentricities are shown; the seven base and sliding values are not.
     QCOMPARE(text.count(QStringLiteral("N/A")), 7);
     QVERIFY(text.contains(QStringLiteral("Horizontal force")));
-    QVERIFY(text.contains(QStringLiteral("»Per 1 m of wall length.")));
     QVERIFY(text.simplified().contains(QStringLiteral(
         "»The structure is not stable therefore the base, sliding and anchor values are not applicable.")));
     QVERIFY(!text.contains(QStringLiteral("Reactions, restraints")));
