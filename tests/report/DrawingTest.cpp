@@ -54,10 +54,10 @@ struct Rendered {
   WallViewOutput output;
 };
 
-Rendered Render(ProjectData& p, std::optional<ViewKind> view, bool analyse = true) {
+Rendered Render(ProjectData& p, std::optional<ViewKind> view) {
   AnalysisResults results;
   RecordingSink sink;
-  if (analyse) RunServiceAnalysis(p, results, sink);
+  RunServiceAnalysis(p, results, sink);
   Rendered r{QImage(kPictureSize, QImage::Format_ARGB32_Premultiplied), {}};
   QPainter painter(&r.image);
   r.output = PaintWallPicture(painter, QSizeF(kPictureSize), r.image.logicalDpiX() / 1440.0, p, results, view);
@@ -303,13 +303,6 @@ class DrawingTest : public QObject {
         QVERIFY2(r.output.messages.empty(), kViewCaptions[static_cast<std::size_t>(v)]);
       }
     }
-  }
-
-  void unstableWallSaysWhy() {
-    ProjectData p = UnstableWall();
-    QCOMPARE(Render(p, ViewKind::Reactions).output.messages.front(), std::string("The structure is not stable."));
-    QCOMPARE(Render(p, ViewKind::Restraints).output.messages.front(),
-             std::string("The structure is not stable.  Can't define base friction and cohesion restraints"));
   }
 
   void onlyTheViewsLoadCaseIsDrawn() {

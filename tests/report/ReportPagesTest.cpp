@@ -53,20 +53,17 @@ class ReportPagesTest : public QObject {
 
   void footerTokens() {
     ReportFixture fixture;
-    fixture.project.headerFooterTexts[1] = "&Input";
-    fixture.project.headerFooterTexts[2] = "&date";
-    fixture.project.headerFooterTexts[3] = "Page &Page of &NPages";
+    fixture.project.headerFooterTexts[3] = "Page &Page of &NPages";  // the total is counted first
     ReportSelection three;
     three.dimensions = three.loads = three.properties = true;
     ReportJob job = fixture.Job(three);
     const QStringList pages = PdfPages(PrintToPdf(job, dir_, QStringLiteral("footer.pdf")));
     QCOMPARE(pages.size(), 2);
-    QVERIFY(pages[0].contains(QStringLiteral("[Unnamed]")));
-    QVERIFY(pages[0].contains(QStringLiteral("1 January 2024")));
     QVERIFY(pages[0].contains(QStringLiteral("Page 1 of 2")));
     QVERIFY(pages[1].contains(QStringLiteral("Page 2 of 2")));
 
     // A saved project shows its file name in capitals, without the folder.
+    fixture.project.headerFooterTexts[1] = "&Input";
     fixture.project.currentFilePath = "/tmp/projects/Wall-7.kvi";
     ReportSelection one;
     one.properties = true;
