@@ -1,20 +1,11 @@
-// SetDefaults: the derived dimensions and the zero-toe and zero-heel rules.
+// SetDefaults: what it keeps of the previous project and which switches it resets.
 #include <gtest/gtest.h>
 
 #include "model/ProjectData.h"
 
 using namespace kelvadrome;
 
-TEST(SetDefaults, DerivedDimensionsAgreeOnBothSides) {
-  ProjectData p;
-  SetDefaults(p);
-  EXPECT_EQ(p.baseWidth, 7.2f);
-  EXPECT_EQ(p.stemBackHeight, 7.73f);
-  EXPECT_EQ(p.stemFrontHeight, 8.0f);
-  EXPECT_FLOAT_EQ(p.TotalHeightFront(), 10.0f);
-  EXPECT_FLOAT_EQ(p.stemBackHeight + p.heelTaper + p.heelEdgeThickness, 10.0f);
-}
-
+// Every default value is checked byte for byte by the default project file's layout test.
 TEST(SetDefaults, KeepsLineLoadEntriesAndBarsButResetsTheirSwitches) {
   ProjectData p;
   p.lineLoads[1].load = 7;
