@@ -33,8 +33,9 @@ void DrawBasePressureDiagram(WallCanvas& canvas, const DrawStyle& style, const P
   }
   canvas.SetWidth(style.thinPen);
   DrawPressureH(canvas, style, pt.X(from), pt.X(to), y0, s.toePressure * scale, s.heelPressure * scale,
-                s.toePressure != 0 || from == 0 ? FigureNumber(s.toePressure) : QString(),
-                s.heelPressure != 0 || to == p.baseWidth ? FigureNumber(s.heelPressure) : QString());
+                // A lifted edge has no pressure to label.
+                from == 0 ? FigureNumber(s.toePressure) : QString(),
+                to == p.baseWidth ? FigureNumber(s.heelPressure) : QString());
 }
 
 void DrawBaseReactionFigure(WallCanvas& canvas, const DrawStyle& style, const ProjectData& p, const ScreenPoints& pt,
