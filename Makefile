@@ -2,6 +2,11 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# A compiler cache, when one is installed, makes rebuilds in several work trees cheap.
+CCACHE := $(shell command -v ccache 2>/dev/null)
+ifneq ($(CCACHE),)
+  CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
+endif
 TEST_ENV := QT_QPA_PLATFORM=offscreen
 ifeq ($(SANITIZE),1)
   BUILD := build-sanitize
