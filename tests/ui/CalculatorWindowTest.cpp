@@ -1,16 +1,20 @@
 // The soil-pressure calculator window driven through its real widgets: inputs from the project,
-// results after each accepted input, refused entries, the slope rule and the print hook.
+// results after each accepted input, refused entries, the slope rule and printing.
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QtTest>
 
 #include "calculator/SoilPressureCalculator.h"
+#include "engine/AnalysisResults.h"
+#include "engine/DesignResults.h"
 #include "format/NumberFormat.h"
 #include "model/ProjectData.h"
 #include "model/Units.h"
 #include "ui/calculator/CalculatorWindow.h"
 #include "ui/calculator/NumericEntry.h"
+#include "ui/print/PrintCommands.h"
 #include "EditorTestSupport.h"
 #include "ReinforcementTestSupport.h"
 
@@ -190,23 +194,72 @@ class CalculatorWindowTest : public QObject {
     QCOMPARE(h.window->lblCaseResult(kCaseA2, 0)->text(), h.window->lblCaseResult(kCaseA1, 0)->text());
   }
 
-  void printCallsTheHookWithTheShownValues() {
+  void printAsksForThePrinterThenPrintsTheShownValues() {
     Harness h;
     QVERIFY(!h.window->Command2()->isEnabled());
-    QString captionWhilePrinting;
+    const QString plain = QStringLiteral("Kelvadrome: Soil pressure calculator");
+    QStringList captions;  // at each step: while choosing, while printing
+    bool accept = false;
     CalculatorInputs printedInputs{};
-    int calls = 0;
-    h.window->SetPrintFunction([&](const CalculatorInputs& in, const CalculatorResults&) {
-      ++calls;
-      printedInputs = in;
-      captionWhilePrinting = h.window->windowTitle();
-    });
+    int printed = 0;
+    h.window->SetPrinting({[&](QWidget* parent) {
+                             captions << QStringLiteral("choose: ") + parent->windowTitle();
+                             return accept;
+                           },
+                           [&](const CalculatorInputs& in, const CalculatorResults&) {
+                             ++printed;
+                             printedInputs = in;
+                             captions << QStringLiteral("print: ") + h.window->windowTitle();
+                           }});
     h.Enter(kCalcSurcharge, QStringLiteral("4"));
+
+    // Cancelling the printer dialog prints nothing and never shows the printing caption.
     QTest::mouseClick(h.window->Command2(), Qt::LeftButton);
-    QCOMPARE(calls, 1);
+    QCOMPARE(printed, 0);
+    QCOMPARE(captions, QStringList{QStringLiteral("choose: ") + plain});
+    QCOMPARE(h.window->windowTitle(), plain);
+
+    accept = true;
+    captions.clear();
+    QTest::mouseClick(h.window->Command2(), Qt::LeftButton);
+    QCOMPARE(printed, 1);
     QCOMPARE(printedInputs[kCalcSurcharge], 4.0f);
-    QCOMPARE(captionWhilePrinting, QStringLiteral("Kelvadrome: Soil pressure calculator (Printing .....)"));
+    QCOMPARE(captions, (QStringList{QStringLiteral("choose: ") + plain,
+                                    QStringLiteral("print: ") + plain + QStringLiteral(" (Printing .....)")}));
+    QCOMPARE(h.window->windowTitle(), plain);
+    QVERIFY(h.sink.messages.empty());
+  }
+
+  void aPrinterThatCannotPrintIsToldLikeThePdfExport() {
+    Harness h;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("no/such/folder/calculator.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    h.window->SetPrinting({[](QWidget*) { return true; },
+                           [&](const CalculatorInputs& in, const CalculatorResults& out) {
+                             PrintCalculatorSheet(printer, h.project, ReportFonts{}, in, out);
+                           }});
+    QTest::mouseClick(h.window->Command2(), Qt::LeftButton);
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Kelvadrome: Soil pressure calculator"));
+    QCOMPARE(h.sink.messages.size(), std::size_t{1});
+
+    // The report's PDF export of the same file says the same.
+    AnalysisResults results;
+    DesignResults design;
+    RecordingSink sink;
+    ReportSelection selection;
+    selection.dimensions = true;
+    PrintContext context{nullptr, h.project, results, design, sink, printer, selection, ReportFonts{}};
+    QString exportError;
+    try {
+      (void)ExportReportPdf(context, path);
+    } catch (const std::exception& error) {
+      exportError = QString::fromUtf8(error.what());
+    }
+    QVERIFY(exportError.contains(path));
+    QCOMPARE(Q(h.sink.messages[0]), exportError);
   }
 
   void closeButtonCloses() {

@@ -79,7 +79,8 @@ class ConcreteCommandTest : public QObject {
     int printed = 0;
     bool shown = false;
     RunCalculatorCommand(
-        d.project, nullptr, nullptr, [&](const CalculatorInputs&, const CalculatorResults&) { ++printed; },
+        d.project, nullptr, nullptr,
+        {[](QWidget*) { return true; }, [&](const CalculatorInputs&, const CalculatorResults&) { ++printed; }},
         [&](QDialog& dialog) {
           auto& window = dynamic_cast<frmCalculator&>(dialog);
           shown = true;

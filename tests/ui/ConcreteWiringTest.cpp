@@ -69,6 +69,35 @@ class ConcreteWiringTest : public QObject {
     QVERIFY(!design.completed);
   }
 
+  // The calculator's Print button opens the printer dialog over the calculator; the caption only
+  // says "Printing" once the user has accepted it, so a cancelled dialog never shows it.
+  void calculatorPrinterDialogCancelledPrintsNothing() {
+    test::WindowHarness h;
+    DesignResults design;
+    ConnectResultCommands(*h.window, design, h.session.fonts);
+    QString captionWhileChoosing, dialogParent, captionAfter;
+    QTimer::singleShot(0, [&] {
+      auto* calculator = qobject_cast<frmCalculator*>(QApplication::activeModalWidget());
+      QVERIFY(calculator != nullptr);
+      QTimer::singleShot(0, [&, calculator] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog != nullptr && dialog != calculator);
+        dialogParent = dialog->parentWidget() != nullptr ? dialog->parentWidget()->objectName() : QString();
+        captionWhileChoosing = calculator->windowTitle();
+        qobject_cast<QDialog*>(dialog)->reject();
+      });
+      QTest::mouseClick(calculator->Command2(), Qt::LeftButton);
+      captionAfter = calculator->windowTitle();
+      calculator->close();
+    });
+    h.window->Actions().calculateCalculator->trigger();
+    QApplication::processEvents();
+    QCOMPARE(dialogParent, QStringLiteral("frmCalculator"));
+    QCOMPARE(captionWhileChoosing, QStringLiteral("Kelvadrome: Soil pressure calculator"));
+    QCOMPARE(captionAfter, QStringLiteral("Kelvadrome: Soil pressure calculator"));
+    QVERIFY(h.prompts.warnings.isEmpty());
+  }
+
   // A bar typed into the reinforcement window is a change like any other: it marks the project
   // changed, and undoing it leaves the project as opened, not merely marked.
   void userBarIsUndoneBackToUnchanged() {

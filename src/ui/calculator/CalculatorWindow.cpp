@@ -217,9 +217,9 @@ void frmCalculator::FillUnits(int unitSystem) {
   for (int i = 0; i < 4; ++i) commonUnits_[i]->setText(commonUnits[i]);
 }
 
-void frmCalculator::SetPrintFunction(PrintFunction print) {
-  print_ = std::move(print);
-  printButton_->setEnabled(static_cast<bool>(print_));
+void frmCalculator::SetPrinting(Printing printing) {
+  printing_ = std::move(printing);
+  printButton_->setEnabled(static_cast<bool>(printing_.print) && results_.has_value());
 }
 
 bool frmCalculator::AcceptInput(int index, const QString& text) {
@@ -265,18 +265,22 @@ void frmCalculator::ShowResults() {
   std::optional<CalculatorCaseResult> active;
   if (results_ && results_->cases[kCaseA1].available) active = results_->cases[kCaseA1];
   picture_->SetLayer(inputs_, active);
-  printButton_->setEnabled(static_cast<bool>(print_) && results_.has_value());
+  printButton_->setEnabled(static_cast<bool>(printing_.print) && results_.has_value());
 }
 
 void frmCalculator::Print() {
-  if (!print_ || !results_) return;
+  if (!printing_.print || !results_) return;
+  // The caption says the page is being printed: not while the user is still choosing a printer.
+  if (printing_.choose && !printing_.choose(this)) return;
+  std::optional<std::string> fault;
   setWindowTitle(kCaption + QStringLiteral(" (Printing .....)"));
   try {
-    print_(inputs_, *results_);
-  } catch (const std::exception& fault) {
-    messages_->Warn(fault.what());
+    printing_.print(inputs_, *results_);
+  } catch (const std::exception& error) {
+    fault = error.what();
   }
   setWindowTitle(kCaption);
+  if (fault) messages_->Warn(*fault);
 }
 
 void frmCalculator::showEvent(QShowEvent* event) {

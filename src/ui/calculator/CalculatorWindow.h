@@ -25,8 +25,13 @@ class SoilPicture;
 class frmCalculator final : public QDialog {
   Q_OBJECT
  public:
-  // Prints the calculator page for the inputs and results on the screen.
-  using PrintFunction = std::function<void(const CalculatorInputs&, const CalculatorResults&)>;
+  // What the Print button does, for the inputs and results on the screen: choose asks for the
+  // printer over the window (false when the user cancelled), print prints the page and throws
+  // when it cannot. Without choose the page is printed at once.
+  struct Printing {
+    std::function<bool(QWidget* parent)> choose;
+    std::function<void(const CalculatorInputs&, const CalculatorResults&)> print;
+  };
 
   // messages receives the slope message and run-time faults; without one they are shown in a
   // warning box. beep is the sound of a refused entry.
@@ -34,8 +39,8 @@ class frmCalculator final : public QDialog {
                          Beeper beep = SystemBeeper());
   ~frmCalculator() override;
 
-  // The Print button ("&Print") calls this; without one the button is disabled.
-  void SetPrintFunction(PrintFunction print);
+  // The Print button ("&Print"); without a print step the button is disabled.
+  void SetPrinting(Printing printing);
 
   [[nodiscard]] const CalculatorInputs& Inputs() const { return inputs_; }
   // Empty when the last computation failed.
@@ -70,7 +75,7 @@ class frmCalculator final : public QDialog {
   std::unique_ptr<MessageSink> ownSink_;
   MessageSink* messages_ = nullptr;
   Beeper beep_;
-  PrintFunction print_;
+  Printing printing_;
   bool centred_ = false;
 
   std::array<QLineEdit*, kCalcInputCount> inputBoxes_{};

@@ -35,9 +35,9 @@ bool RunConcreteCommand(ConcreteCommandContext& context, const ShowWindow& show)
 }
 
 void RunCalculatorCommand(const ProjectData& project, QWidget* parent, MessageSink* messages,
-                          frmCalculator::PrintFunction print, const ShowWindow& show) {
+                          frmCalculator::Printing printing, const ShowWindow& show) {
   frmCalculator window(project, parent, messages);
-  window.SetPrintFunction(std::move(print));
+  window.SetPrinting(std::move(printing));
   show(window);
 }
 

@@ -40,9 +40,9 @@ using ShowWindow = std::function<void(QDialog& window)>;
 bool RunConcreteCommand(ConcreteCommandContext& context, const ShowWindow& show = ShowModal());
 
 // Opens the calculator with the project's values; messages receives its slope message and
-// faults (a warning box when null); print is what its Print button does.
+// faults (a warning box when null); printing is what its Print button does.
 void RunCalculatorCommand(const ProjectData& project, QWidget* parent, MessageSink* messages,
-                          frmCalculator::PrintFunction print, const ShowWindow& show = ShowModal());
+                          frmCalculator::Printing printing, const ShowWindow& show = ShowModal());
 
 // Connects Calculate > Concrete design, the Concrete button, Calculate > Soil pressure calculator
 // and their tool bar buttons to the commands above; design lives as long as the window.

@@ -1,7 +1,6 @@
 // Connection of the concrete design and calculator commands to the main window's actions: the
 // engine's messages go to the window's message boxes, the calculator prints on its printer.
 #include <QAction>
-#include <QApplication>
 
 #include "ui/main/ConcreteCommand.h"
 #include "ui/main/Form1.h"
@@ -31,11 +30,12 @@ void ConnectResultCommands(Form1& form, DesignResults& design, const ReportFontC
   form.ConnectCommand(actions.calculateCalculator, [&form, printFonts] {
     const ProjectData& project = form.Document().Project();
     PromptSink messages(form.Prompts(), &form);
-    RunCalculatorCommand(project, &form, &messages,
-                         [&form, &project, printFonts](const CalculatorInputs& in, const CalculatorResults& out) {
-                           PrintCalculatorCommand(QApplication::activeModalWidget(), form.Printer(), project,
-                                                  printFonts, in, out);
-                         });
+    frmCalculator::Printing printing{
+        [&form](QWidget* parent) { return ChooseCalculatorPrinter(parent, form.Printer()); },
+        [&form, &project, printFonts](const CalculatorInputs& in, const CalculatorResults& out) {
+          PrintCalculatorSheet(form.Printer(), project, printFonts, in, out);
+        }};
+    RunCalculatorCommand(project, &form, &messages, std::move(printing));
   });
 }
 

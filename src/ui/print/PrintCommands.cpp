@@ -9,6 +9,7 @@
 #include <QPrinter>
 
 #include <memory>
+#include <stdexcept>
 
 #include "engine/AnalysisResults.h"
 #include "engine/ConcreteDesign.h"
@@ -43,11 +44,20 @@ bool ChooseSections(PrintContext& c) {
   return dialog.PrintConfirmed();
 }
 
-void RunPrintingWindow(PrintContext& c, QPagedPaintDevice& device) {
+// What the user reads when the printer or the PDF file refused to be painted on: nothing was
+// printed, and saying nothing would look like success.
+std::runtime_error DeviceRefused(const QPrinter& printer) {
+  const QString file = printer.outputFileName();
+  if (!file.isEmpty()) return std::runtime_error("The file " + file.toStdString() + " cannot be written.");
+  return std::runtime_error("The printer " + printer.printerName().toStdString() + " cannot print.");
+}
+
+void RunPrintingWindow(PrintContext& c, QPrinter& printer) {
   ReportJob job = JobOf(c);
-  frmPrinting printing(device, job, c.parent);
+  frmPrinting printing(printer, job, c.parent);
   printing.exec();
   if (printing.Fault()) std::rethrow_exception(printing.Fault());
+  if (!printing.Outcome().deviceOpened) throw DeviceRefused(printer);
 }
 
 }  // namespace
@@ -84,7 +94,7 @@ bool ExportReportPdf(PrintContext& context, const QString& path) {
   pdf.setDocName(QStringLiteral("Kelvadrome report"));
   ReportJob job = JobOf(context);
   const ReportOutcome outcome = PrintReport(pdf, job);
-  if (!outcome.deviceOpened) throw std::runtime_error("The file " + path.toStdString() + " cannot be written.");
+  if (!outcome.deviceOpened) throw DeviceRefused(pdf);
   return outcome.pages > 0;
 }
 
@@ -97,12 +107,15 @@ bool RunExportPdfCommand(PrintContext& context, const QString& suggestedPath) {
   return ExportReportPdf(context, path);
 }
 
-void PrintCalculatorCommand(QWidget* parent, QPrinter& printer, const ProjectData& project, const ReportFonts& fonts,
-                            const CalculatorInputs& inputs, const CalculatorResults& results) {
+bool ChooseCalculatorPrinter(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("Kelvadrome"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  (void)PrintCalculatorPage(printer, project, inputs, results, fonts);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void PrintCalculatorSheet(QPrinter& printer, const ProjectData& project, const ReportFonts& fonts,
+                          const CalculatorInputs& inputs, const CalculatorResults& results) {
+  if (!PrintCalculatorPage(printer, project, inputs, results, fonts)) throw DeviceRefused(printer);
 }
 
 void ConnectPrintCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts) {

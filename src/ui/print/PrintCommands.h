@@ -42,9 +42,12 @@ bool RunExportPdfCommand(PrintContext& context, const QString& suggestedPath);
 // Writes the selected sections into a PDF file without asking; false when nothing was printed.
 bool ExportReportPdf(PrintContext& context, const QString& path);
 
-// The calculator's Print button: the standard print dialog, then the calculator page.
-void PrintCalculatorCommand(QWidget* parent, QPrinter& printer, const ProjectData& project, const ReportFonts& fonts,
-                            const CalculatorInputs& inputs, const CalculatorResults& results);
+// The calculator's Print button, in two steps so that its window can tell when printing starts:
+// the standard print dialog over parent (false when the user cancelled it), then the page, which
+// throws with the same text as the report when the printer or the file cannot be painted on.
+bool ChooseCalculatorPrinter(QWidget* parent, QPrinter& printer);
+void PrintCalculatorSheet(QPrinter& printer, const ProjectData& project, const ReportFonts& fonts,
+                          const CalculatorInputs& inputs, const CalculatorResults& results);
 
 // Connects File > Print, Print Preview, Export PDF and Page Setup of the main window; design
 // lives as long as the window, the print dialog's choices are kept by the commands for the
