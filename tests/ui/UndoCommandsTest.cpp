@@ -156,6 +156,50 @@ class UndoCommandsTest : public QObject {
     QCOMPARE(title->text(), QString());
   }
 
+  // Under the Reactions view the "not stable" box comes when the wall turns unstable and when the
+  // view is chosen; the refreshes in between leave it to the results panel.
+  void NotStableIsToldOnceNotOnEveryRefresh() {
+    Harness h;
+    const MainControls& c = h.window->Controls();
+    const QString reactions = QStringLiteral("The structure is not stable.");
+    h.window->SelectView(ViewKind::Reactions);
+    QVERIFY(h.prompts.warnings.isEmpty());
+    h.document.ApplyChange(QStringLiteral("Overturning load"), [](ProjectData& p) {
+      p.lineLoadCount = 1;
+      p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, 1};
+    });
+    h.window->RefreshView();
+    Harness::Settle();
+    QCOMPARE(h.prompts.warnings, QStringList{reactions});
+    QCOMPARE(c.label5->text(), QStringLiteral("NOT STABLE"));
+
+    c.check3->click();  // an option
+    c.combo1->setCurrentIndex(1);  // the units
+    emit c.combo1->activated(1);
+    ModalScript<frmProperties> accept({[](frmProperties& w) {
+      QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    }});
+    h.actions.editProperties->trigger();  // an editor accepted
+    QVERIFY(accept.Finished());
+    h.Undo();
+    Harness::Settle();
+    QCOMPARE(h.prompts.warnings.size(), 1);
+    QCOMPARE(c.label5->text(), QStringLiteral("NOT STABLE"));
+
+    h.Undo();  // the shear key
+    h.Undo();  // the load: stable again, nothing to say
+    QCOMPARE(c.label5->text(), QStringLiteral("STABLE"));
+    h.Redo();  // unstable once more: said again
+    QCOMPARE(h.prompts.warnings, (QStringList{reactions, reactions}));
+    h.window->SelectView(ViewKind::Restraints);  // another view: its own reason
+    QCOMPARE(h.prompts.warnings.size(), 3);
+    QCOMPARE(h.prompts.warnings.back(),
+             QStringLiteral("The structure is not stable.  Can't define base friction and cohesion restraints"));
+    h.window->SelectView(ViewKind::Dimensions);
+    h.window->SelectView(ViewKind::Reactions);  // chosen again: said again
+    QCOMPARE(h.prompts.warnings.size(), 4);
+  }
+
   void FlattenedSlopeGoesWithTheChangeThatCausedIt() {
     Harness h;
     // Friction angles of 10 degrees make the default slope of 1 : 5 (11.3 degrees) too steep.

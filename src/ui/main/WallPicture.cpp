@@ -80,7 +80,14 @@ void WallPicture::Refresh() {
   shownResults_ = results_;
   refreshed_ = true;
   std::vector<std::string> messages = std::move(sink.messages);
-  for (std::string& text : Redraw()) messages.push_back(std::move(text));
+  std::vector<std::string> viewMessages = Redraw();
+  // Why a view cannot be drawn is said when the view is chosen or when it first applies; while it
+  // stays the same, the results panel goes on saying it, and a box on every refresh would not.
+  if (view_ != toldView_ || viewMessages != toldViewMessages_) {
+    messages.insert(messages.end(), viewMessages.begin(), viewMessages.end());
+  }
+  toldView_ = view_;
+  toldViewMessages_ = std::move(viewMessages);
   for (const std::string& text : messages) emit EngineMessage(QString::fromStdString(text));
 }
 

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/AnalysisResults.h"
@@ -37,8 +38,9 @@ class WallPicture final : public QWidget {
   // outline, stability; when a slope rule flattened the backfill slope, once more with the new
   // slope, so the drawing already follows it, and results.slopeAdjusted stays set to say so);
   // fits the wall to the picture and draws the view;
-  // shows the labels the view places. Engine messages, a fault of the analysis and the reason a
-  // view cannot be drawn (an unstable wall) are sent once through EngineMessage.
+  // shows the labels the view places. Engine messages and a fault of the analysis are sent
+  // through EngineMessage; the reason a view cannot be drawn (an unstable wall) only when the
+  // view was changed or the reason is new since the last Refresh.
   void Refresh();
 
   // lblDim(0..15) and lblSlope; hidden unless the Dimensions view placed them.
@@ -78,6 +80,9 @@ class WallPicture final : public QWidget {
   AnalysisResults shownResults_;
   bool analysisValid_ = false;
   bool refreshed_ = false;
+  // The view and its reasons for drawing nothing as last told, so they are not told again.
+  std::optional<ViewKind> toldView_;
+  std::vector<std::string> toldViewMessages_;
 
   QImage image_;
   std::array<QLabel*, kDimensionLabelCount> labels_{};
