@@ -244,12 +244,22 @@ class DrawingTest : public QObject {
   }
 
   void dimensionsViewLabelsOnlyWhatTheWallHas() {
-    // No slope and no water: no slope or water labels; a shear key: its depth.
+    // No water: no water labels; a shear key: its depth. A level backfill keeps its slope on
+    // screen, where the value is how it is sloped again, but prints none.
     ProjectData p = DefaultWall();
     p.backfillSlope = 0;
     p.waterOption = kFalse;
     p.shearKeyOption = 1;
-    QCOMPARE(SortedLabelIndices(p), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15}));
+    QCOMPARE(SortedLabelIndices(p), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16}));
+
+    Sketch paper;
+    const ScreenPoints pt = ComputeScreenPoints(p, FitWallToPicture(p, 2000, 2000));
+    std::vector<int> printed;
+    for (const DimensionLabel& label :
+         DrawDimensionsFigure(*paper.canvas, PaperDrawStyle(QStringLiteral("DejaVu Sans"), 120), p, pt))
+      printed.push_back(label.index);
+    std::sort(printed.begin(), printed.end());
+    QCOMPARE(printed, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15}));
   }
 
   void everyViewRendersForTheDefaultAndEdgeWalls_data() {

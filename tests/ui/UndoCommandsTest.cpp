@@ -77,6 +77,23 @@ class UndoCommandsTest : public QObject {
     QCOMPARE(h.project.baseWidth, 8.21f);
   }
 
+  // A level backfill still shows "1 : 0.00", so that it can be sloped again from the drawing.
+  void LevelBackfillIsSlopedAgainThroughItsLabel() {
+    Harness h;
+    EditDimension(h, 14, QStringLiteral("0"));
+    QCOMPARE(h.project.backfillSlope, 0.0f);
+    QVERIFY(h.window->Picture().SlopeLabel()->isVisible());
+    QCOMPARE(h.window->Picture().DimensionLabel(14)->text(), QStringLiteral("0.00"));
+
+    EditDimension(h, 14, QStringLiteral("3"));
+    QCOMPARE(h.project.backfillSlope, 3.0f);
+    QCOMPARE(h.window->Picture().DimensionLabel(14)->text(), QStringLiteral("3.00"));
+    QCOMPARE(h.undo->History().StepCount(), 2u);
+    h.Undo();
+    QCOMPARE(h.project.backfillSlope, 0.0f);
+    QCOMPARE(h.window->Picture().DimensionLabel(14)->text(), QStringLiteral("0.00"));
+  }
+
   void EditorAcceptIsOneStepAndCancelNone() {
     Harness h;
     ModalScript<frmLoads> script({

@@ -49,13 +49,25 @@ class WallPictureTest : public QObject {
     QVERIFY(!f.picture.SlopeLabel()->isVisibleTo(&f.picture));
   }
 
-  void levelBackfillHidesTheSlope() {
+  void levelBackfillKeepsItsSlopeOnTheSurface() {
     Fixture f;
     f.project.backfillSlope = 0;
     f.project.shearKeyOption = 1;
     f.Show(ViewKind::Dimensions);
-    QVERIFY(!f.picture.SlopeLabel()->isVisibleTo(&f.picture));
-    QVERIFY(!f.picture.DimensionLabel(14)->isVisibleTo(&f.picture));
+    QLabel* caption = f.picture.SlopeLabel();
+    QLabel* value = f.picture.DimensionLabel(14);
+    QVERIFY(caption->isVisibleTo(&f.picture));
+    QVERIFY(value->isVisibleTo(&f.picture));
+    QCOMPARE(caption->text(), QStringLiteral("1 : "));
+    QCOMPARE(value->text(), QStringLiteral("0.00"));
+    QVERIFY(caption->geometry().right() < value->geometry().left() + 2);
+    // Under the top dimension line and its values, clear of every other value.
+    QVERIFY(caption->geometry().top() > f.picture.DimensionLabel(4)->geometry().bottom());
+    for (int i = 0; i < kDimensionLabelCount; ++i) {
+      if (i == 14 || !f.picture.DimensionLabel(i)->isVisibleTo(&f.picture)) continue;
+      QVERIFY2(!f.picture.DimensionLabel(i)->geometry().intersects(caption->geometry().united(value->geometry())),
+               qPrintable(QString::number(i)));
+    }
     QVERIFY(f.picture.DimensionLabel(15)->isVisibleTo(&f.picture));
     QCOMPARE(f.picture.DimensionLabel(15)->text(), QStringLiteral("0.67"));
   }

@@ -15,6 +15,8 @@ constexpr double kWaterLineOffset = 840;  // front water depth, further out
 constexpr double kBackLineOffset = 360;   // back heights, beyond the far end of the backfill
 constexpr double kBackWaterOffset = 720;
 constexpr double kKeyLineOffset = 240;
+constexpr double kSlopeGap = 120;      // slope values above the middle of the backfill surface
+constexpr double kLevelSlopeGap = 20;  // ... and above a level one
 
 void SlopeLabels(WallCanvas& canvas, const DrawStyle& style, const ProjectData& project, const ScreenPoints& pt,
                  std::vector<DimensionLabel>& labels) {
@@ -24,7 +26,10 @@ void SlopeLabels(WallCanvas& canvas, const DrawStyle& style, const ProjectData& 
   const double height = canvas.TextHeight();
   const QPointF middle = (pt.P(8) + pt.P(10)) / 2;
   const double left = middle.x() - (captionWidth + valueWidth) / 2;
-  const double top = middle.y() - height - 120;
+  // A level surface lies only kTopLineRise under the top dimension line: the values sit close
+  // on the surface there, so that they keep clear of that line and its values.
+  const double gap = pt.y[8] == pt.y[10] ? kLevelSlopeGap : kSlopeGap;
+  const double top = middle.y() - height - gap;
   labels.push_back({kSlopeLabel, caption, QRectF(left, top, captionWidth, height)});
   labels.push_back({14, value, QRectF(left + captionWidth, top, valueWidth, height)});
   if (style.writeDimensionText) {
@@ -80,7 +85,9 @@ std::vector<DimensionLabel> DrawDimensionsFigure(WallCanvas& canvas, const DrawS
     labels.push_back(DrawDimensionV(canvas, style, 15, text(p.shearKeyDepth), pt.Y(key.top), pt.Y(key.bottom),
                                     keyBack, keyBack, keyBack + kKeyLineOffset, LabelSide::right));
   }
-  if (p.backfillSlope > 0) SlopeLabels(canvas, style, p, pt, labels);
+  // On screen the slope's value is also how the slope is edited, so a level backfill keeps it
+  // ("1 : 0.00") to be sloped again; on paper a level backfill needs no slope written.
+  if (p.backfillSlope > 0 || !style.writeDimensionText) SlopeLabels(canvas, style, p, pt, labels);
   return labels;
 }
 
