@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include "calculator/SoilPressureCalculator.h"
@@ -260,6 +261,17 @@ class CalculatorWindowTest : public QObject {
     }
     QVERIFY(exportError.contains(path));
     QCOMPARE(Q(h.sink.messages[0]), exportError);
+  }
+
+  // Centred on the screen; a screen narrower or lower than the window (the test screen is
+  // narrower) keeps its title bar and left edge on the screen.
+  void opensCentredWithItsFrameOnTheScreen() {
+    Harness h;
+    const QRect area = h.window->screen()->availableGeometry();
+    const QRect frame = h.window->frameGeometry();
+    QVERIFY(frame.left() >= area.left() && frame.top() >= area.top());
+    if (frame.width() <= area.width()) QVERIFY(std::abs(frame.center().x() - area.center().x()) <= 2);
+    if (frame.height() <= area.height()) QVERIFY(std::abs(frame.center().y() - area.center().y()) <= 2);
   }
 
   void closeButtonCloses() {

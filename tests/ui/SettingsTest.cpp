@@ -92,6 +92,7 @@ void SettingsTest::defaultsWhenStoreIsEmptyOrUnreadable() {
   QCOMPARE(values.recent.count, 0);
   QCOMPARE(values.lastDirectory, QString());
   QCOMPARE(values.window, (WindowPlacement{StoredWindowState::Normal, 0, 0, 23040, 14400}));
+  QVERIFY(!values.windowStored);
 
   settings.setValue(QStringLiteral("Window/Left"), QStringLiteral("twelve"));
   settings.setValue(QStringLiteral("Window/Width"), QString());
@@ -100,6 +101,7 @@ void SettingsTest::defaultsWhenStoreIsEmptyOrUnreadable() {
   settings.setValue(QStringLiteral("Recent/File2"), QStringLiteral("/w/only.kvi"));  // a gap before it
   values = SettingsStore::Load(settings, 23040, 14400);
   QCOMPARE(values.window, (WindowPlacement{StoredWindowState::Normal, 0, 300, 23040, 14400}));
+  QVERIFY(values.windowStored);  // whatever was kept of it is a placement the user had
   QCOMPARE(Entries(values.recent), QStringList{"/w/only.kvi"});
 }
 
@@ -197,13 +199,22 @@ void SettingsTest::startWithNothingStored() {
   QVERIFY(window != nullptr);
   QCOMPARE(QDir::currentPath(), before);
   QVERIFY(!window->Actions().fileRecentSeparator->isVisible());
-  QVERIFY(!window->isMaximized());
-  // The whole screen at 0, 0, as far as the screen lets the window have it.
+  // Maximised, so that the frame and title bar stay on the screen; restored, the window keeps
+  // room for its frame on every side.
+  QVERIFY(window->isMaximized());
   const QRect area = window->screen()->availableGeometry();
-  const QRect client = window->geometry();
-  QVERIFY((client.topLeft() - area.topLeft()).manhattanLength() <= 8);  // the frame may push it
-  QVERIFY(client.width() <= area.width() && client.width() >= area.width() - 8);
-  QVERIFY(client.height() <= area.height() && client.height() >= area.height() - 8);
+  const QRect normal = window->normalGeometry();
+  QVERIFY(area.contains(normal));
+  QVERIFY(normal.top() - area.top() >= 50 && normal.left() - area.left() >= 50);
+  QVERIFY(normal.width() >= area.width() / 2 && normal.height() >= area.height() / 2);
+
+  // Once closed, the next start finds a placement and keeps it.
+  QVERIFY(window->close());
+  QSettings reread(QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome"));
+  const StoredSettings written = SettingsStore::Load(reread, 1, 1);
+  QVERIFY(written.windowStored);
+  QCOMPARE(written.window.state, StoredWindowState::Maximised);
+  QCOMPARE(written.window, window->CurrentPlacement());
 }
 
 QTEST_MAIN(SettingsTest)

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "format/NumberFormat.h"
@@ -289,8 +290,9 @@ void frmCalculator::showEvent(QShowEvent* event) {
   centred_ = true;
   if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
-    move(area.x() + (area.width() - frameGeometry().width()) / 2,
-         area.y() + (area.height() - frameGeometry().height()) / 2);
+    // On a screen smaller than the window the title bar and the left edge stay on the screen.
+    move(std::max(area.x(), area.x() + (area.width() - frameGeometry().width()) / 2),
+         std::max(area.y(), area.y() + (area.height() - frameGeometry().height()) / 2));
   }
 }
 

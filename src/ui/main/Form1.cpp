@@ -206,4 +206,16 @@ void Form1::RestorePlacement(const WindowPlacement& placement) {
   if (placement.state == StoredWindowState::Maximised) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
+void Form1::PlaceForFirstStart() {
+  // The whole screen as the client area would leave the frame hanging over the edges: the normal
+  // placement keeps an eighth of the screen free on every side instead.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    QRect normal(QPoint(0, 0), area.size() * 3 / 4);
+    normal.moveCenter(area.center());
+    setGeometry(normal);
+  }
+  setWindowState(windowState() | Qt::WindowMaximized);
+}
+
 }  // namespace kelvadrome

@@ -69,6 +69,9 @@ class Form1 final : public QMainWindow {
   // The placement the settings store would receive now, in twips.
   [[nodiscard]] WindowPlacement CurrentPlacement() const;
   void RestorePlacement(const WindowPlacement& placement);
+  // The first start, with no placement stored: maximised, so that the window manager fits frame
+  // and title bar on the screen; restoring it gives a window well inside the screen.
+  void PlaceForFirstStart();
 
   // Shows the help window at a help context number (100 is the contents).
   void ShowHelp(int context = 100);

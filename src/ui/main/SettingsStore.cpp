@@ -26,6 +26,10 @@ StoredSettings SettingsStore::Load(QSettings& settings, int screenWidthTwips, in
   values.lastDirectory = settings.value(QStringLiteral("Recent/Dir")).toString();
 
   WindowPlacement& w = values.window;
+  values.windowStored = false;
+  for (const char* key : {"WindowState", "Left", "Top", "Width", "Height"}) {
+    if (settings.contains(QStringLiteral("Window/") + QLatin1String(key))) values.windowStored = true;
+  }
   const int state = ReadInt(settings, QStringLiteral("Window/WindowState"), 0);
   w.state = state == 2 ? StoredWindowState::Maximised : StoredWindowState::Normal;
   w.left = ReadInt(settings, QStringLiteral("Window/Left"), 0);

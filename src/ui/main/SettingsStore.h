@@ -30,6 +30,9 @@ struct StoredSettings {
   RecentFileList recent;
   QString lastDirectory;
   WindowPlacement window;
+  // False when the store holds nothing of the window (the first start): window then holds the
+  // defaults, which describe no placement the user ever had.
+  bool windowStored = true;
 
   bool operator==(const StoredSettings&) const = default;
 };

@@ -49,7 +49,11 @@ std::unique_ptr<Form1> StartProgram(StartContext& context) {
   context.document.ReplaceProject(fresh, QString());
 
   auto window = std::make_unique<Form1>(context.document, session, context.services);
-  window->RestorePlacement(stored.window);
+  if (stored.windowStored) {
+    window->RestorePlacement(stored.window);
+  } else {
+    window->PlaceForFirstStart();
+  }
   window->show();
   if (!context.projectToOpen.isEmpty()) window->OpenProjectFile(context.projectToOpen);
   return window;
