@@ -16,6 +16,7 @@
 #include "ui/calculator/CalculatorWindow.h"
 #include "ui/calculator/NumericEntry.h"
 #include "ui/print/PrintCommands.h"
+#include "ui/print/frmPrint.h"
 #include "EditorTestSupport.h"
 #include "ReinforcementTestSupport.h"
 
@@ -231,6 +232,8 @@ class CalculatorWindowTest : public QObject {
     QVERIFY(h.sink.messages.empty());
   }
 
+  // A printer or file that refuses the page is told, by the calculator, the report's PDF export
+  // and File > Print alike, instead of ending as if something had been printed.
   void aPrinterThatCannotPrintIsToldLikeThePdfExport() {
     Harness h;
     QTemporaryDir dir;
@@ -245,23 +248,33 @@ class CalculatorWindowTest : public QObject {
     QTest::mouseClick(h.window->Command2(), Qt::LeftButton);
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Kelvadrome: Soil pressure calculator"));
     QCOMPARE(h.sink.messages.size(), std::size_t{1});
+    const QString told = Q(h.sink.messages[0]);
+    QCOMPARE(told, QStringLiteral("The file ") + path + QStringLiteral(" cannot be written."));
 
-    // The report's PDF export of the same file says the same.
     AnalysisResults results;
     DesignResults design;
     RecordingSink sink;
     ReportSelection selection;
     selection.dimensions = true;
     PrintContext context{nullptr, h.project, results, design, sink, printer, selection, ReportFonts{}};
-    QString exportError;
-    try {
-      (void)ExportReportPdf(context, path);
-    } catch (const std::exception& error) {
-      exportError = QString::fromUtf8(error.what());
-    }
-    QVERIFY(exportError.contains(path));
-    QCOMPARE(Q(h.sink.messages[0]), exportError);
+    const auto errorOf = [](const std::function<void()>& command) {
+      try {
+        command();
+      } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+      }
+      return QString();
+    };
+    QCOMPARE(errorOf([&] { (void)ExportReportPdf(context, path); }), told);
+    // File > Print: the print dialog's Print button, then the printing window.
+    QTimer::singleShot(0, [] {
+      auto* dialog = qobject_cast<frmPrint*>(QApplication::activeModalWidget());
+      QVERIFY(dialog != nullptr);
+      QTest::mouseClick(dialog->Command2(), Qt::LeftButton);
+    });
+    QCOMPARE(errorOf([&] { (void)RunPrintCommand(context); }), told);
   }
+
 
   // Centred on the screen; a screen narrower or lower than the window (the test screen is
   // narrower) keeps its title bar and left edge on the screen.
