@@ -1,5 +1,6 @@
 # Front doors: `make run` and `make test` install what is missing, build and go.
 BUILD ?= build
+BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 # A compiler cache, when one is installed, makes rebuilds in several work trees cheap.
@@ -18,20 +19,27 @@ FUZZ_SECONDS ?= 60
 FUZZ_FLAGS = -max_total_time=$(FUZZ_SECONDS) -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
              -artifact_prefix=$(FUZZ_BUILD)/artifacts/
 
-.PHONY: all deps configure build run test bench install package fuzz fuzz-build fuzz-seeds clean
+.PHONY: all deps configure build release run test bench install package fuzz fuzz-build fuzz-seeds clean
 
 all: build
 
 deps:
 	@bash scripts/install-deps
 
+# Warnings are errors here and in CI (a plain `cmake` run leaves them warnings); a build folder
+# configured before that was an option is switched over by `configure`.
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DKELVADROME_WERROR=ON $(CMAKE_FLAGS)
 
 configure: $(BUILD)/build.ninja
+	@grep -q '^KELVADROME_WERROR:BOOL=ON$$' $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DKELVADROME_WERROR=ON
 
 build: deps configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The usual Release configuration, in a folder of its own (built, not tested).
+release:
+	$(MAKE) build BUILD=build-release BUILD_TYPE=Release
 
 run: build
 	@if [ -x $(BUILD)/src/app/kelvadrome ]; then $(BUILD)/src/app/kelvadrome; \
@@ -57,9 +65,11 @@ package: build
 # libFuzzer harnesses, built with clang and the sanitizers in $(FUZZ_BUILD); each runs for
 # FUZZ_SECONDS. New inputs go to $(FUZZ_BUILD)/corpus, faults to $(FUZZ_BUILD)/artifacts.
 $(FUZZ_BUILD)/build.ninja: | deps
-	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++
+	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DKELVADROME_WERROR=ON
 
 fuzz-build: deps $(FUZZ_BUILD)/build.ninja
+	@grep -q '^KELVADROME_WERROR:BOOL=ON$$' $(FUZZ_BUILD)/CMakeCache.txt || cmake -S fuzz -B $(FUZZ_BUILD) -DKELVADROME_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
 fuzz: fuzz-build
@@ -72,4 +82,4 @@ fuzz-seeds: fuzz-build
 	$(FUZZ_BUILD)/fuzz-seeds fuzz/corpus/project-file
 
 clean:
-	rm -rf build build-sanitize $(FUZZ_BUILD) kelvadrome_*.deb
+	rm -rf build build-sanitize build-release $(FUZZ_BUILD) kelvadrome_*.deb

@@ -1,6 +1,7 @@
-# Installation and the Debian package: the programs, the help pages, the desktop entry, the icon
-# and the MIME type of project files in their standard places under CMAKE_INSTALL_PREFIX, and
-# CPack's DEB generator with the dependencies named as Debian names them.
+# Installation and the Debian package: the programs, the help pages, the desktop entry, the icon,
+# the MIME type of project files, the manual pages, the licence and the change log in their
+# standard places under CMAKE_INSTALL_PREFIX, and CPack's DEB generator with the dependencies
+# named as Debian names them.
 # Included after add_subdirectory(src), so that the targets exist.
 include(GNUInstallDirs)
 
@@ -16,15 +17,48 @@ if(TARGET kelvadrome)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME kelvadrome.xml)
 endif()
 
+# The change log and the manual pages are installed compressed, as Debian wants them: best
+# compression, no name or time stamp in the gzip header, so that the same source gives the same
+# package.
+find_program(GZIP_EXECUTABLE gzip REQUIRED)
+set(KELVADROME_COMPRESSED)
+function(kelvadrome_compressed source)
+  get_filename_component(name ${source} NAME)
+  set(copy ${PROJECT_BINARY_DIR}/packaging/${name})
+  add_custom_command(OUTPUT ${copy}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/${source} ${copy}
+    COMMAND ${GZIP_EXECUTABLE} -9nf ${copy}
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${source}
+    COMMENT "Compressing ${name}"
+    VERBATIM)
+  set(KELVADROME_COMPRESSED ${KELVADROME_COMPRESSED} ${copy}.gz PARENT_SCOPE)
+endfunction()
+kelvadrome_compressed(changelog)
+kelvadrome_compressed(kelvadrome-cli.1)
+if(TARGET kelvadrome)
+  kelvadrome_compressed(kelvadrome.1)
+endif()
+add_custom_target(kelvadrome-compressed-docs ALL DEPENDS ${KELVADROME_COMPRESSED})
+
+# Debian's documentation folder: the machine-readable copyright file and the change log.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kelvadrome)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/kelvadrome-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+if(TARGET kelvadrome)
+  install(FILES ${PROJECT_BINARY_DIR}/packaging/kelvadrome.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kelvadrome)
 set(CPACK_PACKAGE_VENDOR "Kelvadrome")
 set(CPACK_PACKAGE_CONTACT "Kelvadrome maintainers <maintainers@kelvadrome.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Design of reinforced-concrete cantilever retaining walls")
+# Lines of the long description stay within the 80 columns Debian's tools show.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Kelvadrome checks the stability of one cantilever retaining wall, designs its stem, toe and\n"
-    "heel sections for eleven factored load combinations, draws the wall and prints a report.\n"
-    "kelvadrome-cli runs the same computation from the command line.")
+    "Kelvadrome checks the stability of one cantilever retaining wall, designs\n"
+    "its stem, toe and heel sections for eleven factored load combinations, draws\n"
+    "the wall and prints a report. kelvadrome-cli runs the same computation from\n"
+    "the command line.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY kelvadrome)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

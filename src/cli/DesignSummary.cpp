@@ -54,7 +54,9 @@ std::string WarningsText(const DesignResults& d, int c) {
   const ColumnWarnings w = ColumnWarningsOf(d, c);
   std::string text;
   const auto add = [&](bool on, const char* what) {
-    if (on) text += (text.empty() ? "" : ",") + std::string(what);
+    if (!on) return;
+    if (!text.empty()) text += ',';
+    text += what;
   };
   add(w.capacityBelowMoment, "Mu<M");
   add(w.ratioBelowMinimum, "ρ<ρmin");

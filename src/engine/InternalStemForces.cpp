@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/BackfillSlope.h"
 #include "engine/InternalEarthCoefficient.h"
 #include "engine/InternalForcesTerms.h"
 #include "engine/WallGeometry.h"
@@ -38,7 +39,7 @@ struct StemEarth {
   StemEarth e;
   const double phi = Radians(p.backfillFrictionAngle);
   const double delta = Radians(p.wallFrictionConcrete);
-  const double beta = p.backfillSlope != 0 ? std::atan(1 / double(p.backfillSlope)) : 0.0;
+  const double beta = BackfillSlopeAngle(p.backfillSlope);
   const double psi = std::atan(double(p.seismicCoefficient));
   // A stem without back height has nothing above its section for the earth to push on.
   e.alpha = p.stemBackHeight == 0 ? 0.0 : std::atan(double(p.stemBackBatter) / p.stemBackHeight);
@@ -68,7 +69,7 @@ class StemTerms {
     const double dry = std::min(qw, y43);
     const double submerged = std::max(y43 - qw, 0.0);
     const double scale = c_.soil * std::cos(e.friction) * e.ka;
-    const double beta = p_.backfillSlope != 0 ? std::atan(1 / double(p_.backfillSlope)) : 0.0;
+    const double beta = BackfillSlopeAngle(p_.backfillSlope);
     const double p0 = scale * p_.surchargeLoad * std::cos(e.alpha) / std::cos(e.alpha - beta);
     const double p1 = p0 + scale * p_.backfillUnitWeight * dry;
     const double p2 = p1 + scale * (double(p_.backfillSaturatedDensity) - p_.waterUnitWeight) * submerged;

@@ -2,19 +2,13 @@
 // the levels read back from the stored outline points.
 #pragma once
 
-#include <cmath>
-
 #include "engine/AnalysisResults.h"
+#include "engine/BackfillSlope.h"
 #include "engine/EngineNumerics.h"
 #include "engine/TrapezoidResultant.h"
 #include "model/ProjectData.h"
 
 namespace kelvadrome {
-
-// Backfill slope angle β = atan(1/n); a zero or negative n is a level backfill.
-[[nodiscard]] inline double BackfillSlopeAngle(double slope) {
-  return slope > 0 ? std::atan(1 / slope) : 0.0;
-}
 
 // Wall friction on the virtual back through the heel edge: earth on earth when soil stands
 // over the heel or the back batter, concrete on earth when the backfill bears on a vertical

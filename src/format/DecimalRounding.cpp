@@ -40,7 +40,7 @@ RoundedDecimal RoundDecimal(double value, int decimals) {
   const std::string text(buffer.data(), ec == std::errc() ? end : buffer.data());
   const std::size_t ePos = text.find('e');
   if (ePos == std::string::npos) {  // not finite: callers check first; stay defined anyway
-    result.integerDigits = "0";
+    result.integerDigits.assign(1, '0');
     result.fractionDigits.assign(static_cast<std::size_t>(decimals), '0');
     return result;
   }

@@ -12,6 +12,7 @@
 #include "engine/LoadFactors.h"
 #include "engine/SectionUnits.h"
 #include "engine/WallGeometry.h"
+#include "model/Units.h"
 
 namespace kelvadrome {
 namespace {
@@ -269,6 +270,47 @@ TEST(DesignRun, SlopeFlattenedInTheFirstCaseIsReportedAfterTheRun) {
   for (int k = 2; k <= 12; ++k) {
     const SectionForces f = CaseForces(d.project, kCaseFactors[k].data());
     for (int s = 1; s <= 3; ++s) EXPECT_EQ(d.design.caseMoment[s][k], f.sectionMoment[s]) << k;
+  }
+}
+
+// A negative slope ratio (older files hold them) is a level backfill for the outline and the
+// pressures; the stem's own earth coefficient and surcharge ordinate must see the same level
+// surface, or the stem is designed for less than the wall it stands in.
+TEST(DesignRun, NegativeSlopeRatioDesignsLikeALevelBackfill) {
+  for (const int16_t system : {kMetric, kSI, kBritish}) {
+    Design level = DefaultDesign();
+    level.project.previousUnitSystem = kMetric;
+    level.project.unitSystem = system;
+    ConvertUnits(level.project);
+    level.project.backfillSlope = 0;
+    Design falling = level;
+    falling.project.backfillSlope = -2.0f;
+    level.Run();
+    falling.Run();
+    ASSERT_TRUE(level.design.completed && falling.design.completed) << system;
+    const DesignResults& a = level.design;
+    const DesignResults& b = falling.design;
+    for (int s = 1; s <= kDesignSectionCount; ++s) {
+      EXPECT_EQ(a.caseMoment[s], b.caseMoment[s]) << "system " << system << ", section " << s;
+      EXPECT_EQ(a.caseShear[s], b.caseShear[s]) << "system " << system << ", section " << s;
+      EXPECT_EQ(a.caseNormal[s], b.caseNormal[s]) << "system " << system << ", section " << s;
+    }
+    for (const auto member : {&DesignResults::envMaxMoment, &DesignResults::envMaxMomentNormal,
+                              &DesignResults::envMinMoment, &DesignResults::envMinMomentNormal,
+                              &DesignResults::envMaxShear, &DesignResults::envMaxShearNormal,
+                              &DesignResults::serviceMoment, &DesignResults::serviceNormal,
+                              &DesignResults::sectionDesignShear, &DesignResults::sectionShearCapacity}) {
+      EXPECT_EQ(a.*member, b.*member) << "system " << system;
+    }
+    for (const auto member : {&DesignResults::colMoment, &DesignResults::colNormal,
+                              &DesignResults::colServiceMoment, &DesignResults::colHeight,
+                              &DesignResults::colMomentCapacity, &DesignResults::colSteelRatio,
+                              &DesignResults::colRequiredArea, &DesignResults::colSteelArea,
+                              &DesignResults::colCrackZ}) {
+      EXPECT_EQ(a.*member, b.*member) << "system " << system;
+    }
+    EXPECT_EQ(level.project.barDiameters, falling.project.barDiameters) << system;
+    EXPECT_EQ(level.project.barPitches, falling.project.barPitches) << system;
   }
 }
 

@@ -19,6 +19,7 @@
 #include "MainWindowTestSupport.h"
 #include "ui/main/HelpWindow.h"
 #include "ui/main/MainLayout.h"
+#include "ui/main/frmAbout.h"
 
 using namespace kelvadrome;
 using kelvadrome::test::WindowHarness;
@@ -64,6 +65,7 @@ class MainWindowTest : public QObject {
   void toolBarLooks();
   void layoutKeepsOrderAndMinimumSize();
   void helpWindowFollowsContext();
+  void aboutWindowNamesVersionAndLicence();
 };
 
 void MainWindowTest::verdictOfStableAndUnstableWall() {
@@ -368,6 +370,20 @@ void MainWindowTest::helpWindowFollowsContext() {
   QTest::keyClick(file, Qt::Key_F1);
   QVERIFY(!file->isVisible());
   QVERIFY(help->Browser()->source().toString().endsWith(QStringLiteral("files.html")));
+}
+
+void MainWindowTest::aboutWindowNamesVersionAndLicence() {
+  WindowHarness h;
+  frmAbout about(h.window.get());
+  QCOMPARE(about.windowTitle(), QStringLiteral("About Kelvadrome"));
+  QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+           QStringLiteral("Version 2.10 dated August 2008"));
+  const auto* licence = about.findChild<QLabel*>(QStringLiteral("lblLicence"));
+  QVERIFY(licence != nullptr);
+  QVERIFY(licence->text().contains(QStringLiteral("GPL-3.0-or-later")));
+  // The fixed size is taken after every text is laid out: none is cut off.
+  about.show();
+  QVERIFY(about.rect().contains(licence->geometry()));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -29,6 +29,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                              this);
   version->setObjectName(QStringLiteral("lblVersion"));
   auto* purpose = new QLabel(QStringLiteral("Design of reinforced-concrete cantilever retaining walls."), this);
+  auto* licence = new QLabel(QStringLiteral("Free software under the GNU General Public License, "
+                                            "GPL-3.0-or-later.\nIt comes with ABSOLUTELY NO WARRANTY."),
+                             this);
+  licence->setObjectName(QStringLiteral("lblLicence"));
   auto* close = new QPushButton(QStringLiteral("Close"), this);
   close->setObjectName(QStringLiteral("cmdClose"));
   close->setDefault(true);
@@ -38,6 +42,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   texts->addWidget(name);
   texts->addWidget(version);
   texts->addWidget(purpose);
+  texts->addWidget(licence);
   auto* top = new QHBoxLayout;
   top->addWidget(picture, 0, Qt::AlignTop);
   top->addSpacing(12);

@@ -1,4 +1,4 @@
-// The About window: the program's name, version and date.
+// The About window: the program's name, version and date, and its licence.
 #pragma once
 
 #include <QDialog>

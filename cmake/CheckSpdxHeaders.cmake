@@ -1,0 +1,36 @@
+# Fails when a C++ source or header under src/, tests/, bench/ or fuzz/ does not open with the
+# licence line. Run as: cmake -DSOURCE_DIR=<top folder> -P CheckSpdxHeaders.cmake
+set(header "// SPDX-License-Identifier: GPL-3.0-or-later")
+if(NOT SOURCE_DIR)
+  message(FATAL_ERROR "SOURCE_DIR is not set")
+endif()
+
+set(patterns)
+foreach(folder src tests bench fuzz)
+  list(APPEND patterns ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h)
+endforeach()
+file(GLOB_RECURSE sources LIST_DIRECTORIES false RELATIVE ${SOURCE_DIR} ${patterns})
+list(SORT sources)
+
+set(missing)
+foreach(source ${sources})
+  file(READ ${SOURCE_DIR}/${source} opening LIMIT 200)
+  string(FIND "${opening}" "\n" end)
+  if(end GREATER_EQUAL 0)
+    string(SUBSTRING "${opening}" 0 ${end} opening)
+  endif()
+  string(REGEX REPLACE "\r$" "" opening "${opening}")
+  if(NOT opening STREQUAL header)
+    list(APPEND missing ${source})
+  endif()
+endforeach()
+
+list(LENGTH sources checked)
+list(LENGTH missing count)
+if(count GREATER 0)
+  list(SUBLIST missing 0 20 shown)
+  list(JOIN shown "\n  " shown)
+  message(FATAL_ERROR "${count} of ${checked} source files do not start with \"${header}\", "
+                      "among them:\n  ${shown}")
+endif()
+message(STATUS "All ${checked} source files start with the licence line.")
