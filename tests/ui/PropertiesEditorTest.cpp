@@ -47,6 +47,7 @@ class PropertiesEditorTest : public QObject {
     QCOMPARE(Value(w, 25)->text(), QStringLiteral("2"));
     QCOMPARE(Unit(w, 25), QStringLiteral("T/m³"));
     QCOMPARE(Value(w, 24)->parentWidget(), Value(w, 13)->parentWidget());
+    QVERIFY(ShowActive(w));
     QVERIFY(Value(w, 24)->y() < Value(w, 13)->y());
 
     QCOMPARE(w.findChildren<QGroupBox*>().size(), 7);
