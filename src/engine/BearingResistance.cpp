@@ -48,6 +48,13 @@ double HorizontalLoad(const ProjectData& p, const AnalysisResults& r) {
   return H > 0 ? H : 0.0;  // never -0 either
 }
 
+// The friction angle in radians; a negative one, or one too small for its tangent to divide by
+// (Nc would be 0 / 0), is taken as 0 and the base treated as undrained, which is its limit.
+double FrictionAngle(double degrees) {
+  const double phi = Radians(degrees);
+  return std::tan(phi) > 1e-9 ? phi : 0.0;
+}
+
 struct Factors {
   double Nq, Nc, Ngamma;
 };
@@ -90,7 +97,7 @@ std::optional<BearingResults> Compute(const ProjectData& p, const AnalysisResult
   const double e = s.eccentricity;
   const double effectiveWidth = double(s.baseWidthUsed) - 2 * std::fabs(e);
   const double H = HorizontalLoad(p, r);
-  const double phi = Radians(std::max(double(p.baseFrictionAngle), 0.0));
+  const double phi = FrictionAngle(p.baseFrictionAngle);
   const double c = double(p.baseCohesion) * StressToPressureFactor(p.unitSystem);
   const double overburden = Overburden(p, r);
   const double gamma = p.waterOption == kFalse
@@ -138,6 +145,7 @@ void ComputeBearingResistance(const ProjectData& p, AnalysisResults& r) {
   bearing = {};
   if (!r.stability.wallStable || !(r.stability.sumVertical > 0)) return;
   if (p.unitSystem < kMetric || p.unitSystem > kBritish) return;
+  if (!(p.baseFrictionAngle < 90)) return;  // no soil has such an angle: nothing to compute
   bearing = Compute(p, r).value_or(BearingResults{});
 }
 

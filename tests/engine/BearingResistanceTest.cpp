@@ -215,10 +215,18 @@ TEST(BearingResistance, CasesWhereTheBaseCarriesNothingAreResultsNotFaults) {
     unstable.results.stability.wallStable = false;
     EXPECT_FALSE(unstable.Run().computed);
   }
-  {  // factors beyond single precision: not computed rather than infinite
+  for (const float phi : {89.5f, 90.0f, 120.0f}) {  // factors beyond single precision, or no soil
     BaseCase c;
-    c.project.baseFrictionAngle = 89.5f;
-    EXPECT_FALSE(c.Run().computed);
+    c.project.baseFrictionAngle = phi;
+    EXPECT_FALSE(c.Run().computed) << phi;
+  }
+  {  // an angle too small to divide by is the undrained limit, not 0 / 0
+    BaseCase c;
+    c.project.baseFrictionAngle = 1e-12f;
+    const BearingResults& b = c.Run();
+    EXPECT_TRUE(b.hasResistance);
+    EXPECT_EQ(b.ic, 1.0f);
+    EXPECT_FLOAT_EQ(b.Nc, float(kPi + 2));
   }
 }
 
