@@ -8,7 +8,6 @@
 
 #include "ServiceTestSupport.h"
 #include "engine/BearingResistance.h"
-#include "engine/StabilityTexts.h"
 #include "model/Units.h"
 
 using namespace kelvadrome;
@@ -228,33 +227,6 @@ TEST(BearingResistance, CasesWhereTheBaseCarriesNothingAreResultsNotFaults) {
     EXPECT_EQ(b.ic, 1.0f);
     EXPECT_FLOAT_EQ(b.Nc, float(kPi + 2));
   }
-}
-
-TEST(BearingResistance, NotesAndGroupFollowTheResult) {
-  BaseCase c;
-  c.results.stability.contactWidth = 6;
-  c.Run();
-  const auto notes = [&c] { return StabilityNotes(c.results.stability, kMetric, StabilityTextStyle::dialog); };
-  const auto group = [&c] {
-    return StabilityGroups(c.results.stability, kMetric, StabilityTextStyle::dialog)[kBearingGroup];
-  };
-  EXPECT_EQ(notes().size(), 1u);  // the per-length note only: SF well above 1
-  EXPECT_EQ(group().caption, "Bearing resistance:");
-  EXPECT_EQ(group().lines[1].Caption(), "Ultimate pressure qult =");
-  EXPECT_EQ(group().lines[1].unit, "T/m²");
-
-  c.results.stability.sumVertical = 2000;  // the same resistance against far more load
-  c.Run();
-  EXPECT_EQ(notes().back(), "»The bearing safety factor is less than unity.");
-
-  c.results.stability.eccentricity = 3;
-  c.Run();
-  EXPECT_EQ(notes().back(), "»The base has no bearing resistance under this load.");
-  EXPECT_EQ(group().lines[2].value, "0.00");
-
-  c.results.stability.wallStable = false;
-  c.Run();
-  for (const StabilityLine& line : group().lines) EXPECT_EQ(line.value, "N/A");
 }
 
 // The same wall entered in each system with exactly converted values: a weightless wall with an
