@@ -19,7 +19,8 @@ QString TextOf(const frmStability& dialog, const QString& name) {
 
 // The labels that need a stable wall to mean anything.
 const char* const kStableOnly[] = {"lblPress0", "lblPress1", "lblPress2", "lblPress3",
-                                   "lblSlide0", "lblSlide1", "lblSlide2", "lblOverturn0"};
+                                   "lblSlide0", "lblSlide1", "lblSlide2", "lblOverturn0",
+                                   "lblBearing0", "lblBearing1", "lblBearing2"};
 
 AnalysisResults Analyse(ProjectData& project) {
   AnalysisResults results;
@@ -47,6 +48,14 @@ class StabilityDialogTest : public QObject {
     QVERIFY(TextOf(dialog, "lblExcen2").endsWith("7.20/3 = 2.40"));
     QVERIFY(TextOf(dialog, "lblNote").startsWith(QString::fromUtf8("»Per 1 m of wall length.")));
     QVERIFY(!TextOf(dialog, "lblNote").contains("not stable"));
+    // The bearing group sits under the eccentricities, beside the base pressures, with the
+    // units of its neighbours; the default wall's bearing factor is far below 1.
+    QCOMPARE(TextOf(dialog, "lblUnitBearing0"), QStringLiteral("m"));
+    QCOMPARE(TextOf(dialog, "lblUnitBearing1"), TextOf(dialog, "lblUnitPress0"));
+    dialog.adjustSize();
+    QVERIFY(dialog.findChild<QLabel*>("lblBearing0")->x() < dialog.findChild<QLabel*>("lblPress0")->x());
+    QVERIFY(dialog.findChild<QLabel*>("lblBearing0")->y() > dialog.findChild<QLabel*>("lblExcen2")->y());
+    QVERIFY(TextOf(dialog, "lblNote").endsWith(QStringLiteral("The bearing safety factor is less than unity.")));
   }
 
   void unstableWallShowsNotApplicable() {
