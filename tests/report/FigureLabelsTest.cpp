@@ -192,31 +192,22 @@ class FigureLabelsTest : public QObject {
     QVERIFY(!SegmentCrossesBox(QLineF(990, 500, 990, 1500), placed[0]));
   }
 
-  void fixedLabelsStayAndOthersGiveWay() {
+  void fixedLabelsAndOtherDiagramsAreKeptClear() {
     LabelLayout layout;
-    const QRectF legend(100, 4000, 1500, 100);
-    // Asked for first, the value still yields to the legend asked for after it.
-    const std::vector<QRectF> placed = layout.Place({{QRectF(200, 3990, 300, 100)}, {legend, true}});
-    QCOMPARE(placed[1], legend);
-    QVERIFY(!BoxesOverlap(placed[0], legend));
-  }
-
-  void aDiagramsOwnLabelMayTouchItButNoOtherLabel() {
-    LabelLayout layout;
-    const int area = layout.AddArea(QPolygonF({{1000, 1000}, {1500, 1000}, {1500, 2000}, {1000, 2000}}));
+    layout.SetBounds(QRectF(0, 0, 5000, 5000));
+    const QPolygonF hatched({{1000, 1000}, {1500, 1000}, {1500, 2000}, {1000, 2000}});
+    const int area = layout.AddArea(hatched);
+    const QRectF legend(0, 4900, 1500, 100);
     const QRectF inside(1400, 1400, 300, 100);
-    const std::vector<QRectF> placed = layout.Place({{inside, false, area}, {inside.translated(0, 300)}});
-    QCOMPARE(placed[0], inside);
-    QVERIFY(!AreaOverlapsBox(QPolygonF({{1000, 1000}, {1500, 1000}, {1500, 2000}, {1000, 2000}}), placed[1]));
-  }
-
-  void movedLabelsStayInTheFigure() {
-    LabelLayout layout;
-    layout.SetBounds(QRectF(0, 0, 1000, 1000));
-    const QRectF corner(0, 0, 400, 100);
-    const std::vector<QRectF> placed = layout.Place({{corner}, {corner}, {corner}});
-    for (const QRectF& box : placed) QVERIFY(QRectF(0, 0, 1000, 1000).contains(box));
-    QVERIFY(!BoxesOverlap(placed[0], placed[1]) && !BoxesOverlap(placed[1], placed[2]));
+    // The value asked for first still yields to the legend asked for after it; a diagram's own
+    // label may touch its hatching, another label may not.
+    const std::vector<QRectF> placed = layout.Place(
+        {{QRectF(0, 4890, 300, 100)}, {legend, true}, {inside, false, area}, {inside.translated(0, 300)}});
+    QVERIFY(!BoxesOverlap(placed[0], legend));
+    QVERIFY(QRectF(0, 0, 5000, 5000).contains(placed[0]));
+    QCOMPARE(placed[1], legend);
+    QCOMPARE(placed[2], inside);
+    QVERIFY(!AreaOverlapsBox(hatched, placed[3]));
   }
 
   void touchingIsNotCrossing() {

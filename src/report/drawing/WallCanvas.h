@@ -1,6 +1,7 @@
 // A small drawing surface over a QPainter in the logical units of the figure: twips on the
 // screen, report units on paper. The painter's transform maps those units to the device; the
-// canvas never converts to pixels itself, except for pen widths, which are device sizes.
+// canvas never converts to pixels itself, except for pen widths, which are device sizes. It also
+// holds the value labels of the figure until the figure is complete, and then places them.
 #pragma once
 
 #include <QColor>
