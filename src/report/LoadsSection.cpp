@@ -3,6 +3,8 @@
 // backfill slope, so that the figure shows the slope the results belong to.
 #include <QString>
 
+#include <cmath>
+
 #include "engine/AnalysisResults.h"
 #include "engine/EarthPressure.h"
 #include "engine/LoadFactors.h"
@@ -27,7 +29,16 @@ bool PrintLoadsOnce(ReportSheet& sheet, ProjectData& project, AnalysisResults& r
   DrawSectionFrame(sheet, project);
   PrintSectionHeading(sheet, QStringLiteral("Loads"), 10);
   SectionFigure figure(sheet, project);
-  DrawWallFigure(figure.canvas, figure.style, project, figure.points);
+  if (!DrawLoadsFigure(figure.canvas, figure.style, project, figure.points, results, sink, figure.Body())) return false;
+  figure.canvas.PlaceLabels();
+  return true;
+}
+
+}  // namespace
+
+bool DrawLoadsFigure(WallCanvas& canvas, const DrawStyle& style, ProjectData& project, const ScreenPoints& points,
+                     AnalysisResults& results, MessageSink& sink, const QRectF& area) {
+  DrawWallFigure(canvas, style, project, points);
 
   results.slopeAdjusted = false;
   SetServiceLoadFactors(results);
@@ -38,27 +49,24 @@ bool PrintLoadsOnce(ReportSheet& sheet, ProjectData& project, AnalysisResults& r
   ComputeSeismicPressure(project, results, sink);
   const float scale = LoadsPressureScale(project, results);
 
-  WallCanvas& canvas = figure.canvas;
-  const DrawStyle& style = figure.style;
   canvas.SetColour(kLoadBlue);
   LoadSelection every;
   every.markCases = true;
-  every.surchargeArrowLength = double(scale) * project.surchargeLoad;
-  DrawLineLoadsFigure(canvas, style, project, figure.points, every);
-  DrawPartForcesFigure(canvas, style, figure.points, results, false);
+  // A length: the sign of the surcharge turns the arrows round where they are drawn.
+  every.surchargeArrowLength = double(scale) * std::fabs(project.surchargeLoad);
+  DrawLineLoadsFigure(canvas, style, project, points, every);
+  DrawPartForcesFigure(canvas, style, points, results, false);
   canvas.SetColour(kLoadBlue);
-  DrawWaterPressureFigure(canvas, style, project, figure.points, results, scale, {QStringLiteral("(F)")});
+  DrawWaterPressureFigure(canvas, style, project, points, results, scale, {QStringLiteral("(F)")});
   canvas.SetColour(kLoadBlue);
-  DrawSoilPressureFigure(canvas, style, project, figure.points, results, scale, {QStringLiteral("(H)")});
+  DrawSoilPressureFigure(canvas, style, project, points, results, scale, {QStringLiteral("(H)")});
   if (results.slopeAdjusted) return false;
   canvas.SetColour(kLoadBlue);
-  DrawSeismicPressureFigure(canvas, style, project, figure.points, results, scale, {QStringLiteral("(E)")});
+  DrawSeismicPressureFigure(canvas, style, project, points, results, scale, {QStringLiteral("(E)")});
   if (results.slopeAdjusted) return false;
-  DrawLoadLegend(canvas, project, figure.left + 120, figure.bottom, true);
+  DrawLoadLegend(canvas, project, area.left() + 120, area.bottom(), true);
   return true;
 }
-
-}  // namespace
 
 void PrintLoadsSection(ReportSheet& sheet, ProjectData& project, AnalysisResults& results, MessageSink& sink) {
   // The flattened slope does not trip the rules again, so the second pass always completes;

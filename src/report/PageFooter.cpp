@@ -26,11 +26,16 @@ QString PageToken(int page) { return QString::fromStdString(FormatGeneral(static
 
 }  // namespace
 
+QString FooterTime(const QTime& time) {
+  // A format string, not the locale's time format: most locales' short format drops the
+  // seconds, and some write the hours in a 12-hour clock or in their own digits.
+  return time.toString(QStringLiteral("HH:mm:ss"));
+}
+
 FooterContext FooterContextNow(const std::string& filePath) {
-  const QLocale locale = QLocale::system();
   FooterContext context;
-  context.date = locale.toString(QDate::currentDate(), QLocale::LongFormat);
-  context.time = locale.toString(QTime::currentTime(), QLocale::ShortFormat);
+  context.date = QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat);
+  context.time = FooterTime(QTime::currentTime());
   context.filePath = filePath;
   return context;
 }

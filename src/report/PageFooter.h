@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QTime>
 
 #include <string>
 
@@ -20,7 +21,11 @@ struct FooterContext {
   int totalPages = 0;  // 0 when not counted: &NPages then expands to nothing
 };
 
-// Today's date and time as the system's locale writes them.
+// The time of the footer: hours (24-hour clock), minutes and seconds, "09:05:07", whatever the
+// locale.
+[[nodiscard]] QString FooterTime(const QTime& time);
+
+// Today's date as the system's locale writes it (long format) and the time as FooterTime does.
 [[nodiscard]] FooterContext FooterContextNow(const std::string& filePath);
 
 // Copies text, replacing "&" followed by DATE, TIME, INPUT, PAGE or NPAGES (any letter case);

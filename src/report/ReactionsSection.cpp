@@ -39,6 +39,7 @@ void PrintReactionsSection(ReportSheet& sheet, ProjectData& project, AnalysisRes
     DrawRestraintsFigure(figure.canvas, figure.style, project, figure.points, results, scale);
   }
   DrawLoadLegend(figure.canvas, project, figure.left + 120, figure.bottom, true);
+  figure.canvas.PlaceLabels();
 }
 
 }  // namespace kelvadrome

@@ -33,8 +33,11 @@ SectionFigure::SectionFigure(ReportSheet& sheet, const ProjectData& project)
       points(ComputeScreenPoints(project, FitWallToSection(project, sheet.pageWidth, sheet.sectionContentHeight,
                                                            sheet.sectionBodyTop))),
       left(0),
-      bottom(sheet.sectionTop + sheet.halfHeight) {
+      bottom(sheet.sectionTop + sheet.halfHeight),
+      top(sheet.sectionBodyTop),
+      width(sheet.pageWidth) {
   canvas.SetFont(style.fontFamily, style.fontUnits);
+  canvas.SetLabelBounds(Body());
 }
 
 float LoadsPressureScale(const ProjectData& project, const AnalysisResults& results) {

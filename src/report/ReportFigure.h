@@ -2,6 +2,8 @@
 // painter with the paper style, and the pressure scale of the load figures.
 #pragma once
 
+#include <QRectF>
+
 #include "report/drawing/DrawStyle.h"
 #include "report/drawing/ScreenPoints.h"
 #include "report/drawing/WallCanvas.h"
@@ -9,6 +11,7 @@
 namespace kelvadrome {
 
 struct AnalysisResults;
+struct MessageSink;
 struct ProjectData;
 struct ReportSheet;
 
@@ -20,7 +23,18 @@ struct SectionFigure {
   ScreenPoints points;
   double left = 0;    // the section's left edge
   double bottom = 0;  // the section's bottom edge
+  double top = 0;     // the top of the section's body, under the title bar
+  double width = 0;
+
+  [[nodiscard]] QRectF Body() const { return {left, top, width, bottom - top}; }
 };
+
+// The figure of the Loads section in area (the section's body): the wall, then the service
+// analysis with all load factors 1 and every load over it, each value marked with its load
+// case, and the legend. False when the earth pressure flattened the backfill slope on the way:
+// the figure then shows the old slope and must be drawn again.
+bool DrawLoadsFigure(WallCanvas& canvas, const DrawStyle& style, ProjectData& project, const ScreenPoints& points,
+                     AnalysisResults& results, MessageSink& sink, const QRectF& area);
 
 // Report units per unit of pressure of the Loads section: 720 for the sum of the largest water,
 // earth and seismic ordinates behind the wall, limited so that the uplift (660), the vertical

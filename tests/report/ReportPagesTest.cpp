@@ -11,6 +11,12 @@ Q_DECLARE_METATYPE(kelvadrome::ReportSelection)
 using namespace kelvadrome;
 using namespace kelvadrome::test;
 
+namespace {
+// The system locale is read once, when the application starts: an English one, whose short time
+// format is "9:05 PM", must not reach the footer.
+const bool kEnglishSystemLocale = [] { return qputenv("LC_ALL", "en_US.UTF-8"); }();
+}  // namespace
+
 class ReportPagesTest : public QObject {
   Q_OBJECT
 
@@ -87,6 +93,18 @@ class ReportPagesTest : public QObject {
     QCOMPARE(ExpandFooterTokens(QStringLiteral("of &NPages."), context), QStringLiteral("of ."));
     context.totalPages = 5;
     QCOMPARE(ExpandFooterTokens(QStringLiteral("of &npages."), context), QStringLiteral("of 5."));
+  }
+
+  void footerTimeHasSecondsWhateverTheLocale() {
+    QVERIFY(kEnglishSystemLocale);
+    QCOMPARE(FooterTime(QTime(9, 5, 7)), QStringLiteral("09:05:07"));
+    QCOMPARE(FooterTime(QTime(21, 0, 0)), QStringLiteral("21:00:00"));
+    // The clock of a real job reads back with its seconds, within a second or two of now.
+    const QTime before = QTime::currentTime();
+    const QString now = FooterContextNow({}).time;
+    const QTime read = QTime::fromString(now, QStringLiteral("HH:mm:ss"));
+    QVERIFY2(read.isValid(), qPrintable(now));
+    QVERIFY(std::abs(before.secsTo(read)) <= 2 || std::abs(before.secsTo(read)) >= 86398);
   }
 
   void overWideFooterIsCut() {

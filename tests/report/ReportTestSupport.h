@@ -35,7 +35,7 @@ struct ReportFixture {
   [[nodiscard]] ReportJob Job(const ReportSelection& selection) {
     FooterContext footer;
     footer.date = QStringLiteral("1 January 2024");
-    footer.time = QStringLiteral("12:00");
+    footer.time = QStringLiteral("12:00:00");
     footer.filePath = project.currentFilePath;
     return ReportJob{project, *results, *design, sink, selection, ReportFonts{}, footer, {}};
   }

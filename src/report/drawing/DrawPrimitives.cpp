@@ -38,11 +38,12 @@ void EveryStep(double from, double to, Arrow&& arrow) {
 
 QString FigureNumber(double value) { return QString::fromStdString(FormatNumber(value, "#0.#0")); }
 
-QRectF WriteText(WallCanvas& canvas, double x, double y, const QString& text, TextAlign align) {
+QRectF WriteLabel(WallCanvas& canvas, double x, double y, const QString& text, TextAlign align, int area) {
   const double width = canvas.TextWidth(text);
   const double left = align == TextAlign::left ? x : align == TextAlign::centre ? x - width / 2 : x - width;
-  canvas.Text(left, y, text);
-  return QRectF(left, y, width, canvas.TextHeight());
+  const QRectF box(left, y, width, canvas.TextHeight());
+  canvas.Label(box, text, false, area);
+  return box;
 }
 
 void DrawArrow(WallCanvas& canvas, const DrawStyle& style, double x1, double y1, double x2, double y2,
@@ -103,14 +104,15 @@ void DrawPressureV(WallCanvas& canvas, const DrawStyle& style, double y1, double
   canvas.Line(x0, y1, x0 + d1, y1);
   canvas.Line(x0, y2, x0 + d2, y2);
   canvas.Line(x0 + d1, y1, x0 + d2, y2);
+  const int area = canvas.AddHatchedArea(QPolygonF({{x0, y1}, {x0 + d1, y1}, {x0 + d2, y2}, {x0, y2}}));
 
   const double raise = y2 < y1 ? 120.0 : 0.0;
   const auto label = [&](const QString& text, double d, double y) {
     if (text.isEmpty()) return;
     if (d < 0) {
-      WriteText(canvas, x0 + d - kLabelGap, y - raise, text, TextAlign::right);
+      WriteLabel(canvas, x0 + d - kLabelGap, y - raise, text, TextAlign::right, area);
     } else {
-      WriteText(canvas, x0 + d + kLabelGap, y - raise, text, TextAlign::left);
+      WriteLabel(canvas, x0 + d + kLabelGap, y - raise, text, TextAlign::left, area);
     }
   };
   label(label1, d1, y1);
@@ -129,6 +131,7 @@ void DrawPressureAlong(WallCanvas& canvas, const DrawStyle& style, QPointF a, QP
   canvas.Line(a, a + QPointF(0, d1));
   canvas.Line(b, b + QPointF(0, d2));
   canvas.Line(a + QPointF(0, d1), b + QPointF(0, d2));
+  const int area = canvas.AddHatchedArea(QPolygonF({a, a + QPointF(0, d1), b + QPointF(0, d2), b}));
 
   // Ordinates standing above the line get their value above the end; hanging ordinates get it
   // beside them, outside the diagram, so that it stays clear of the figure's bottom edge.
@@ -137,11 +140,11 @@ void DrawPressureAlong(WallCanvas& canvas, const DrawStyle& style, QPointF a, QP
   const auto label = [&](const QString& text, QPointF at, double d, bool outwardRight) {
     if (text.isEmpty()) return;
     if (d < 0) {
-      WriteText(canvas, at.x(), at.y() + d - kLabelGap / 2 - height, text, TextAlign::centre);
+      WriteLabel(canvas, at.x(), at.y() + d - kLabelGap / 2 - height, text, TextAlign::centre, area);
     } else if (outwardRight) {
-      WriteText(canvas, at.x() + kLabelGap, at.y() + d / 2 - height / 2, text, TextAlign::left);
+      WriteLabel(canvas, at.x() + kLabelGap, at.y() + d / 2 - height / 2, text, TextAlign::left, area);
     } else {
-      WriteText(canvas, at.x() - kLabelGap, at.y() + d / 2 - height / 2, text, TextAlign::right);
+      WriteLabel(canvas, at.x() - kLabelGap, at.y() + d / 2 - height / 2, text, TextAlign::right, area);
     }
   };
   label(label1, a, d1, !rightward);
@@ -159,6 +162,7 @@ void DrawInclinedForce(WallCanvas& canvas, const DrawStyle& style, QPointF point
   const QPointF tail = point - acting * kForceArrowLength;
   canvas.SetWidth(style.heavyPen);
   DrawArrow(canvas, style, tail, point, 1);
+  canvas.AddBarrier(QLineF(tail, point));
 
   // The value beyond the tail, so that it does not cover the shaft.
   const QString text = FigureNumber(std::fabs(value)) + suffix;
@@ -166,15 +170,17 @@ void DrawInclinedForce(WallCanvas& canvas, const DrawStyle& style, QPointF point
   const QPointF away = -acting;
   const double reach = std::fabs(away.x()) * width / 2 + std::fabs(away.y()) * height / 2 + kLabelGap;
   const QPointF centre = tail + away * reach;
-  canvas.Text(centre.x() - width / 2, centre.y() - height / 2, text);
+  canvas.Label(QRectF(centre.x() - width / 2, centre.y() - height / 2, width, height), text);
 }
 
 void DrawForceV(WallCanvas& canvas, const DrawStyle& style, double x, double y, double value) {
   if (value == 0) return;
   canvas.SetWidth(style.heavyPen);
   const bool downward = value < 0;
-  DrawArrow(canvas, style, x, downward ? y - kForceArrowLength : y + kForceArrowLength, x, y, 1);
-  canvas.Text(x + 15, downward ? y - 300 : y + 180, FigureNumber(std::fabs(value)));
+  const double tailY = downward ? y - kForceArrowLength : y + kForceArrowLength;
+  DrawArrow(canvas, style, x, tailY, x, y, 1);
+  canvas.AddBarrier(QLineF(x, tailY, x, y));
+  WriteLabel(canvas, x + 15, downward ? y - 300 : y + 180, FigureNumber(std::fabs(value)), TextAlign::left);
 }
 
 void DrawForceH(WallCanvas& canvas, const DrawStyle& style, double x, double y, double value) {
@@ -182,7 +188,8 @@ void DrawForceH(WallCanvas& canvas, const DrawStyle& style, double x, double y, 
   canvas.SetWidth(style.heavyPen);
   const double tailX = value > 0 ? x - kForceArrowLength : x + kForceArrowLength;
   DrawArrow(canvas, style, tailX, y, x, y, 1);
-  WriteText(canvas, (x + tailX) / 2, y - 150, FigureNumber(std::fabs(value)), TextAlign::centre);
+  canvas.AddBarrier(QLineF(tailX, y, x, y));
+  WriteLabel(canvas, (x + tailX) / 2, y - 150, FigureNumber(std::fabs(value)), TextAlign::centre);
 }
 
 }  // namespace kelvadrome

@@ -64,7 +64,8 @@ inline void DrawPressureH(WallCanvas& canvas, const DrawStyle& style, double x1,
 
 // A load acting at a point along a direction in degrees (0 up, 90 towards the heel, 180 down,
 // 270 towards the toe); a negative value acts the other way. The arrow is 480 long and ends at
-// the point; |value| in "#0.#0" followed by suffix is written beyond its tail.
+// the point; |value| in "#0.#0" followed by suffix is labelled beyond its tail. Like the
+// resultants below, its shaft is kept clear of every label.
 void DrawInclinedForce(WallCanvas& canvas, const DrawStyle& style, QPointF point, double directionDegrees,
                        double value, const QString& suffix = {});
 
@@ -78,8 +79,11 @@ void DrawForceH(WallCanvas& canvas, const DrawStyle& style, double x, double y, 
 // A number as the figures show it: "#0.#0".
 [[nodiscard]] QString FigureNumber(double value);
 
-// Writes text with its top at y, starting at x (left), centred on x, or ending at x (right).
+// A value label with its top at y, starting at x (left), centred on x, or ending at x (right):
+// the box it asks for. The canvas writes it there, or near there when something is in the way,
+// once the figure is complete (WallCanvas::PlaceLabels).
 enum class TextAlign { left, centre, right };
-QRectF WriteText(WallCanvas& canvas, double x, double y, const QString& text, TextAlign align);
+// A label of a pressure diagram names the diagram's hatched area (WallCanvas::AddHatchedArea).
+QRectF WriteLabel(WallCanvas& canvas, double x, double y, const QString& text, TextAlign align, int area = -1);
 
 }  // namespace kelvadrome

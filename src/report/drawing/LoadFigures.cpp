@@ -21,7 +21,9 @@ QString CaseMark(int loadCase, bool mark) {
 void DrawSurcharge(WallCanvas& canvas, const DrawStyle& style, const ProjectData& p, const ScreenPoints& pt,
                    const LoadSelection& selection) {
   canvas.SetWidth(style.thinPen);
-  const double length = p.surchargeLoad > 0 ? selection.surchargeArrowLength : -selection.surchargeArrowLength;
+  // The arrows push down on the surface; a negative surcharge (suction) pulls it up.
+  const double magnitude = std::fabs(selection.surchargeArrowLength);
+  const double length = p.surchargeLoad > 0 ? magnitude : -magnitude;
   const double run = pt.x[10] - pt.x[8];
   const int count = run > 0 ? static_cast<int>(std::floor(run / kSurchargeStep)) + 1 : 1;
   QPointF firstTail, lastTail;
@@ -30,17 +32,18 @@ void DrawSurcharge(WallCanvas& canvas, const DrawStyle& style, const ProjectData
     const double surface = run > 0 ? pt.y[8] + (pt.y[10] - pt.y[8]) * (x - pt.x[8]) / run : pt.y[8];
     const QPointF tail(x, surface - length);
     DrawArrow(canvas, style, tail, QPointF(x, surface), 1);
+    canvas.AddBarrier(QLineF(tail, QPointF(x, surface)));
     if (k == 0) firstTail = tail;
     lastTail = tail;
   }
   canvas.Line(firstTail, lastTail);
+  canvas.AddBarrier(QLineF(firstTail, lastTail));
 
   const QString text = FigureNumber(std::fabs(p.surchargeLoad)) + CaseMark(p.surchargeLoadCase, selection.markCases);
   const QPointF middle = (firstTail + lastTail) / 2;
   // Above the tails, or above the surface when a negative surcharge hangs the tails below it.
   const double above = std::min(middle.y(), middle.y() + length);
-  const double width = canvas.TextWidth(text);
-  canvas.Text(middle.x() - width / 2, above - 30 - canvas.TextHeight(), text);
+  WriteLabel(canvas, middle.x(), above - 30 - canvas.TextHeight(), text, TextAlign::centre);
 }
 
 }  // namespace
@@ -95,12 +98,15 @@ void DrawPartForcesFigure(WallCanvas& canvas, const DrawStyle& style, const Scre
 
 void DrawLoadLegend(WallCanvas& canvas, const ProjectData& p, double left, double bottom, bool seismicLine) {
   const int units = p.unitSystem;
+  // Fixed labels: the legend stays where it is and the values keep clear of it.
+  const auto line = [&](double above, const QString& text) {
+    canvas.Label(canvas.TextBox(left, bottom - above, text), text, true);
+  };
   if (seismicLine && p.seismicCoefficient != 0) {
-    canvas.Text(left, bottom - 480, "Seismic coeficient = " + FigureNumber(p.seismicCoefficient));
+    line(480, "Seismic coeficient = " + FigureNumber(p.seismicCoefficient));
   }
-  canvas.Text(left, bottom - 360, QString::fromStdString("Line loads in " + ForcePerLengthLabel(units)));
-  canvas.Text(left, bottom - 240,
-              QString::fromStdString("Distributed loads in " + UnitLabel(UnitQuantity::pressure, units)));
+  line(360, QString::fromStdString("Line loads in " + ForcePerLengthLabel(units)));
+  line(240, QString::fromStdString("Distributed loads in " + UnitLabel(UnitQuantity::pressure, units)));
 }
 
 }  // namespace kelvadrome

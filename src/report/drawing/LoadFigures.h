@@ -13,7 +13,8 @@ namespace kelvadrome {
 struct LoadSelection {
   int loadCase = 0;                    // the case to draw (1..7), or 0 for every case
   bool markCases = false;              // write "(D)", "(L)", ... after each value
-  double surchargeArrowLength = 240;   // length of the surcharge arrows in logical units
+  double surchargeArrowLength = 240;   // length of the surcharge arrows in logical units (the
+                                       // surcharge's own sign decides which way they point)
 };
 
 // The line loads of the selected case with a load other than 0 (heavy pen), then the surcharge
@@ -31,7 +32,8 @@ void DrawPartForcesFigure(WallCanvas& canvas, const DrawStyle& style, const Scre
                           const AnalysisResults& results, bool horizontal);
 
 // "Line loads in T/m" (top 360 above bottom) and "Distributed loads in T/m²" (240 above), and
-// with seismicLine "Seismic coeficient = 0.15" (480 above, only when the coefficient is not 0).
+// with seismicLine "Seismic coeficient = 0.15" (480 above, only when the coefficient is not 0);
+// fixed labels, written with the figure's other labels.
 void DrawLoadLegend(WallCanvas& canvas, const ProjectData& project, double left, double bottom,
                     bool seismicLine = false);
 

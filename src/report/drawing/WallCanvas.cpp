@@ -66,6 +66,7 @@ void WallCanvas::ApplyPen() {
 void WallCanvas::Line(double x1, double y1, double x2, double y2) {
   if (invisible_) return;
   painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+  lines_.emplace_back(x1, y1, x2, y2);
 }
 
 void WallCanvas::FillBox(double x1, double y1, double x2, double y2, const QColor& fill) {
@@ -102,13 +103,51 @@ QRectF WallCanvas::TextBox(double x, double y, const QString& text) const {
   return QRectF(x, y, TextWidth(text), TextHeight());
 }
 
-void WallCanvas::Text(double x, double y, const QString& text) {
+void WallCanvas::Text(double x, double y, const QString& text) { Write(x, y, text, false); }
+
+void WallCanvas::Write(double x, double y, const QString& text, bool placed) {
   if (text.isEmpty()) return;
   const QFontMetricsF metrics(painter_.font(), painter_.device());
   const QPen saved = painter_.pen();
   painter_.setPen(colour_);
   painter_.drawText(QPointF(x, y + metrics.ascent()), text);
   painter_.setPen(saved);
+  texts_.push_back({text, QRectF(x, y, metrics.horizontalAdvance(text), metrics.height()), placed});
+}
+
+void WallCanvas::Label(const QRectF& box, const QString& text, bool fixed, int area) {
+  if (text.isEmpty()) return;
+  pending_.push_back({{box, fixed, area}, text, colour_});
+}
+
+void WallCanvas::AddBarrier(const QLineF& line) { barriers_.push_back(line); }
+
+int WallCanvas::AddHatchedArea(const QPolygonF& area) {
+  areas_.push_back(area);
+  return static_cast<int>(areas_.size()) - 1;
+}
+
+void WallCanvas::SetLabelBounds(const QRectF& bounds) { labelBounds_ = bounds; }
+
+void WallCanvas::PlaceLabels() {
+  LabelLayout layout;
+  layout.SetBounds(labelBounds_);
+  for (const QLineF& line : barriers_) layout.AddBarrier(line);
+  // Numbered in the same order, so the labels' area numbers hold in the layout too.
+  for (const QPolygonF& area : areas_) (void)layout.AddArea(area);
+  for (const QLineF& line : lines_) layout.AddInk(line);
+  std::vector<LabelRequest> requests;
+  requests.reserve(pending_.size());
+  for (const PendingLabel& label : pending_) requests.push_back(label.request);
+  const std::vector<QRectF> boxes = layout.Place(requests);
+
+  const QColor current = colour_;
+  for (std::size_t k = 0; k < pending_.size(); ++k) {
+    colour_ = pending_[k].colour;
+    Write(boxes[k].left(), boxes[k].top(), pending_[k].text, !pending_[k].request.fixed);
+  }
+  colour_ = current;
+  pending_.clear();
 }
 
 }  // namespace kelvadrome

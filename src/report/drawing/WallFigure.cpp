@@ -58,6 +58,8 @@ void DrawOutline(WallCanvas& canvas, const ScreenPoints& pt) {
     const int next = i == 8 ? 1 : i + 1;
     if (pt.P(i) == pt.P(next)) continue;
     canvas.Line(pt.P(i), pt.P(next));
+    // A value written across the heavy outline cannot be read.
+    canvas.AddBarrier(QLineF(pt.P(i), pt.P(next)));
   }
 }
 

@@ -72,6 +72,7 @@ WallViewOutput DrawWallView(WallCanvas& canvas, const DrawStyle& style, const Pr
                             const WallFitting& fitting, const QRectF& area, bool analysisValid) {
   WallViewOutput out;
   canvas.SetFont(style.fontFamily, style.fontUnits);
+  canvas.SetLabelBounds(area);
   const ScreenPoints pt = ComputeScreenPoints(project, fitting);
   DrawWallFigure(canvas, style, project, pt);
   if (!view) return out;
@@ -91,6 +92,7 @@ WallViewOutput DrawWallView(WallCanvas& canvas, const DrawStyle& style, const Pr
       DrawLoadView(canvas, style, project, results, *view, pt, area, analysisValid);
       break;
   }
+  canvas.PlaceLabels();
   return out;
 }
 

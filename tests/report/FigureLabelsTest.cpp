@@ -1,0 +1,293 @@
+// The value labels of the load figures, on paper and on screen: placement around obstacles, no
+// two labels on top of each other on the default wall and on random loaded walls, and the
+// surcharge arrows pointing the way the surcharge acts.
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <random>
+
+#include "engine/EngineError.h"
+#include "engine/MessageSink.h"
+#include "engine/Stability.h"
+#include "model/ProjectData.h"
+#include "report/ReportFigure.h"
+#include "report/drawing/LabelLayout.h"
+#include "report/drawing/ScreenPoints.h"
+#include "report/drawing/WallFitting.h"
+#include "report/drawing/WallView.h"
+
+using namespace kelvadrome;
+
+namespace {
+
+// An A4 section with the default margins, in report units: the upper half page.
+constexpr double kPageWidth = 9355;
+constexpr double kSectionBodyTop = 453;
+constexpr double kSectionContentHeight = 6548;
+const QRectF kSectionBody(0, kSectionBodyTop, kPageWidth, kSectionContentHeight);
+// The main window's picture, in twips.
+const QRectF kPicture(0, 0, 24000, 15000);
+
+// A canvas over an image, drawing in logical units scaled down to the image.
+struct Board {
+  QImage image;
+  QPainter painter;
+  std::optional<WallCanvas> canvas;
+  explicit Board(const QRectF& area) : image(1200, 800, QImage::Format_ARGB32_Premultiplied) {
+    image.fill(Qt::white);
+    painter.begin(&image);
+    painter.scale(image.width() / area.right(), image.height() / area.bottom());
+    canvas.emplace(painter);
+  }
+};
+
+using BoardPtr = std::unique_ptr<Board>;
+
+// The Loads section's figure of the project, as the printed report draws it; labels placed.
+// Empty when the analysis faults.
+BoardPtr PaperFigure(ProjectData& p, AnalysisResults& results) {
+  const DrawStyle style = PaperDrawStyle(QStringLiteral("Liberation Sans"), 120);
+  RecordingSink sink;
+  try {
+    // A flattened backfill slope starts the figure again, on a clean sheet.
+    for (int pass = 0; pass < 2; ++pass) {
+      auto board = std::make_unique<Board>(kSectionBody);
+      WallCanvas& canvas = *board->canvas;
+      canvas.SetFont(style.fontFamily, style.fontUnits);
+      canvas.SetLabelBounds(kSectionBody);
+      const ScreenPoints points =
+          ComputeScreenPoints(p, FitWallToSection(p, kPageWidth, kSectionContentHeight, kSectionBodyTop));
+      if (DrawLoadsFigure(canvas, style, p, points, results, sink, kSectionBody)) {
+        canvas.PlaceLabels();
+        return board;
+      }
+    }
+  } catch (const EngineError&) {
+  }
+  return nullptr;
+}
+
+// One view of the main window's picture.
+BoardPtr ScreenView(ProjectData& p, const AnalysisResults& results, ViewKind view) {
+  auto board = std::make_unique<Board>(kPicture);
+  const WallFitting fit = FitWallToPicture(p, kPicture.width(), kPicture.height());
+  (void)DrawWallView(*board->canvas, ScreenDrawStyle(), p, results, view, fit, kPicture);
+  return board;
+}
+
+// Every value label overlapping another text and every value label crossed by a shaft or the
+// wall's outline, described; empty when the figure is clean. (The legend's lines are set at a
+// fixed spacing that lets their boxes touch; they are checked against the values only.)
+QString Collisions(const WallCanvas& canvas) {
+  QString found;
+  const auto& texts = canvas.WrittenTexts();
+  for (std::size_t a = 0; a < texts.size(); ++a) {
+    for (std::size_t b = a + 1; b < texts.size(); ++b) {
+      if (!texts[a].placed && !texts[b].placed) continue;
+      if (BoxesOverlap(texts[a].box, texts[b].box)) found += texts[a].text + " over " + texts[b].text + "; ";
+    }
+    if (!texts[a].placed) continue;
+    for (const QLineF& barrier : canvas.Barriers()) {
+      if (SegmentCrossesBox(barrier, texts[a].box)) found += texts[a].text + " crossed by a shaft; ";
+    }
+  }
+  return found;
+}
+
+// Walls with water, a seismic coefficient, a surcharge of either sign and one to ten line loads
+// of every case anywhere on and around the wall.
+class LoadedWalls {
+ public:
+  explicit LoadedWalls(unsigned seed) : random_(seed) {}
+
+  ProjectData Next() {
+    ProjectData p;
+    SetDefaults(p);
+    const auto scale = [&](float& v, double low, double high) { v = static_cast<float>(v * Between(low, high)); };
+    for (float* v : {&p.toeLength, &p.heelLength, &p.stemTopWidth}) scale(*v, 0.5, 1.8);
+    scale(p.stemFrontHeight, 0.5, 1.5);
+    p.stemBackHeight = p.stemFrontHeight + p.toeTaper + p.toeEdgeThickness - p.heelTaper - p.heelEdgeThickness;
+    p.baseWidth = p.toeLength + p.stemFrontBatter + p.stemTopWidth + p.stemBackBatter + p.heelLength;
+    p.backfillSlope = Chance(0.3) ? 0.0f : static_cast<float>(Between(2.5, 8));
+    const double height = p.TotalHeightFront();
+    p.waterOption = kTrue;
+    p.waterDepthFront = static_cast<float>(Between(0.2, 1.0) * height);
+    p.waterDepthBack = static_cast<float>(Between(0.1, 1.0) * height);
+    p.seismicOption = kTrue;
+    p.seismicCoefficient = static_cast<float>(Between(0.05, 0.3));
+    p.surchargeLoad = static_cast<float>(Between(-3, 5));
+    p.surchargeLoadCase = static_cast<int16_t>(Pick(1, kLoadCaseCount));
+    p.lineLoadCount = static_cast<int16_t>(Pick(1, kMaxLineLoads));
+    for (int k = 1; k <= p.lineLoadCount; ++k) {
+      LineLoad& load = p.lineLoads[static_cast<std::size_t>(k)];
+      load.load = static_cast<float>((Chance(0.2) ? -1 : 1) * Between(0.5, 30));
+      load.x = static_cast<float>(Between(0, p.baseWidth));
+      load.y = static_cast<float>(Between(0, height * 1.1));
+      load.direction = static_cast<float>(Chance(0.5) ? 45 * Pick(0, 7) : Between(0, 360));
+      load.loadCase = static_cast<int16_t>(Pick(1, kLoadCaseCount));
+    }
+    return p;
+  }
+
+ private:
+  double Between(double low, double high) { return std::uniform_real_distribution<double>(low, high)(random_); }
+  int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+  bool Chance(double p) { return Between(0, 1) < p; }
+
+  std::mt19937 random_;
+};
+
+// The strokes of an arrow head leave its tip; which way they open says where the arrow comes
+// from: +1 when they open downward (the arrow points up), -1 upward, 0 when there is no head.
+int HeadOpening(const std::vector<QLineF>& lines, QPointF tip) {
+  double sum = 0;
+  int strokes = 0;
+  for (const QLineF& line : lines) {
+    if (QLineF(line.p1(), tip).length() > 1e-6 || line.length() > 80) continue;
+    sum += line.p2().y() - tip.y();
+    ++strokes;
+  }
+  if (strokes < 2) return 0;
+  return sum > 0 ? 1 : -1;
+}
+
+// The tip of the second surcharge arrow: on the backfill surface, 90 from its start.
+QPointF SurchargeTip(const ProjectData& p, const WallFitting& fit) {
+  const ScreenPoints pt = ComputeScreenPoints(p, fit);
+  const double x = pt.x[8] + 90;
+  return {x, pt.y[8] + (pt.y[10] - pt.y[8]) * (x - pt.x[8]) / (pt.x[10] - pt.x[8])};
+}
+
+}  // namespace
+
+class FigureLabelsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { InstallScreenFontSubstitutes(); }
+
+  void aLabelKeepsItsPlaceUnlessSomethingIsInTheWay() {
+    LabelLayout layout;
+    layout.SetBounds(QRectF(0, 0, 5000, 5000));
+    const QRectF asked(1000, 1000, 400, 100);
+    // Alone, and beside a shaft that does not touch it, it stays where it asked to be.
+    layout.AddBarrier(QLineF(990, 500, 990, 1500));
+    QCOMPARE(layout.Place({{asked}}), std::vector<QRectF>{asked});
+
+    // A second label on the same place moves off it, and only a little.
+    std::vector<QRectF> placed = layout.Place({{asked}, {asked.translated(100, 20)}});
+    QCOMPARE(placed[0], asked);
+    QVERIFY(!BoxesOverlap(placed[0], placed[1]));
+    QVERIFY(QLineF(placed[1].center(), asked.translated(100, 20).center()).length() <= 200);
+
+    // A shaft through a label pushes it off the shaft.
+    layout.AddBarrier(QLineF(1200, 900, 1200, 1300));
+    placed = layout.Place({{asked}});
+    QVERIFY(placed[0] != asked);
+    QVERIFY(!SegmentCrossesBox(QLineF(1200, 900, 1200, 1300), placed[0]));
+    QVERIFY(!SegmentCrossesBox(QLineF(990, 500, 990, 1500), placed[0]));
+  }
+
+  void fixedLabelsAndOtherDiagramsAreKeptClear() {
+    LabelLayout layout;
+    layout.SetBounds(QRectF(0, 0, 5000, 5000));
+    const QPolygonF hatched({{1000, 1000}, {1500, 1000}, {1500, 2000}, {1000, 2000}});
+    const int area = layout.AddArea(hatched);
+    const QRectF legend(0, 4900, 1500, 100);
+    const QRectF inside(1400, 1400, 300, 100);
+    // The value asked for first still yields to the legend asked for after it; a diagram's own
+    // label may touch its hatching, another label may not.
+    const std::vector<QRectF> placed = layout.Place(
+        {{QRectF(0, 4890, 300, 100)}, {legend, true}, {inside, false, area}, {inside.translated(0, 300)}});
+    QVERIFY(!BoxesOverlap(placed[0], legend));
+    QVERIFY(QRectF(0, 0, 5000, 5000).contains(placed[0]));
+    QCOMPARE(placed[1], legend);
+    QCOMPARE(placed[2], inside);
+    QVERIFY(!AreaOverlapsBox(hatched, placed[3]));
+  }
+
+  void touchingIsNotCrossing() {
+    const QRectF box(0, 0, 100, 50);
+    QVERIFY(!SegmentCrossesBox(QLineF(0, -10, 0, 60), box));    // along the left edge
+    QVERIFY(!SegmentCrossesBox(QLineF(-10, -10, 0, 0), box));   // to a corner
+    QVERIFY(SegmentCrossesBox(QLineF(10, 10, 20, 20), box));    // wholly inside
+    QVERIFY(SegmentCrossesBox(QLineF(-50, 25, 150, 25), box));  // right through
+    QVERIFY(!BoxesOverlap(box, box.translated(100, 0)));
+    QVERIFY(BoxesOverlap(box, box.translated(99, 49)));
+  }
+
+  void theSurchargePointsTheWayItActs_data() {
+    QTest::addColumn<float>("surcharge");
+    QTest::addColumn<int>("opening");  // of the arrow heads: +1 the arrows point up
+    QTest::newRow("pushing down") << 5.0f << -1;
+    QTest::newRow("suction pulls up") << -5.0f << 1;
+  }
+
+  void theSurchargePointsTheWayItActs() {
+    QFETCH(float, surcharge);
+    QFETCH(int, opening);
+    ProjectData p;
+    SetDefaults(p);
+    p.surchargeLoad = surcharge;
+    p.surchargeLoadCase = 2;
+
+    AnalysisResults paperResults;
+    const BoardPtr paper = PaperFigure(p, paperResults);
+    QVERIFY(paper != nullptr);
+    const QPointF paperTip =
+        SurchargeTip(p, FitWallToSection(p, kPageWidth, kSectionContentHeight, kSectionBodyTop));
+    QCOMPARE(HeadOpening(paper->canvas->DrawnLines(), paperTip), opening);
+
+    AnalysisResults results;
+    RecordingSink sink;
+    RunServiceAnalysis(p, results, sink);
+    const BoardPtr screen = ScreenView(p, results, ViewKind::Live);
+    const QPointF screenTip = SurchargeTip(p, FitWallToPicture(p, kPicture.width(), kPicture.height()));
+    QCOMPARE(HeadOpening(screen->canvas->DrawnLines(), screenTip), opening);
+  }
+
+  void noLabelCoversAnotherOnTheDefaultWall() {
+    ProjectData p;
+    SetDefaults(p);
+    AnalysisResults results;
+    const BoardPtr paper = PaperFigure(p, results);
+    QVERIFY(paper != nullptr);
+    // Every value of the figure is written: the part weights, pressures, forces and the legend.
+    QVERIFY(paper->canvas->WrittenTexts().size() >= 30);
+    QVERIFY2(Collisions(*paper->canvas).isEmpty(), qPrintable(Collisions(*paper->canvas)));
+  }
+
+  void noLabelCoversAnotherOnRandomLoadedWalls() {
+    LoadedWalls walls(19871123);
+    int drawn = 0;
+    for (int attempt = 0; drawn < 50 && attempt < 200; ++attempt) {
+      ProjectData p = walls.Next();
+      AnalysisResults results;
+      const BoardPtr paper = PaperFigure(p, results);
+      if (!paper) continue;  // the engine refused the wall: nothing is drawn
+      ++drawn;
+      const QString wall = QStringLiteral("wall %1 with %2 line loads").arg(attempt).arg(p.lineLoadCount);
+      const QString onPaper = Collisions(*paper->canvas);
+      QVERIFY2(onPaper.isEmpty(), qPrintable(wall + " on paper: " + onPaper));
+
+      RecordingSink sink;
+      RunServiceAnalysis(p, results, sink);
+      for (const ViewKind view : {ViewKind::Dead, ViewKind::Live, ViewKind::Soil, ViewKind::Water,
+                                  ViewKind::Structural, ViewKind::Seismic, ViewKind::Reactions,
+                                  ViewKind::Restraints}) {
+        const BoardPtr screen = ScreenView(p, results, view);
+        const QString onScreen = Collisions(*screen->canvas);
+        QVERIFY2(onScreen.isEmpty(),
+                 qPrintable(wall + " in view " + kViewCaptions[static_cast<std::size_t>(view)] + ": " + onScreen));
+      }
+    }
+    QCOMPARE(drawn, 50);
+  }
+};
+
+QTEST_MAIN(FigureLabelsTest)
+#include "FigureLabelsTest.moc"
