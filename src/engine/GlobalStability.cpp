@@ -141,7 +141,9 @@ GlobalStabilityResults SearchCriticalCircle(const SlipSection& s, unsigned threa
     out.centreY = Single(total.circle.centreY);
     out.radius = Single(total.circle.radius);
     out.exitX = Single(*total.ends.exitX);
+    out.exitY = Single(s.Ground(*total.ends.exitX));
     out.entryX = Single(*total.ends.entryX);
+    out.entryY = Single(s.Ground(*total.ends.entryX));
   } else if (total.nonDriving) {
     out.status = Status::nothingDrives;
     out.safetyFactor = kNothingDrives;

@@ -25,7 +25,9 @@ struct GlobalStabilityResults {
   float centreY = 0;
   float radius = 0;
   float exitX = 0;
+  float exitY = 0;  // the toe-earth level
   float entryX = 0;
+  float entryY = 0;  // the backfill surface there
   int circlesTried = 0;       // base grid and refinement
   int circlesAdmissible = 0;
 
