@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/FileBytes.h"
+#include "model/ProjectExtensions.h"
 #include "model/ProjectFile.h"
 
 using namespace kelvadrome;
@@ -19,6 +20,7 @@ ProjectData Default(int16_t unitSystem = kMetric) {
   ProjectData p;
   SetDefaults(p);
   p.unitSystem = unitSystem;
+  SetExtensionDefaults(p);  // the foundation earth's defaults in these units: no extension block
   return p;
 }
 
@@ -107,6 +109,31 @@ std::vector<uint8_t> HeaderItem(int type, std::size_t payload) {  // a header it
   return f.bytes;
 }
 
+// Files of this version with an extension block after item 25: a valid one, one with an item
+// of an unknown tag, and damaged ones that the reader refuses.
+FileBytes CurrentFile() {
+  FileBytes f;
+  f.DefaultHead().I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+  return f;
+}
+
+std::vector<uint8_t> ExtensionBlock(const std::vector<std::pair<int, std::vector<uint8_t>>>& items,
+                                    int count) {
+  FileBytes f = CurrentFile();
+  f.I16(-3).I16(count);
+  for (const auto& [tag, payload] : items) {
+    f.I16(tag).I16(int(payload.size()));
+    f.bytes.insert(f.bytes.end(), payload.begin(), payload.end());
+  }
+  return f.bytes;
+}
+
+std::vector<uint8_t> FoundationPayload(float unitWeight, float saturated) {
+  FileBytes f;
+  f.F32(unitWeight).F32(saturated);
+  return f.bytes;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -129,6 +156,17 @@ int main(int argc, char* argv[]) {
   write("older-version", OlderVersion());
   write("old-line-loads", OldLineLoads());
   write("oldest-with-results", OldestWithResults());
+  ProjectData earth = Default(kMetric);
+  earth.foundationUnitWeight = 1.8f;
+  earth.foundationSaturatedDensity = 2.1f;
+  write("extension-foundation", EncodeProjectFile(earth));
+  const auto foundation = FoundationPayload(1.8f, 2.1f);
+  write("extension-unknown-tag", ExtensionBlock({{1, foundation}, {9, {1, 2, 3}}, {-7, {}}}, 3));
+  write("extension-damaged-length", ExtensionBlock({{1, {0, 0, 0x80, 0x3F}}}, 1));
+  write("extension-damaged-past-end", ExtensionBlock({{1, foundation}}, 2));
+  write("extension-damaged-count", ExtensionBlock({}, -1));
+  write("extension-damaged-twice", ExtensionBlock({{1, foundation}, {1, foundation}}, 2));
+  write("extension-damaged-value", ExtensionBlock({{1, FoundationPayload(0.0f, 2.0f)}}, 1));
   for (const auto& [type, payload] : {std::pair{1, 0}, {2, 2}, {4, 4}, {5, 8}, {8, 0}, {17, 1}}) {
     write("header-item-" + std::to_string(type), HeaderItem(type, std::size_t(payload)));
   }

@@ -26,6 +26,9 @@ class ByteReader {
   // A count (i16) and that many bytes of Windows-1252 text, returned as UTF-8.
   [[nodiscard]] std::string Text();
   void Skip(std::size_t count);
+  // The next count bytes as they stand.
+  [[nodiscard]] std::span<const uint8_t> Raw(std::size_t count) { return Take(count); }
+  [[nodiscard]] std::size_t Remaining() const { return bytes_.size() - pos_; }
 
  private:
   std::span<const uint8_t> Take(std::size_t count);
@@ -41,6 +44,7 @@ class ByteWriter {
   // UTF-8 text written as Windows-1252 with its i16 count; throws FileFormatFault when the
   // text is longer than a count can say.
   void Text(const std::string& utf8);
+  void Raw(std::span<const uint8_t> bytes) { bytes_.insert(bytes_.end(), bytes.begin(), bytes.end()); }
 
   [[nodiscard]] const std::vector<uint8_t>& Bytes() const { return bytes_; }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kelvadrome {
 
@@ -27,6 +28,14 @@ struct LineLoad {
   float direction = 0.0f;  // degrees: 0 up, 90 towards the heel, 180 down, 270 towards the toe
   int16_t loadCase = 1;    // 1..7
   bool operator==(const LineLoad&) const = default;
+};
+
+// An item of the project file's extension block whose tag this version does not know. It is
+// kept as read and written back on save, so that a file of a newer version loses nothing.
+struct ExtensionItem {
+  int16_t tag = 0;
+  std::vector<uint8_t> payload;
+  bool operator==(const ExtensionItem&) const = default;
 };
 
 // Arrays that the file and the engine number from 1 keep that numbering: element 0 is unused.
@@ -82,6 +91,11 @@ struct ProjectData {
   float toeFrictionAngle = 0;
   float toeCohesion = 0;
 
+  // Earth under the base; its friction angle and cohesion are baseFrictionAngle and
+  // baseCohesion. Stored in the file's extension block.
+  float foundationUnitWeight = 0;
+  float foundationSaturatedDensity = 0;
+
   // Loads
   float surchargeLoad = 0;
   int16_t surchargeLoadCase = 2;
@@ -112,6 +126,9 @@ struct ProjectData {
   std::array<std::string, 4> headerFooterTexts{};  // 1..3: left, centre, right
   std::string reportFontName;
   float reportFontSize = 10;
+
+  // Extension items of unknown tags, in the order they were read.
+  std::vector<ExtensionItem> keptExtensionItems;
 
   // Values of the running program (not stored in the project file)
   std::string currentFilePath;

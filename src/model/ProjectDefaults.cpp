@@ -1,5 +1,6 @@
 // The defaults procedure run at start-up, by "New" and before every file is read.
 #include "model/ProjectData.h"
+#include "model/ProjectExtensions.h"
 
 namespace kelvadrome {
 
@@ -85,6 +86,7 @@ void SetDefaults(ProjectData& p, const std::string& defaultReportFont) {
   p.restraintForce = 0.0f;
   p.shearKeyDepth = 0.67f;
   p.toePassiveOption = p.restraintForceOption = p.shearKeyOption = 0;
+  SetExtensionDefaults(p);  // Metric, as set above
 }
 
 }  // namespace kelvadrome

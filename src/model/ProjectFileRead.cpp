@@ -7,6 +7,7 @@
 
 #include "model/BinaryCodec.h"
 #include "model/OldLineLoads.h"
+#include "model/ProjectExtensions.h"
 #include "model/ProjectFile.h"
 
 namespace kelvadrome {
@@ -164,6 +165,7 @@ void DecodeItems(ByteReader& r, ProjectData& p) {
   if (p.unitSystem < kMetric || p.unitSystem > kBritish) {
     throw FileFormatFault("it holds an unknown unit system (" + std::to_string(p.unitSystem) + ")");
   }
+  SetExtensionDefaults(p);  // a file without the block has the defaults of its own units
 
   for (float* v : {&p.toeLength, &p.stemFrontBatter, &p.stemTopWidth, &p.stemBackBatter,
                    &p.heelLength, &p.baseWidth, &p.stemFrontHeight, &p.toeTaper,
@@ -194,6 +196,7 @@ void DecodeItems(ByteReader& r, ProjectData& p) {
   (void)r.Text();  // identification text: nothing in the file is checked for identity
   if (r.Text() == kProgramVersion) {
     ReadOptionsAndToeEarth(r, p);
+    ReadExtensionBlock(r, p);  // only a file of the current layout can carry one
   } else {
     SubstituteMissingItems(p);
   }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "model/BinaryCodec.h"
+#include "model/ProjectExtensions.h"
 #include "model/ProjectFile.h"
 
 namespace kelvadrome {
@@ -82,6 +83,7 @@ void EncodeItems(const ProjectData& p, ByteWriter& w) {
                         p.toeFrictionAngle, p.toeCohesion}) {
     w.F32(v);
   }
+  WriteExtensionBlock(w, p);
 }
 
 std::string ErrnoText() { return std::generic_category().message(errno); }

@@ -60,7 +60,7 @@ struct ConvertedField {
   const char* name;
 };
 
-constexpr std::array<ConvertedField, 37> kConvertedFields{{
+constexpr std::array<ConvertedField, 39> kConvertedFields{{
     {&ProjectData::toeLength, Factor::length, 2, "toeLength"},
     {&ProjectData::stemFrontBatter, Factor::length, 2, "stemFrontBatter"},
     {&ProjectData::stemTopWidth, Factor::length, 2, "stemTopWidth"},
@@ -93,6 +93,8 @@ constexpr std::array<ConvertedField, 37> kConvertedFields{{
     {&ProjectData::toeDryDensity, Factor::unitWeight, 2, "toeDryDensity"},
     {&ProjectData::toeSaturatedDensity, Factor::unitWeight, 2, "toeSaturatedDensity"},
     {&ProjectData::toeCohesion, Factor::stress, 2, "toeCohesion"},
+    {&ProjectData::foundationUnitWeight, Factor::unitWeight, 2, "foundationUnitWeight"},
+    {&ProjectData::foundationSaturatedDensity, Factor::unitWeight, 2, "foundationSaturatedDensity"},
     {&ProjectData::restraintForce, Factor::forcePerLength, 2, "restraintForce"},
     {&ProjectData::shearKeyDepth, Factor::length, 2, "shearKeyDepth"},
     {&ProjectData::savedWaterDepthFront, Factor::length, 2, "savedWaterDepthFront"},
