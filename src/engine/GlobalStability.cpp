@@ -119,7 +119,7 @@ void RefineAround(const SlipSection& s, unsigned threads, const Steps& steps, do
 
 }  // namespace
 
-GlobalStabilityResults SearchCriticalCircle(const SlipSection& s, unsigned threads) {
+GlobalStabilityResults SearchCriticalCircle(const SlipSection& s, unsigned threads, bool refine) {
   using Status = GlobalStabilityResults::Status;
   GlobalStabilityResults out;
   out.status = Status::noCircle;
@@ -127,7 +127,7 @@ GlobalStabilityResults SearchCriticalCircle(const SlipSection& s, unsigned threa
 
   Steps steps;
   Tally total = SearchGrid(s, threads, steps);
-  if (total.found) {
+  if (total.found && refine) {
     for (int round = 1; round <= kRefineRounds; ++round) {
       RefineAround(s, threads, steps, std::ldexp(1.0, -round), total);
     }

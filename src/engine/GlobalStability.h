@@ -40,9 +40,9 @@ struct GlobalStabilityResults {
 };
 
 // The search on a built section. threads 0 uses every hardware thread; the result does not
-// depend on the count.
+// depend on the count. refine false stops after the base grid (for measurements).
 [[nodiscard]] GlobalStabilityResults SearchCriticalCircle(const SlipSection& section,
-                                                          unsigned threads = 0);
+                                                          unsigned threads = 0, bool refine = true);
 
 // The search for a project after its service analysis (RunServiceAnalysis): notComputed when
 // that analysis found the wall not stable.

@@ -97,7 +97,8 @@ SlipSection BuildSlipSection(const ProjectData& p, const AnalysisResults& servic
   s.backfill = Soil(p.backfillUnitWeight, p.backfillSaturatedDensity, p.backfillFrictionAngle,
                     p.backfillCohesion, toPressure);
   s.toe = Soil(p.toeUnitWeight, p.toeSaturatedDensity, p.toeFrictionAngle, p.toeCohesion, toPressure);
-  s.foundation = Soil(p.toeUnitWeight, p.toeSaturatedDensity, p.baseFrictionAngle, p.baseCohesion,
+  s.foundation = Soil(p.foundationUnitWeight, p.foundationSaturatedDensity, p.baseFrictionAngle,
+                      p.baseCohesion,
                       toPressure);
 
   s.hasWater = p.waterOption != 0;

@@ -75,7 +75,8 @@ ProjectData Converted(const ProjectData& metric, int system) {
     length(*v);
   }
   for (float* v : {&p.concreteUnitWeight, &p.waterUnitWeight, &p.backfillUnitWeight,
-                   &p.backfillSaturatedDensity, &p.toeUnitWeight, &p.toeSaturatedDensity}) {
+                   &p.backfillSaturatedDensity, &p.toeUnitWeight, &p.toeSaturatedDensity,
+                   &p.foundationUnitWeight, &p.foundationSaturatedDensity}) {
     weight(*v);
   }
   p.surchargeLoad = static_cast<float>(p.surchargeLoad * f.force / (f.length * f.length));
@@ -200,10 +201,9 @@ TEST(GlobalStability, FineSlicesWeighTheWholeSlidingMass) {
   ProjectData p = DryWall();
   p.seismicCoefficient = 0;
   p.surchargeLoad = 0;
-  p.backfillUnitWeight = p.toeUnitWeight = 1.8f;
+  p.backfillUnitWeight = p.toeUnitWeight = p.foundationUnitWeight = 1.8f;
   Analysed a = Prepare(p);
-  SlipSection& s = a.section;
-  s.foundation.moist = 1.8;
+  const SlipSection& s = a.section;
   const CircleEnds ends = FindCircleEnds(s, kDeepCircle);
   ASSERT_TRUE(ends.exitX && ends.entryX);
   std::vector<Slice> slices(2000);
