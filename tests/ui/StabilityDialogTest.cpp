@@ -4,7 +4,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "engine/GlobalStability.h"
 #include "engine/Stability.h"
+#include "format/NumberFormat.h"
 #include "model/ProjectData.h"
 #include "ui/main/StabilityDialog.h"
 
@@ -19,7 +21,7 @@ QString TextOf(const frmStability& dialog, const QString& name) {
 
 // The labels that need a stable wall to mean anything.
 const char* const kStableOnly[] = {"lblPress0", "lblPress1", "lblPress2", "lblPress3",
-                                   "lblSlide0", "lblSlide1", "lblSlide2", "lblOverturn0"};
+                                   "lblSlide0", "lblSlide1", "lblSlide2", "lblOverturn0", "lblGlobal0"};
 
 AnalysisResults Analyse(ProjectData& project) {
   AnalysisResults results;
@@ -39,7 +41,9 @@ class StabilityDialogTest : public QObject {
     SetDefaults(project);
     const AnalysisResults results = Analyse(project);
     QVERIFY(results.stability.wallStable);
-    frmStability dialog(results.stability, project.unitSystem);
+    const GlobalStabilityResults global = ComputeGlobalStability(project, results);
+    QVERIFY(global.HasCircle());
+    frmStability dialog(results.stability, global, project.unitSystem);
     for (const char* name : kStableOnly) {
       QVERIFY2(TextOf(dialog, name) != "N/A" && !TextOf(dialog, name).startsWith("<missing"), name);
     }
@@ -47,6 +51,16 @@ class StabilityDialogTest : public QObject {
     QVERIFY(TextOf(dialog, "lblExcen2").endsWith("7.20/3 = 2.40"));
     QVERIFY(TextOf(dialog, "lblNote").startsWith(QString::fromUtf8("»Per 1 m of wall length.")));
     QVERIFY(!TextOf(dialog, "lblNote").contains("not stable"));
+    // The default wall's deep circle is critical (F below 1.5): its value and its note.
+    QCOMPARE(TextOf(dialog, "lblGlobal0"), QString::fromStdString(FormatNumber(global.safetyFactor, "#0.#0")));
+    QVERIFY(TextOf(dialog, "lblNote").endsWith(QString::fromUtf8("»The global stability safety factor is less than 1.5.")));
+
+    // Without an admissible circle the value reads N/A and no note is given.
+    GlobalStabilityResults none;
+    none.status = GlobalStabilityResults::Status::noCircle;
+    frmStability withoutCircle(results.stability, none, project.unitSystem);
+    QCOMPARE(TextOf(withoutCircle, "lblGlobal0"), QStringLiteral("N/A"));
+    QVERIFY(!TextOf(withoutCircle, "lblNote").contains("global"));
   }
 
   void unstableWallShowsNotApplicable() {
@@ -56,7 +70,11 @@ class StabilityDialogTest : public QObject {
     project.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, 1};
     const AnalysisResults results = Analyse(project);
     QVERIFY(!results.stability.wallStable);
-    frmStability dialog(results.stability, project.unitSystem);
+    // A factor from an earlier, stable state is neither shown nor noted.
+    GlobalStabilityResults earlier;
+    earlier.status = GlobalStabilityResults::Status::found;
+    earlier.safetyFactor = 0.8f;
+    frmStability dialog(results.stability, earlier, project.unitSystem);
     for (const char* name : kStableOnly) {
       QCOMPARE(TextOf(dialog, name), QStringLiteral("N/A"));
     }
@@ -64,6 +82,7 @@ class StabilityDialogTest : public QObject {
     QVERIFY(TextOf(dialog, "lblExcen0") != "N/A");
     QVERIFY(TextOf(dialog, "lblNote").contains(
         QString::fromUtf8("»The structure is not stable therefore the base and sliding are not applicable.")));
+    QVERIFY(!TextOf(dialog, "lblNote").contains("global"));
   }
 
   void centredOverTheMainWindow() {
@@ -74,7 +93,7 @@ class StabilityDialogTest : public QObject {
     main.setGeometry(200, 150, 1000, 800);
     main.show();
     StabilityResults s;
-    frmStability dialog(s, kMetric, &main);
+    frmStability dialog(s, {}, kMetric, &main);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.pos(), frmStability::CentredOver(main.frameGeometry(), dialog.frameGeometry().size()));
@@ -83,7 +102,7 @@ class StabilityDialogTest : public QObject {
 
   void okCloses() {
     StabilityResults s;
-    frmStability dialog(s, kMetric);
+    frmStability dialog(s, {}, kMetric);
     dialog.show();
     auto* ok = dialog.findChild<QPushButton*>("Command1");
     QVERIFY(ok != nullptr);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/GlobalStabilityTexts.h"
 #include "engine/StabilityTexts.h"
 
 namespace kelvadrome {
@@ -23,12 +24,13 @@ struct GroupNames {
   const char* values;
   const char* units;
 };
-constexpr std::array<GroupNames, 5> kGroupNames{{
+constexpr std::array<GroupNames, 6> kGroupNames{{
     {"lblForce", "lblUnitForce"},
     {"lblExcen", "lblUnitExcen"},
     {"lblPress", "lblUnitPress"},
     {"lblSlide", "lblUnitSlide"},
     {"lblOverturn", "lblUnitOverturn"},
+    {"lblGlobal", "lblUnitGlobal"},
 }};
 constexpr std::size_t kOverturningGroup = 4;
 constexpr int kGroupsOnTheLeft = 2;
@@ -86,7 +88,8 @@ QString NotesText(const std::vector<std::string>& notes) {
 
 }  // namespace
 
-frmStability::frmStability(const StabilityResults& stability, int unitSystem, QWidget* parent)
+frmStability::frmStability(const StabilityResults& stability, const GlobalStabilityResults& global,
+                           int unitSystem, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmStability"));
   setWindowTitle(QStringLiteral("Kelvadrome: Stability"));
@@ -97,6 +100,10 @@ frmStability::frmStability(const StabilityResults& stability, int unitSystem, QW
   if (!stability.wallStable && groups.size() > kOverturningGroup) {
     for (StabilityLine& line : groups[kOverturningGroup].lines) line.value = kNotApplicable;
   }
+  StabilityLine globalFactor;
+  globalFactor.caption = "Safety factor =";
+  globalFactor.value = stability.wallStable ? GlobalSafetyFactorText(global) : kNotApplicable;
+  groups.push_back({"Global stability:", {globalFactor}});
 
   auto* columns = new QHBoxLayout;
   auto* left = new QGridLayout;
@@ -116,8 +123,9 @@ frmStability::frmStability(const StabilityResults& stability, int unitSystem, QW
   columns->addLayout(right);
 
   auto* noteCaption = new QLabel(QStringLiteral("Note:"), this);
-  auto* note = Named(new QLabel(NotesText(StabilityNotes(stability, unitSystem, StabilityTextStyle::dialog)), this),
-                     QStringLiteral("lblNote"));
+  std::vector<std::string> notes = StabilityNotes(stability, unitSystem, StabilityTextStyle::dialog);
+  if (GlobalStabilityNoteApplies(stability, global)) notes.push_back(kNoteMarker + std::string(kGlobalStabilityNote));
+  auto* note = Named(new QLabel(NotesText(notes), this), QStringLiteral("lblNote"));
   note->setTextFormat(Qt::PlainText);
 
   auto* ok = new QPushButton(QStringLiteral("&OK"), this);
