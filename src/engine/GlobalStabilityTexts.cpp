@@ -25,6 +25,9 @@ std::vector<GlobalStabilityLine> GlobalStabilityLines(const GlobalStabilityResul
   const auto number = [&g](float value) {
     return g.HasCircle() ? FormatNumber(value, "#0.#0") : std::string(kNotApplicable);
   };
+  const auto count = [&g](int n) {
+    return g.Computed() ? FormatNumber(n, "#0") : std::string(kNotApplicable);
+  };
   const auto point = [&](float x, float y) {
     return g.HasCircle() ? "(" + FormatNumber(x, "#0.#0") + ", " + FormatNumber(y, "#0.#0") + ")"
                          : std::string(kNotApplicable);
@@ -34,8 +37,8 @@ std::vector<GlobalStabilityLine> GlobalStabilityLines(const GlobalStabilityResul
       {"- Radius =", number(g.radius), length},
       {"- Exit point (x, y) =", point(g.exitX, g.exitY), length},
       {"- Entry point (x, y) =", point(g.entryX, g.entryY), length},
-      {"- Circles tried / admissible =",
-       FormatNumber(g.circlesTried, "#0") + " / " + FormatNumber(g.circlesAdmissible, "#0"), ""},
+      {"- Circles tried =", count(g.circlesTried), ""},
+      {"- Circles admissible =", count(g.circlesAdmissible), ""},
       {"- Safety factor (F) =", GlobalSafetyFactorText(g), ""},
   };
 }

@@ -25,7 +25,7 @@ inline constexpr double kGlobalStabilityLimit = 1.5;
                                               const GlobalStabilityResults& global);
 
 // The value lines of the report and the command line: centre, radius, exit and entry points,
-// circles and F, each as caption, value and unit.
+// the circles tried and admissible, and F, each as caption, value and unit.
 struct GlobalStabilityLine {
   std::string caption;
   std::string value;
