@@ -18,7 +18,7 @@ kelvadrome::SlipSection DefaultSection() {
   kelvadrome::AnalysisResults results;
   kelvadrome::RecordingSink sink;
   kelvadrome::RunServiceAnalysis(project, results, sink);
-  return kelvadrome::BuildSlipSection(project, results);
+  return kelvadrome::BuildSlipSection(project);
 }
 
 void Search(benchmark::State& state, unsigned threads, bool refine) {

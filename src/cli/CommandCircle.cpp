@@ -159,7 +159,10 @@ int RunCircle(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     AnalysisResults service;
     RecordingSink sink;
     RunServiceAnalysis(*project, service, sink);
-    run.result = EvaluateCircle(BuildSlipSection(*project, service), run.circle, &run.slices);
+    const SlipSection section = BuildSlipSection(*project);
+    run.result = EvaluateCircle(section, run.circle, &run.slices);
+    // A circle that cuts the concrete is refused before its ends are looked for: say them anyway.
+    if (run.result.refusal == CircleRefusal::cutsConcrete) run.result.ends = FindCircleEnds(section, run.circle);
   } catch (const std::exception& e) {
     return CommandFailure(kCircleSyntax.name, e.what(), err);
   }

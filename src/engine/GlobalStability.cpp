@@ -154,7 +154,7 @@ GlobalStabilityResults SearchCriticalCircle(const SlipSection& s, unsigned threa
 GlobalStabilityResults ComputeGlobalStability(const ProjectData& project,
                                               const AnalysisResults& service, unsigned threads) {
   if (!service.stability.wallStable) return {};
-  return SearchCriticalCircle(BuildSlipSection(project, service), threads);
+  return SearchCriticalCircle(BuildSlipSection(project), threads);
 }
 
 }  // namespace kelvadrome

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/EngineNumerics.h"
+#include "engine/WallGeometry.h"
 #include "model/Units.h"
 
 namespace kelvadrome {
@@ -74,7 +75,9 @@ double SlipSection::WaterLevel(double x, double y) const {
   return x >= x8 ? backLevel : frontLevel;  // above D between the edges only backfill is soil
 }
 
-SlipSection BuildSlipSection(const ProjectData& p, const AnalysisResults& service) {
+SlipSection BuildSlipSection(const ProjectData& p) {
+  AnalysisResults service;
+  ComputeWallOutline(p, service);
   const auto X = [&](int point) { return double(service.wallOutlineX[static_cast<size_t>(point)]); };
   const auto Y = [&](int point) { return double(service.wallOutlineY[static_cast<size_t>(point)]); };
   SlipSection s;

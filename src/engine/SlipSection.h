@@ -1,6 +1,6 @@
 // The cross-section seen by a deep slip circle: the ground surface, the concrete, the three
 // soils with their water, the surcharge, the line loads and the seismic coefficient, all taken
-// from a project and the outline of its service analysis. Service values (every factor 1).
+// from a project and its wall outline. Service values (every factor 1).
 #pragma once
 
 #include <array>
@@ -79,8 +79,9 @@ struct SlipSection {
   [[nodiscard]] double LevelBelowBase(double x) const;
 };
 
-// Builds the section from the project (its backfill slope as the service analysis left it) and
-// the stored outline points of that analysis.
-[[nodiscard]] SlipSection BuildSlipSection(const ProjectData& project, const AnalysisResults& service);
+// Builds the section from the project, with the backfill slope as the service analysis left it
+// (a slope rule may have flattened it) and the outline recomputed from that slope: the analysis
+// that flattened the slope began with the outline of the old one.
+[[nodiscard]] SlipSection BuildSlipSection(const ProjectData& project);
 
 }  // namespace kelvadrome

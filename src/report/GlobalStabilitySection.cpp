@@ -76,12 +76,12 @@ void PrintGlobalStabilitySection(ReportSheet& sheet, ProjectData& project, Analy
   const QRectF room(0, sheet.sectionBodyTop, sheet.pageWidth, bottom - sheet.sectionBodyTop - kValuesHeight);
   // The circle figure fills the room above the values; without a circle the wall alone does.
   figure.points = ComputeScreenPoints(
-      project, global.HasCircle() ? FitGlobalFigure(project, results, global, room)
+      project, global.HasCircle() ? FitGlobalFigure(project, global, room)
                                   : FitWallToSection(project, sheet.pageWidth,
                                                      sheet.sectionContentHeight - kValuesHeight, sheet.sectionBodyTop));
   DrawWallFigure(figure.canvas, figure.style, project, figure.points);
   if (results.stability.wallStable) {
-    DrawGlobalStabilityFigure(figure.canvas, figure.style, project, results, figure.points, &global,
+    DrawGlobalStabilityFigure(figure.canvas, figure.style, project, figure.points, &global,
                               room.left() + 120, room.bottom());
   }
   PrintValues(sheet, project, results.stability, global, room.bottom() + 120);

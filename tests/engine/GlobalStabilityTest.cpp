@@ -36,7 +36,7 @@ struct Analysed {
 Analysed Prepare(ProjectData p) {
   Analysed a{p, Analyse(p), {}};
   a.project = p;  // a slope rule may have flattened the slope
-  a.section = BuildSlipSection(a.project, a.run.results);
+  a.section = BuildSlipSection(a.project);
   return a;
 }
 
@@ -310,6 +310,19 @@ TEST(GlobalStability, SearchFindsTheMinimumOfEveryCircleItReports) {
   }
   // Threads change nothing.
   EXPECT_EQ(SearchCriticalCircle(a.section, 3), g);
+}
+
+TEST(GlobalStability, SectionFollowsTheFlattenedSlope) {
+  ProjectData p = DefaultProject();
+  p.backfillSlope = 1;  // steeper than the backfill's friction angle: the analysis flattens it
+  const Analysed a = Prepare(p);
+  ASSERT_TRUE(a.run.results.slopeAdjusted);
+  ASSERT_GT(a.project.backfillSlope, 1.0f);
+  // The analysis that flattened the slope still holds the outline of the old one; the section
+  // rises with the new slope.
+  const double rise = (double(p.stemBackBatter) + p.heelLength) / a.project.backfillSlope;
+  EXPECT_NEAR(a.section.wallHeight, a.section.D + rise, 1e-5);
+  EXPECT_NEAR(a.section.slopeRise, 1.0 / a.project.backfillSlope, 1e-9);
 }
 
 TEST(GlobalStability, NotComputedForAWallThatIsNotStableAndNothingDrivesWithoutWeight) {

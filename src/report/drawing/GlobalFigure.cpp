@@ -27,9 +27,9 @@ double ArcDepth(const GlobalStabilityResults& g, double x) {
 
 }  // namespace
 
-WallFitting FitGlobalFigure(const ProjectData& project, const AnalysisResults& service,
+WallFitting FitGlobalFigure(const ProjectData& project,
                             const GlobalStabilityResults& g, const QRectF& room) {
-  const SlipSection s = BuildSlipSection(project, service);
+  const SlipSection s = BuildSlipSection(project);
   const double left = std::min({double(g.exitX), double(g.centreX), 0.0});
   const double right = std::max({double(g.entryX), double(g.centreX), s.B});
   const double top = std::min({double(g.centreY), double(g.entryY), 0.0});
@@ -46,7 +46,7 @@ WallFitting FitGlobalFigure(const ProjectData& project, const AnalysisResults& s
 }
 
 void DrawGlobalStabilityFigure(WallCanvas& canvas, const DrawStyle& style, const ProjectData& project,
-                               const AnalysisResults& service, const ScreenPoints& pt,
+                               const ScreenPoints& pt,
                                const GlobalStabilityResults* global, double legendLeft, double legendBottom) {
   canvas.SetColour(kCentreColour);
   canvas.Text(legendLeft, legendBottom - 360, kGlobalLegend);
@@ -59,7 +59,7 @@ void DrawGlobalStabilityFigure(WallCanvas& canvas, const DrawStyle& style, const
     canvas.Text(legendLeft, legendBottom - 240, QString::fromStdString(GlobalFactorLabel(g)));
     return;
   }
-  const SlipSection s = BuildSlipSection(project, service);
+  const SlipSection s = BuildSlipSection(project);
 
   // The ground out to both ends of the arc: the toe earth in front of the figure's own toe-side
   // lines and the backfill surface beyond the far end of the drawn backfill.

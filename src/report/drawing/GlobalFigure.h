@@ -20,14 +20,14 @@ inline constexpr const char* kGlobalSearching = "Searching for the critical slip
 
 // A fitting that holds the whole circle figure (the arc, its ends and the centre) and the wall
 // inside room, with margins for the label and the legend. Only for a result with a circle.
-[[nodiscard]] WallFitting FitGlobalFigure(const ProjectData& project, const AnalysisResults& service,
+[[nodiscard]] WallFitting FitGlobalFigure(const ProjectData& project,
                                           const GlobalStabilityResults& global, const QRectF& room);
 
 // Draws the figure over the wall (drawn before with the same points) and the legend at the
 // bottom left. global null: the search has not finished yet, which the legend says. A result
 // without a circle draws only the legend and "F = N/A" (or the factor when nothing drives).
 void DrawGlobalStabilityFigure(WallCanvas& canvas, const DrawStyle& style, const ProjectData& project,
-                               const AnalysisResults& service, const ScreenPoints& points,
+                               const ScreenPoints& points,
                                const GlobalStabilityResults* global, double legendLeft, double legendBottom);
 
 }  // namespace kelvadrome

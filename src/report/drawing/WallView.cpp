@@ -55,7 +55,7 @@ void DrawGlobalView(WallCanvas& canvas, const DrawStyle& style, const ProjectDat
     out.messages.emplace_back(kNotStableReactionMessage);
     return;
   }
-  DrawGlobalStabilityFigure(canvas, style, p, r, pt, global, area.left() + kLegendLeft, area.bottom());
+  DrawGlobalStabilityFigure(canvas, style, p, pt, global, area.left() + kLegendLeft, area.bottom());
 }
 
 // Reactions and restraints need a stable wall; otherwise they draw nothing and say why.
@@ -110,10 +110,10 @@ WallViewOutput DrawWallView(WallCanvas& canvas, const DrawStyle& style, const Pr
   return out;
 }
 
-WallFitting FitView(const ProjectData& project, const AnalysisResults& results, std::optional<ViewKind> view,
+WallFitting FitView(const ProjectData& project, std::optional<ViewKind> view,
                     const GlobalStabilityResults* global, const QRectF& area, const WallFitting& wallFitting) {
   if (view != ViewKind::Global || global == nullptr || !global->HasCircle()) return wallFitting;
-  return FitGlobalFigure(project, results, *global, area);
+  return FitGlobalFigure(project, *global, area);
 }
 
 WallViewOutput PaintWallPicture(QPainter& painter, QSizeF pixelSize, double pixelsPerTwip,
@@ -126,7 +126,7 @@ WallViewOutput PaintWallPicture(QPainter& painter, QSizeF pixelSize, double pixe
   painter.scale(pixelsPerTwip, pixelsPerTwip);
   const QRectF area(0, 0, pixelSize.width() / pixelsPerTwip, pixelSize.height() / pixelsPerTwip);
   WallCanvas canvas(painter);
-  const WallFitting fitting = FitView(project, results, view, analysisValid ? global : nullptr, area,
+  const WallFitting fitting = FitView(project, view, analysisValid ? global : nullptr, area,
                                       FitWallToPicture(project, area.width(), area.height()));
   WallViewOutput out =
       DrawWallView(canvas, ScreenDrawStyle(), project, results, view, fitting, area, analysisValid, global);

@@ -39,8 +39,7 @@ WallViewOutput DrawWallView(WallCanvas& canvas, const DrawStyle& style, const Pr
 
 // The fitting of a view into area: the wall's own, or for the Global view with a circle the
 // whole circle figure.
-[[nodiscard]] WallFitting FitView(const ProjectData& project, const AnalysisResults& results,
-                                  std::optional<ViewKind> view, const GlobalStabilityResults* global,
+[[nodiscard]] WallFitting FitView(const ProjectData& project, std::optional<ViewKind> view, const GlobalStabilityResults* global,
                                   const QRectF& area, const WallFitting& wallFitting);
 
 // The whole picture of the main window: a white background of pixelSize device-independent
