@@ -139,6 +139,8 @@ void VisitProjectFields(const ProjectData& p, ProjectFieldVisitor& v) {
   v.Number("toeSaturatedDensity", p.toeSaturatedDensity);
   v.Number("toeFrictionAngle", p.toeFrictionAngle);
   v.Number("toeCohesion", p.toeCohesion);
+  v.Number("foundationUnitWeight", p.foundationUnitWeight);
+  v.Number("foundationSaturatedDensity", p.foundationSaturatedDensity);
 
   v.Number("surchargeLoad", p.surchargeLoad);
   v.Integer("surchargeLoadCase", p.surchargeLoadCase);
@@ -166,6 +168,18 @@ void VisitProjectFields(const ProjectData& p, ProjectFieldVisitor& v) {
   v.EndList();
   v.Text("reportFontName", p.reportFontName);
   v.Number("reportFontSize", p.reportFontSize);
+
+  // Items of a newer version's file, kept as read: the tag and the bytes.
+  v.BeginList("keptExtensionItems");
+  for (const ExtensionItem& item : p.keptExtensionItems) {
+    v.BeginRecord("");
+    v.Integer("tag", item.tag);
+    v.BeginList("payload");
+    for (const uint8_t byte : item.payload) v.Integer("", byte);
+    v.EndList();
+    v.EndRecord();
+  }
+  v.EndList();
 
   v.Text("currentFilePath", p.currentFilePath);
   v.Integer("previousUnitSystem", p.previousUnitSystem);

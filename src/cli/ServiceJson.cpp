@@ -71,6 +71,36 @@ void WriteStability(const StabilityResults& s, JsonWriter& json) {
   Member(json, "overturningSafetyFactor", s.overturningSafetyFactor);
 }
 
+// The bearing resistance as one object: every key always there, null when not computed (and the
+// inclination factors null when the base carries nothing).
+void WriteBearing(const BearingResults& b, JsonWriter& json) {
+  json.Key("bearing").BeginObject();
+  const auto member = [&json](const char* name, float value, bool available) {
+    if (available) {
+      json.Key(name).Value(value);
+    } else {
+      json.Key(name).Null();
+    }
+  };
+  const bool computed = b.computed;
+  const bool inclined = b.computed && b.hasResistance;
+  member("effectiveWidth", b.effectiveWidth, computed);
+  member("eccentricity", b.eccentricity, computed);
+  member("horizontalLoad", b.horizontalLoad, computed);
+  member("overburden", b.overburden, computed);
+  member("effectiveUnitWeight", b.effectiveUnitWeight, computed);
+  member("Nq", b.Nq, computed);
+  member("Nc", b.Nc, computed);
+  member("Ngamma", b.Ngamma, computed);
+  member("iq", b.iq, inclined);
+  member("ic", b.ic, inclined);
+  member("igamma", b.igamma, inclined);
+  member("ultimatePressure", b.ultimatePressure, computed);
+  member("resistance", b.resistance, computed);
+  member("safetyFactor", b.safetyFactor, computed);
+  json.EndObject();
+}
+
 }  // namespace
 
 void WriteServiceJson(const AnalysisResults& r, JsonWriter& json) {
@@ -83,6 +113,7 @@ void WriteServiceJson(const AnalysisResults& r, JsonWriter& json) {
   Member(json, "polygonInertia", r.polygonInertia);
   WritePressures(r, json);
   WriteStability(r.stability, json);
+  WriteBearing(r.stability.bearing, json);
 }
 
 void WriteGlobalStabilityJson(const GlobalStabilityResults& g, JsonWriter& json) {

@@ -61,6 +61,28 @@ struct PressureResults {
   float maxWaterPressure = 0;                   // largest of waterPressure[1..12]
 };
 
+// The bearing resistance of the base: a strip on drained soil (undrained when the base friction
+// angle is 0) with the effective width B' = B - 2|e|, from the service results. Values in the
+// project's units.
+struct BearingResults {
+  // False when ΣV <= 0 or the wall is not stable (or a factor would not fit in single
+  // precision): nothing is shown but "N/A".
+  bool computed = false;
+  // False in the cases where the base carries nothing (B' <= 0, the load too inclined, q_ult
+  // <= 0): the inclination factors are not available and q_ult, R and the safety factor are 0.
+  bool hasResistance = false;
+  float effectiveWidth = 0;       // B'
+  float eccentricity = 0;         // e = x̄ - B/2
+  float horizontalLoad = 0;       // H that base friction and cohesion must carry, >= 0
+  float overburden = 0;           // q' beside the toe at base level
+  float effectiveUnitWeight = 0;  // γ' of the earth under the base
+  float Nq = 0, Nc = 0, Ngamma = 0;
+  float iq = 0, ic = 0, igamma = 0;
+  float ultimatePressure = 0;     // q_ult
+  float resistance = 0;           // R = q_ult·B'
+  float safetyFactor = 0;         // R / ΣV
+};
+
 // The loads reduced to the base underside and the checks made with them. Moments are about the
 // toe edge at the base underside (point 4); vertical forces positive downward, horizontal ones
 // positive towards the heel.
@@ -91,6 +113,9 @@ struct StabilityResults {
   float resistingMoment = 0;
   float overturningMoment = 0;
   float overturningSafetyFactor = 0;  // resisting / overturning, 1E10 when nothing overturns
+
+  // Computed by the service analysis only; every other run leaves it not computed.
+  BearingResults bearing;
 };
 
 struct AnalysisResults {

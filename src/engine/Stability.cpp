@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/BaseContact.h"
+#include "engine/BearingResistance.h"
 #include "engine/EarthPressure.h"
 #include "engine/EngineNumerics.h"
 #include "engine/LoadFactors.h"
@@ -147,6 +148,7 @@ void ComputeSafetyFactors(ProjectData& p, AnalysisResults& r) {
 }  // namespace
 
 void ComputeStability(ProjectData& p, AnalysisResults& r, MessageSink& sink) {
+  r.stability.bearing = {};  // the service analysis computes it afterwards
   LoadSums sums;
   const double D = r.wallOutlineY[4];
 
@@ -205,6 +207,7 @@ void RunServiceAnalysis(ProjectData& p, AnalysisResults& r, MessageSink& sink) {
   SetServiceLoadFactors(r);
   ComputeWallOutline(p, r);
   ComputeStability(p, r, sink);
+  ComputeBearingResistance(p, r);
 }
 
 }  // namespace kelvadrome

@@ -85,6 +85,12 @@ std::vector<std::string> StabilityNotes(const StabilityResults& s, int unitSyste
   if (s.contactWidth < s.baseWidthUsed) {
     add("Part of the base is in tension, allowable tension pressure shall be checked.");
   }
+  const BearingResults& b = s.bearing;
+  if (b.computed && !b.hasResistance) {
+    add("The base has no bearing resistance under this load.");
+  } else if (b.computed && b.safetyFactor < 1) {
+    add("The bearing safety factor is less than unity.");
+  }
   return notes;
 }
 
@@ -135,6 +141,16 @@ std::vector<StabilityGroup> StabilityGroups(const StabilityResults& s, int unitS
   groups.push_back({"Overturning:",
                     {Line(dash + "Safety factor =", "", "", number(s.overturningSafetyFactor),
                           "")}});
+  // Shown whenever the bearing check ran; "N/A" when it could not (ΣV <= 0, not stable).
+  const BearingResults& b = s.bearing;
+  const auto bearing = [&b, &number](double value) {
+    return b.computed ? number(value) : std::string(kNotApplicable);
+  };
+  groups.push_back({"Bearing resistance:",
+                    {Line(dash + "Effective width B' =", "", "", bearing(b.effectiveWidth), length),
+                     Line(dash + "Ultimate pressure q", "ult", " =", bearing(b.ultimatePressure),
+                          pressure),
+                     Line(dash + "Safety factor =", "", "", bearing(b.safetyFactor), "")}});
   return groups;
 }
 

@@ -16,6 +16,7 @@ enum class StabilityTextStyle { dialog, report };
 
 inline constexpr const char* kNoteMarker = "»";
 inline constexpr const char* kNotApplicable = "N/A";
+inline constexpr std::size_t kBearingGroup = 5;
 
 // "< 7.20/6 = 1.20, < 7.20/3 = 2.40": |e| against B/6 and B/3, strict, in single precision.
 [[nodiscard]] std::string EccentricityComparisonText(const StabilityResults& stability);
@@ -33,7 +34,8 @@ struct StabilityVerdict {
 
 // The notes, each starting with kNoteMarker: the per-length note, the not-stable note (worded
 // for the dialog or the report), and for a stable wall the pressure and sliding safety factor
-// notes below unity and the tension note when part of the base lifts.
+// notes below unity, the tension note when part of the base lifts, and the bearing note (no
+// resistance at all, or a safety factor below unity).
 [[nodiscard]] std::vector<std::string> StabilityNotes(const StabilityResults& stability,
                                                       int unitSystem, StabilityTextStyle style);
 
@@ -55,8 +57,9 @@ struct StabilityGroup {
 };
 
 // Every group of the stability dialog (or the report section) with its values: external forces,
-// eccentricities with the comparison line, base pressures, sliding and overturning. Base
-// pressure and sliding values read "N/A" when the wall is not stable.
+// eccentricities with the comparison line, base pressures, sliding, overturning and bearing
+// resistance (in that order, kBearingGroup last). Base pressure and sliding values read "N/A"
+// when the wall is not stable, the bearing values when the bearing check was not computed.
 [[nodiscard]] std::vector<StabilityGroup> StabilityGroups(const StabilityResults& stability,
                                                           int unitSystem,
                                                           StabilityTextStyle style);

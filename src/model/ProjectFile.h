@@ -36,7 +36,7 @@ void WriteProjectFile(const ProjectData& project, const std::string& path);
 // older layout lacks keeps its default, then the file. Returns the project only when the whole
 // file was read; on any fault (missing file, file ending too early, negative text length, more
 // than 10 line loads, unknown unit system or load case, division by zero in the conversion of
-// old line loads) throws ProjectFileError and the caller's project stays as it was.
+// old line loads, a damaged extension block) throws ProjectFileError and the caller's project stays as it was.
 // currentFilePath and previousUnitSystem are left for the caller to set; the wall outline is not
 // part of the project and is recomputed by the caller (engine).
 [[nodiscard]] ProjectData ReadProjectFile(const std::string& path,

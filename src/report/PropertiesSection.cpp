@@ -26,7 +26,7 @@ struct PropertyRow {
 };
 
 // Left column: the three earths.
-constexpr std::array<PropertyRow, 17> kLeftRows{{
+constexpr std::array<PropertyRow, 19> kLeftRows{{
     {0, "Backfill earth:", nullptr, "", PropertyUnit::none},
     {240, "- Unitweight (γ) =", &ProjectData::backfillUnitWeight, "#0.#0", PropertyUnit::unitWeight},
     {480, "- Dry density (γ_{d}) =", &ProjectData::backfillDryDensity, "#0.#0", PropertyUnit::unitWeight},
@@ -35,17 +35,20 @@ constexpr std::array<PropertyRow, 17> kLeftRows{{
     {960, "- Internal friction angle (φ) =", &ProjectData::backfillFrictionAngle, "#0.0", PropertyUnit::angle},
     {1200, "- Cohesion (c) =", &ProjectData::backfillCohesion, "#0.#0", PropertyUnit::stress},
     {1680, "Base earth:", nullptr, "", PropertyUnit::none},
-    {1920, "- Internal friction angle (φ) =", &ProjectData::baseFrictionAngle, "#0.0", PropertyUnit::angle},
-    {2160, "- Cohesion (c) =", &ProjectData::baseCohesion, "#0.#0", PropertyUnit::stress},
-    {2400, "- Ultimate bearing capacity (q_{d}) =", &ProjectData::baseBearingCapacity, "#0.#0",
+    {1920, "- Unitweight (γ) =", &ProjectData::foundationUnitWeight, "#0.#0", PropertyUnit::unitWeight},
+    {2160, "- Saturated density (γ_{s}) =", &ProjectData::foundationSaturatedDensity, "#0.#0",
+     PropertyUnit::unitWeight},
+    {2400, "- Internal friction angle (φ) =", &ProjectData::baseFrictionAngle, "#0.0", PropertyUnit::angle},
+    {2640, "- Cohesion (c) =", &ProjectData::baseCohesion, "#0.#0", PropertyUnit::stress},
+    {2880, "- Ultimate bearing capacity (q_{d}) =", &ProjectData::baseBearingCapacity, "#0.#0",
      PropertyUnit::stress},
-    {2640, "- Elasticity modulus (E) =", &ProjectData::baseModulus, "#0.#0", PropertyUnit::modulus},
-    {3120, "Toe earth:", nullptr, "", PropertyUnit::none},
-    {3360, "- Unitweight (γ) =", &ProjectData::toeUnitWeight, "#0.#0", PropertyUnit::unitWeight},
-    {3600, "- Dry density (γ_{d}) =", &ProjectData::toeDryDensity, "#0.#0", PropertyUnit::unitWeight},
-    {3840, "- Saturated density (γ_{s}) =", &ProjectData::toeSaturatedDensity, "#0.#0", PropertyUnit::unitWeight},
-    {4080, "- Internal friction angle (φ) =", &ProjectData::toeFrictionAngle, "#0.0", PropertyUnit::angle},
-    {4320, "- Cohesion (c) =", &ProjectData::toeCohesion, "#0.#0", PropertyUnit::stress},
+    {3120, "- Elasticity modulus (E) =", &ProjectData::baseModulus, "#0.#0", PropertyUnit::modulus},
+    {3600, "Toe earth:", nullptr, "", PropertyUnit::none},
+    {3840, "- Unitweight (γ) =", &ProjectData::toeUnitWeight, "#0.#0", PropertyUnit::unitWeight},
+    {4080, "- Dry density (γ_{d}) =", &ProjectData::toeDryDensity, "#0.#0", PropertyUnit::unitWeight},
+    {4320, "- Saturated density (γ_{s}) =", &ProjectData::toeSaturatedDensity, "#0.#0", PropertyUnit::unitWeight},
+    {4560, "- Internal friction angle (φ) =", &ProjectData::toeFrictionAngle, "#0.0", PropertyUnit::angle},
+    {4800, "- Cohesion (c) =", &ProjectData::toeCohesion, "#0.#0", PropertyUnit::stress},
 }};
 
 // Right column: water, wall friction, concrete and bars. The cover is handled apart (SI shows mm).

@@ -1,5 +1,5 @@
-// The Stability section: forces, eccentricities, base pressures, sliding and overturning of the
-// service analysis, and the notes. The texts are the engine's stability texts in report style.
+// The Stability section: forces, eccentricities, base pressures, sliding, overturning and bearing
+// resistance of the service analysis, and the notes. The texts are the engine's stability texts in report style.
 #include <QString>
 
 #include <algorithm>
@@ -19,16 +19,20 @@ namespace {
 
 constexpr double kLinePitch = 240;
 constexpr double kGroupGap = 480;
-constexpr size_t kLeftGroups = 2;  // external forces and eccentricities; the rest go right
+// External forces, eccentricities and bearing resistance on the left; the rest on the right.
+bool OnTheLeft(size_t group) { return group < 2 || group == kBearingGroup; }
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-// Writes the groups one under the other; returns the offset below the last line.
-double PrintGroups(ReportSheet& sheet, const std::vector<StabilityGroup>& groups, size_t first, size_t last,
+// Writes the groups of one column one under the other; returns the offset below the last line.
+double PrintGroups(ReportSheet& sheet, const std::vector<StabilityGroup>& groups, bool leftColumn,
                    const ValueColumn& column, double top) {
   double offset = 0;
-  for (size_t g = first; g < last && g < groups.size(); ++g) {
-    if (g != first) offset += kGroupGap - kLinePitch;
+  bool first = true;
+  for (size_t g = 0; g < groups.size(); ++g) {
+    if (OnTheLeft(g) != leftColumn) continue;
+    if (!first) offset += kGroupGap - kLinePitch;
+    first = false;
     PrintGroupCaption(sheet, column, top + offset, Utf8(groups[g].caption));
     for (const StabilityLine& line : groups[g].lines) {
       offset += kLinePitch;
@@ -57,8 +61,8 @@ void PrintStabilitySection(ReportSheet& sheet, const ProjectData& project, const
 
   const std::vector<StabilityGroup> groups =
       StabilityGroups(results.stability, project.unitSystem, StabilityTextStyle::report);
-  const double leftEnd = PrintGroups(sheet, groups, 0, kLeftGroups, left, top);
-  const double rightEnd = PrintGroups(sheet, groups, kLeftGroups, groups.size(), right, top);
+  const double leftEnd = PrintGroups(sheet, groups, true, left, top);
+  const double rightEnd = PrintGroups(sheet, groups, false, right, top);
 
   // The notes run across the whole width, so they start below both blocks.
   double offset = std::max(leftEnd, rightEnd) + kGroupGap - kLinePitch;

@@ -127,6 +127,41 @@ TEST_F(AnalyseTest, LineLoadsOfEveryCase) {
   EXPECT_LT(Number(r.out, "slidingSafetyFactor"), 0);
 }
 
+// The "bearing" object inside "service": numbers when computed, null where not available.
+TEST_F(AnalyseTest, BearingObjectNullsWhatWasNotComputed) {
+  const auto bearing = [](const std::string& json) {
+    const std::size_t at = json.find("\"bearing\": {");
+    return at == std::string::npos ? std::string() : json.substr(at, json.find('}', at) - at);
+  };
+  ProjectData p = test::WeightlessWall();
+  p.toeUnitWeight = 1.8f;
+  test::AddLineLoad(p, 10, 3, 0, 180);  // centred and vertical: every inclination factor 1
+  CliResult r = AnalyseJson(p);
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::string b = bearing(r.out);
+  EXPECT_EQ(Member(b, "iq"), "1");
+  EXPECT_EQ(Member(b, "effectiveWidth"), "6");
+  EXPECT_NEAR(Number(b, "resistance"), 1.8 * 18.401 * 6 + 0.5 * 2.0 * 6 * 6 * 20.093, 0.05);
+
+  test::AddLineLoad(p, 10, 3, 1, 270);  // as much pushing towards the toe as pressing down
+  r = AnalyseJson(p);
+  b = bearing(r.out);
+  EXPECT_EQ(Member(b, "iq"), "null");
+  EXPECT_EQ(Member(b, "igamma"), "null");
+  EXPECT_EQ(Member(b, "safetyFactor"), "0");
+  EXPECT_EQ(Member(b, "horizontalLoad"), "10");
+  EXPECT_NE(Run({"analyse", PathOf("wall.kvi")}).out.find("»The base has no bearing resistance under this load."),
+            std::string::npos);
+
+  p.lineLoadCount = 1;
+  p.lineLoads[1].x = 6.5f;  // beyond the heel edge: not stable, nothing computed
+  r = AnalyseJson(p);
+  b = bearing(r.out);
+  for (const char* key : {"effectiveWidth", "eccentricity", "Nq", "ultimatePressure", "safetyFactor"}) {
+    EXPECT_EQ(Member(b, key), "null") << key;
+  }
+}
+
 TEST_F(AnalyseTest, FaultEndsTheRunWithAnError) {
   ProjectData p = test::WeightlessWall();  // nothing presses on the base: ΣV = 0
   const CliResult json = AnalyseJson(p);

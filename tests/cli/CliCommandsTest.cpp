@@ -68,6 +68,26 @@ TEST_F(CliTest, ShowNamesEveryFieldInTextAndJson) {
   EXPECT_EQ(json.out.substr(json.out.size() - 2), "}\n");
 }
 
+TEST_F(CliTest, ConvertCarriesTheExtensionBlockAndShowNamesIt) {
+  ProjectData p;
+  SetDefaults(p);
+  p.foundationUnitWeight = 1.8f;
+  p.keptExtensionItems = {{9, {1, 2}}};
+  WriteProjectFile(p, PathOf("e.kvi"));
+  ASSERT_EQ(Run({"convert", PathOf("e.kvi"), "--units", "si", "-o", PathOf("s.kvi")}).status, 0);
+  const ProjectData si = ReadProjectFile(PathOf("s.kvi"));
+  EXPECT_EQ(si.foundationUnitWeight, 17.66f);         // 1.8 x 9.81 = 17.658
+  EXPECT_EQ(si.foundationSaturatedDensity, 19.62f);  // the default, converted
+  EXPECT_EQ(si.keptExtensionItems, p.keptExtensionItems);
+
+  const CliResult json = Run({"show", PathOf("s.kvi"), "--json"});
+  EXPECT_NE(json.out.find(R"("foundationUnitWeight": 17.66,)"), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find(R"("foundationSaturatedDensity": 19.62,)"), std::string::npos);
+  EXPECT_NE(json.out.find(R"("keptExtensionItems": [{"tag": 9, "payload": [1, 2]}],)"), std::string::npos)
+      << json.out;
+  EXPECT_TRUE(HasLine(Run({"show", PathOf("s.kvi")}).out, "keptExtensionItems[0].payload[1] = 2"));
+}
+
 TEST_F(CliTest, ShowDefaultNeedsNoFile) {
   EXPECT_TRUE(HasLine(Run({"show", "--default"}).out, "stemBackHeight = 7.73"));
 }

@@ -91,7 +91,8 @@ TEST(StabilityTexts, DialogGroups) {
   const test::ServiceRun run = test::Analyse(p);
   const StabilityResults& s = run.results.stability;
   const std::vector<StabilityGroup> groups = StabilityGroups(s, kMetric, StabilityTextStyle::dialog);
-  ASSERT_EQ(groups.size(), 5u);
+  ASSERT_EQ(groups.size(), 6u);
+  EXPECT_EQ(groups[kBearingGroup].lines[2].value, FormatNumber(s.bearing.safetyFactor, "#0.#0"));
   EXPECT_EQ(groups[0].lines[2].Caption(), "Moment at overturning point (ΣMo) =");  // subscript joined in
   EXPECT_EQ(groups[0].lines[2].unit, "Tm");
   EXPECT_EQ(groups[0].lines[1].value, FormatNumber(s.sumVertical, "#0.#0"));
@@ -102,6 +103,7 @@ TEST(StabilityTexts, DialogGroups) {
   const std::vector<StabilityGroup> report = StabilityGroups(s, kSI, StabilityTextStyle::report);
   EXPECT_EQ(report[2].lines[0].Caption(), "- Left (σ1) =");
   EXPECT_EQ(report[0].lines[3].unit, "kNm");
+  EXPECT_EQ(report[kBearingGroup].lines[0].Caption(), "- Effective width B' =");
 }
 
 // The base and sliding values read "N/A" for a wall that is not stable (checked by its dialog);

@@ -48,6 +48,7 @@ class ReportStabilityTest : public QObject {
       }
     }
     QVERIFY(text.contains(QStringLiteral("»Per 1 m of wall length.")));
+    QVERIFY(text.contains(QStringLiteral("»The bearing safety factor is less than unity.")));
     QVERIFY(!text.contains(QStringLiteral("not stable")));
     QVERIFY(fixture.sink.messages.empty());
   }
@@ -66,8 +67,9 @@ class ReportStabilityTest : public QObject {
     QCOMPARE(outcome.pages, 1);
     QVERIFY(!fixture.results->stability.wallStable);
     const QString& text = pages.constFirst();
-    // The forces and eccentricities are shown; the seven base and sliding values are not.
-    QCOMPARE(text.count(QStringLiteral("N/A")), 7);
+    // The forces and eccentricities are shown; the seven base and sliding values and the three
+    // bearing values are not.
+    QCOMPARE(text.count(QStringLiteral("N/A")), 10);
     QVERIFY(text.contains(QStringLiteral("Horizontal force")));
     QVERIFY(text.simplified().contains(QStringLiteral(
         "»The structure is not stable therefore the base, sliding and anchor values are not applicable.")));

@@ -42,6 +42,13 @@ class PropertiesEditorTest : public QObject {
     QCOMPARE(Unit(w, 2), QStringLiteral("E+5 kg/cm²"));
     QCOMPARE(Unit(w, 6), QStringLiteral("cm"));
     QCOMPARE(Unit(w, 11), QStringLiteral("°"));
+    // The base earth's own unit weights sit in its group, above its friction angle.
+    QCOMPARE(Value(w, 24)->text(), QStringLiteral("1.7"));
+    QCOMPARE(Value(w, 25)->text(), QStringLiteral("2"));
+    QCOMPARE(Unit(w, 25), QStringLiteral("T/m³"));
+    QCOMPARE(Value(w, 24)->parentWidget(), Value(w, 13)->parentWidget());
+    QVERIFY(ShowActive(w));
+    QVERIFY(Value(w, 24)->y() < Value(w, 13)->y());
 
     QCOMPARE(w.findChildren<QGroupBox*>().size(), 7);
   }
@@ -76,6 +83,7 @@ class PropertiesEditorTest : public QObject {
     QCOMPARE(p.concreteUnitWeight, 1.5f);
     QCOMPARE(p.toeCohesion, 1.5f);
     QCOMPARE(p.concreteCover, 1.5f);
+    QCOMPARE(p.foundationSaturatedDensity, 1.5f);
   }
 
   void CoverIsShownInMillimetresInSI() {

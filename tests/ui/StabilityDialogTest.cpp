@@ -21,7 +21,8 @@ QString TextOf(const frmStability& dialog, const QString& name) {
 
 // The labels that need a stable wall to mean anything.
 const char* const kStableOnly[] = {"lblPress0", "lblPress1", "lblPress2", "lblPress3",
-                                   "lblSlide0", "lblSlide1", "lblSlide2", "lblOverturn0", "lblGlobal0"};
+                                   "lblSlide0", "lblSlide1", "lblSlide2", "lblOverturn0",
+                                   "lblBearing0", "lblBearing1", "lblBearing2", "lblGlobal0"};
 
 AnalysisResults Analyse(ProjectData& project) {
   AnalysisResults results;
@@ -61,6 +62,15 @@ class StabilityDialogTest : public QObject {
     frmStability withoutCircle(results.stability, none, project.unitSystem);
     QCOMPARE(TextOf(withoutCircle, "lblGlobal0"), QStringLiteral("N/A"));
     QVERIFY(!TextOf(withoutCircle, "lblNote").contains("global"));
+
+    // The bearing group sits under the eccentricities, beside the base pressures, with the
+    // units of its neighbours; the default wall's bearing factor is far below 1.
+    QCOMPARE(TextOf(dialog, "lblUnitBearing0"), QStringLiteral("m"));
+    QCOMPARE(TextOf(dialog, "lblUnitBearing1"), TextOf(dialog, "lblUnitPress0"));
+    dialog.adjustSize();
+    QVERIFY(dialog.findChild<QLabel*>("lblBearing0")->x() < dialog.findChild<QLabel*>("lblPress0")->x());
+    QVERIFY(dialog.findChild<QLabel*>("lblBearing0")->y() > dialog.findChild<QLabel*>("lblExcen2")->y());
+    QVERIFY(TextOf(dialog, "lblNote").contains(QStringLiteral("The bearing safety factor is less than unity.")));
   }
 
   void unstableWallShowsNotApplicable() {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <optional>
+#include <vector>
 
 #include "model/ProjectData.h"
 #include "model/Units.h"
@@ -50,25 +51,26 @@ const std::array<PropertyRow, kPropertyCount> kRows{{
     {&ProjectData::toeSaturatedDensity, "Saturated density (γ<sub>sat</sub>)", Q::unitWeight},
     {&ProjectData::toeFrictionAngle, "Internal friction angle", Q::angle},
     {&ProjectData::toeCohesion, "Cohesion (c):", Q::stress},
+    {&ProjectData::foundationUnitWeight, "Unit weight (γ)", Q::unitWeight},
+    {&ProjectData::foundationSaturatedDensity, "Saturated density (γ<sub>sat</sub>)", Q::unitWeight},
 }};
 
 constexpr int kCoverIndex = 6;
 
-// The groups of the window: heading, first and last index, column on the window.
+// The groups of the window: heading, the indices shown in it from the top, column on the window.
 struct PropertyGroup {
   const char* heading;
-  int first;
-  int last;
+  std::vector<int> indices;
   int column;
 };
-constexpr std::array<PropertyGroup, 7> kGroups{{
-    {"Concrete or masonry", 0, 3, 0},
-    {"Reinforcement bar", 4, 6, 0},
-    {"Water", 7, 7, 0},
-    {"Backfill earth", 8, 12, 1},
-    {"Base earth", 13, 16, 1},
-    {"Friction angle (δ)", 17, 18, 2},
-    {"Toe earth", 19, 23, 2},
+const std::array<PropertyGroup, 7> kGroups{{
+    {"Concrete or masonry", {0, 1, 2, 3}, 0},
+    {"Reinforcement bar", {4, 5, 6}, 0},
+    {"Water", {7}, 0},
+    {"Backfill earth", {8, 9, 10, 11, 12}, 1},
+    {"Base earth", {24, 25, 13, 14, 15, 16}, 1},
+    {"Friction angle (δ)", {17, 18}, 2},
+    {"Toe earth", {19, 20, 21, 22, 23}, 2},
 }};
 
 // The cover is held in centimetres in SI too but shown in millimetres there.
@@ -97,20 +99,21 @@ frmProperties::frmProperties(const ProjectData& project, QWidget* parent, Beeper
     auto* box = new QGroupBox(QString::fromUtf8(group.heading), this);
     auto* grid = new QGridLayout(box);
     grid->setColumnStretch(0, 1);
-    for (int i = group.first; i <= group.last; ++i) {
+    int line = 0;
+    for (const int i : group.indices) {
       const PropertyRow& row = kRows[std::size_t(i)];
       double shown = project.*row.field;
       if (i == kCoverIndex) shown *= CoverShownFactor(project.unitSystem);
       const auto at = std::size_t(i);
       shownText_[at] = GeneralText(shown);
       txtValue_[at] = NewValueBox(this, QStringLiteral("txtValue_%1").arg(i), shownText_[at]);
-      const int line = i - group.first;
       grid->addWidget(NewCaption(box, QString::fromUtf8(row.caption)), line, 0);
       grid->addWidget(txtValue_[at], line, 1);
       const QString unit = row.unit ? QString::fromStdString(UnitLabel(*row.unit, project.unitSystem)) : QString();
       grid->addWidget(NewUnitLabel(box, QStringLiteral("lblUnit_%1").arg(i), unit), line, 2);
       const bool mayBeZero = PropertyMayBeZero(i);
       guard_->Watch(txtValue_[at], [mayBeZero](double v) { return mayBeZero ? v >= 0 : v > 0; });
+      ++line;
     }
     columns[std::size_t(group.column)]->addWidget(box);
   }

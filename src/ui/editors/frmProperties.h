@@ -1,4 +1,4 @@
-// The properties editor: the 24 material and soil properties of the project in the current unit
+// The properties editor: the 26 material and soil properties of the project in the current unit
 // system, each checked when the user leaves it, written back only on Accept.
 #pragma once
 
@@ -15,7 +15,8 @@ namespace kelvadrome {
 
 struct ProjectData;
 
-inline constexpr int kPropertyCount = 24;
+// txtValue 0..23 in the order of the project file; 24 and 25 are the base earth's unit weights.
+inline constexpr int kPropertyCount = 26;
 
 // Whether a value may be 0: friction angles and cohesions may, everything else must be above 0.
 [[nodiscard]] bool PropertyMayBeZero(int index);
@@ -26,7 +27,7 @@ class frmProperties final : public QDialog {
  public:
   frmProperties(const ProjectData& project, QWidget* parent = nullptr, Beeper beep = SystemBeeper());
 
-  // Writes the 24 values (the cover back in centimetres in SI); meant for after Accept.
+  // Writes the 26 values (the cover back in centimetres in SI); meant for after Accept.
   void ApplyTo(ProjectData& project) const;
 
  private:

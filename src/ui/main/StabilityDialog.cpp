@@ -24,16 +24,19 @@ struct GroupNames {
   const char* values;
   const char* units;
 };
-constexpr std::array<GroupNames, 6> kGroupNames{{
+constexpr std::array<GroupNames, 7> kGroupNames{{
     {"lblForce", "lblUnitForce"},
     {"lblExcen", "lblUnitExcen"},
     {"lblPress", "lblUnitPress"},
     {"lblSlide", "lblUnitSlide"},
     {"lblOverturn", "lblUnitOverturn"},
+    {"lblBearing", "lblUnitBearing"},
     {"lblGlobal", "lblUnitGlobal"},
 }};
 constexpr std::size_t kOverturningGroup = 4;
-constexpr int kGroupsOnTheLeft = 2;
+// External forces and eccentricities on the left, and the bearing resistance under them beside
+// the base pressures and sliding.
+bool OnTheLeft(std::size_t group) { return group < 2 || group == kBearingGroup; }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -110,7 +113,7 @@ frmStability::frmStability(const StabilityResults& stability, const GlobalStabil
   auto* right = new QGridLayout;
   int leftRow = 0, rightRow = 0;
   for (std::size_t g = 0; g < groups.size() && g < kGroupNames.size(); ++g) {
-    const bool onLeft = static_cast<int>(g) < kGroupsOnTheLeft;
+    const bool onLeft = OnTheLeft(g);
     AddGroup(onLeft ? left : right, onLeft ? leftRow : rightRow, groups[g], kGroupNames[g], this);
   }
   for (QGridLayout* grid : {left, right}) {

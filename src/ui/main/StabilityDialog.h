@@ -1,5 +1,5 @@
 // The stability window (frmStability): the external forces, the eccentricities, the base
-// pressures, the sliding and overturning checks and the notes of the last service analysis,
+// pressures, the sliding, overturning and bearing resistance checks and the notes of the last service analysis,
 // with their unit labels, and the global stability. It only reads the results; it never computes.
 #pragma once
 
