@@ -14,6 +14,7 @@
 #include "engine/AnalysisResults.h"
 #include "engine/ConcreteDesign.h"
 #include "engine/DesignResults.h"
+#include "engine/GlobalStability.h"
 #include "engine/MessageSink.h"
 #include "engine/Stability.h"
 #include "engine/WallGeometry.h"
@@ -27,9 +28,10 @@ const CommandSyntax kAnalyseSyntax{
     "analyse FILE [--json]",
     "Analyses the wall of the project in FILE (or the default project for --default) with all\n"
     "load factors 1: forces, eccentricities, base pressures, sliding and overturning, the notes\n"
-    "and the verdict, as the stability window shows them, then the concrete design of the stem,\n"
-    "toe and heel. With --json writes every result under its name instead: the objects\n"
-    "\"service\", \"design\" and \"messages\", and \"error\" when a fault ended\n"
+    "and the verdict, as the stability window shows them, the global stability (the critical\n"
+    "slip circle by Bishop's simplified method), then the concrete design of the stem, toe and\n"
+    "heel. With --json writes every result under its name instead: the objects\n"
+    "\"service\" (with \"global\"), \"design\" and \"messages\", and \"error\" when a fault ended\n"
     "the run. Values are in the project's own unit system. Exit status 1 when the file cannot be\n"
     "read or the analysis faults.",
     {},
@@ -44,6 +46,7 @@ struct AnalyseRun {
   AnalysisResults service;
   AnalysisResults factored;  // the design's own analyses, so that "service" stays the service run
   DesignResults design;
+  GlobalStabilityResults global;  // not computed unless the service analysis found a stable wall
   RecordingSink sink;
   std::optional<std::string> error;  // the fault that ended the run
 };
@@ -51,6 +54,7 @@ struct AnalyseRun {
 void RunStages(ProjectData& project, AnalyseRun& run) {
   try {
     RunServiceAnalysis(project, run.service, run.sink);
+    run.global = ComputeGlobalStability(project, run.service);
     // The concrete design runs after the service analysis and with the same sink, so that its
     // messages follow the slope messages; a fault ends the run like one of the service.
     ComputeWallOutline(project, run.factored);
@@ -65,6 +69,7 @@ void WriteJson(const ProjectData& project, const AnalyseRun& run, std::ostream& 
   json.BeginObject();
   json.Key("service").BeginObject();
   WriteServiceJson(run.service, json);
+  WriteGlobalStabilityJson(run.global, json);
   json.EndObject();
   json.Key("design").BeginObject();
   WriteDesignJson(project, run.design, json);
@@ -93,7 +98,7 @@ int RunAnalyse(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   if (line->Has("--json")) {
     WriteJson(*project, run, out);
   } else if (!run.error) {
-    out << ServiceSummaryText(*project, run.service, run.sink.messages)
+    out << ServiceSummaryText(*project, run.service, run.global, run.sink.messages)
         << DesignSummaryText(*project, run.design);
   }
   if (run.error) return CommandFailure(kAnalyseSyntax.name, *run.error, err);

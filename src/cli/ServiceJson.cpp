@@ -116,6 +116,27 @@ void WriteServiceJson(const AnalysisResults& r, JsonWriter& json) {
   WriteBearing(r.stability.bearing, json);
 }
 
+void WriteGlobalStabilityJson(const GlobalStabilityResults& g, JsonWriter& json) {
+  const auto optional = [&json](const char* name, bool present, auto value) {
+    json.Key(name);
+    if (present) {
+      json.Value(value);
+    } else {
+      json.Null();
+    }
+  };
+  json.Key("global").BeginObject();
+  optional("safetyFactor", g.HasFactor(), g.safetyFactor);
+  optional("centreX", g.HasCircle(), g.centreX);
+  optional("centreY", g.HasCircle(), g.centreY);
+  optional("radius", g.HasCircle(), g.radius);
+  optional("exitX", g.HasCircle(), g.exitX);
+  optional("entryX", g.HasCircle(), g.entryX);
+  optional("circlesTried", g.Computed(), g.circlesTried);
+  optional("circlesAdmissible", g.Computed(), g.circlesAdmissible);
+  json.EndObject();
+}
+
 void WriteMessagesJson(const std::vector<std::string>& messages, JsonWriter& json) {
   json.BeginArray();
   for (const std::string& text : messages) json.Value(text);

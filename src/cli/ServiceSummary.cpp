@@ -1,6 +1,7 @@
 // The readable summary of the service analysis, built from the shared stability texts.
 #include "cli/ServiceSummary.h"
 
+#include "engine/GlobalStabilityTexts.h"
 #include "engine/StabilityTexts.h"
 #include "model/Units.h"
 
@@ -30,6 +31,7 @@ std::string PadLeft(const std::string& text, std::size_t width) {
 }  // namespace
 
 std::string ServiceSummaryText(const ProjectData& project, const AnalysisResults& results,
+                               const GlobalStabilityResults& global,
                                const std::vector<std::string>& messages) {
   const StabilityResults& s = results.stability;
   std::string out;
@@ -51,9 +53,18 @@ std::string ServiceSummaryText(const ProjectData& project, const AnalysisResults
       out += "\n";
     }
   }
+  out += "\nGlobal stability (Bishop's simplified method):\n";
+  for (const GlobalStabilityLine& line : GlobalStabilityLines(global, project.unitSystem)) {
+    out += "  " + PadRight(line.caption.substr(2), 40) + PadLeft(line.value, 16);
+    if (!line.unit.empty()) out += " " + line.unit;
+    out += "\n";
+  }
   out += "\nNote:\n";
   for (const std::string& note : StabilityNotes(s, project.unitSystem, StabilityTextStyle::dialog)) {
     out += "  " + note + "\n";
+  }
+  if (GlobalStabilityNoteApplies(s, global)) {
+    out += "  " + std::string(kNoteMarker) + kGlobalStabilityNote + "\n";
   }
   const StabilityVerdict verdict = StabilityVerdictText(s);
   out += "\n" + verdict.headline + "\n" + verdict.detail + "\n";

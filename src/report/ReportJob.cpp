@@ -39,6 +39,7 @@ const char* ProgressText(ReportSection section) {
     case ReportSection::properties: return "Printing properties";
     case ReportSection::stability: return "Printing stability";
     case ReportSection::reactions: return "Printing reactions";
+    case ReportSection::global: return "Printing global stability";
     default: return "Printing concrete design";
   }
 }
@@ -50,6 +51,7 @@ void PrintSection(ReportSection section, ReportSheet& sheet, ReportJob& job) {
     case ReportSection::properties: PrintPropertiesSection(sheet, job.project); break;
     case ReportSection::stability: PrintStabilitySection(sheet, job.project, job.results); break;
     case ReportSection::reactions: PrintReactionsSection(sheet, job.project, job.results, job.sink); break;
+    case ReportSection::global: PrintGlobalStabilitySection(sheet, job.project, job.results, job.sink); break;
     case ReportSection::concreteMoments: PrintConcreteMomentsSection(sheet, job.project, job.design); break;
     case ReportSection::concreteShear: PrintConcreteShearSection(sheet, job.project, job.design); break;
     case ReportSection::concreteNormal: PrintConcreteNormalSection(sheet, job.project, job.design); break;
@@ -106,6 +108,7 @@ std::vector<ReportSection> SelectedSections(const ReportSelection& s) {
   if (s.properties) sections.push_back(ReportSection::properties);
   if (s.stability) sections.push_back(ReportSection::stability);
   if (s.reactions) sections.push_back(ReportSection::reactions);
+  if (s.global) sections.push_back(ReportSection::global);
   if (s.concrete) {
     sections.insert(sections.end(), {ReportSection::concreteMoments, ReportSection::concreteShear,
                                      ReportSection::concreteNormal, ReportSection::concreteDesign});

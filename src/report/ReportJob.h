@@ -21,7 +21,7 @@ struct DesignResults;
 struct MessageSink;
 struct ProjectData;
 
-// The six choices of the print dialog, in the order of its check boxes.
+// The seven choices of the print dialog, in the order of its check boxes.
 struct ReportSelection {
   bool dimensions = false;
   bool loads = false;
@@ -29,18 +29,20 @@ struct ReportSelection {
   bool stability = false;
   bool concrete = false;
   bool reactions = false;
+  bool global = false;  // the critical slip circle
 
-  [[nodiscard]] static ReportSelection All() { return {true, true, true, true, true, true}; }
+  [[nodiscard]] static ReportSelection All() { return {true, true, true, true, true, true, true}; }
   bool operator==(const ReportSelection&) const = default;
 };
 
-// The nine half-page sections in printing order.
+// The ten half-page sections in printing order.
 enum class ReportSection {
   dimensions,
   loads,
   properties,
   stability,
   reactions,
+  global,
   concreteMoments,
   concreteShear,
   concreteNormal,

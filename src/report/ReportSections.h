@@ -18,6 +18,9 @@ void PrintPropertiesSection(ReportSheet& sheet, const ProjectData& project);
 // Service analysis: the results of the last RunServiceAnalysis.
 void PrintStabilitySection(ReportSheet& sheet, const ProjectData& project, const AnalysisResults& results);
 void PrintReactionsSection(ReportSheet& sheet, ProjectData& project, AnalysisResults& results, MessageSink& sink);
+// The critical slip circle: runs the service analysis and the search itself.
+void PrintGlobalStabilitySection(ReportSheet& sheet, ProjectData& project, AnalysisResults& results,
+                                 MessageSink& sink);
 
 // Concrete design: the results of the last RunConcreteDesign.
 void PrintConcreteMomentsSection(ReportSheet& sheet, const ProjectData& project, const DesignResults& design);

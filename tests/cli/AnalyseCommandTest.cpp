@@ -58,6 +58,7 @@ TEST_F(AnalyseTest, DefaultWallSummary) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("> 7.20/6 = 1.20, < 7.20/3 = 2.40 m"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("»The sliding safety factor is less than unity."), std::string::npos);
+  EXPECT_NE(r.out.find("»The global stability safety factor is less than 1.5."), std::string::npos);
   EXPECT_NE(r.out.find("\nSTABLE\nPressure SF = 2.18. Sliding SF = 0.72. Within base, 62.7%.\n"),
             std::string::npos)
       << r.out;

@@ -305,7 +305,7 @@ class DrawingTest : public QObject {
     for (int v = 0; v < kViewCount; ++v) {
       const auto view = static_cast<ViewKind>(v);
       const Rendered r = Render(p, view);
-      const bool support = view == ViewKind::Reactions || view == ViewKind::Restraints;
+      const bool support = view == ViewKind::Reactions || view == ViewKind::Restraints || view == ViewKind::Global;
       if (wall == "unstable" && support) {
         QCOMPARE(r.output.messages.size(), std::size_t{1});
         QCOMPARE(r.image, wallOnly);  // nothing drawn over the wall

@@ -25,9 +25,12 @@ class PrintDialogTest : public QObject {
     frmPrint dialog(printer, chosen, true, nullptr);
     QCOMPARE(dialog.Selection(), chosen);
     dialog.chkPrint(0)->setChecked(true);
+    QCOMPARE(dialog.chkPrint(6)->text(), QStringLiteral("&Global stability"));
+    dialog.chkPrint(6)->setChecked(true);
     dialog.Command3()->click();
     QVERIFY(!dialog.PrintConfirmed());
     chosen.dimensions = true;
+    chosen.global = true;
     QCOMPARE(dialog.Selection(), chosen);
 
     frmPrint again(printer, chosen, true, nullptr);

@@ -1,8 +1,9 @@
-// The Stability section of a stable and of an unstable wall, and the Reactions section that
-// only a stable wall gets, read back from real PDF files.
+// The Stability section of a stable and of an unstable wall, the Reactions section that only a
+// stable wall gets, and the Global stability section after it, read back from real PDF files.
 #include <QtTest>
 
 #include "ReportTestSupport.h"
+#include "engine/GlobalStability.h"
 #include "engine/Stability.h"
 #include "engine/StabilityTexts.h"
 #include "format/NumberFormat.h"
@@ -91,6 +92,43 @@ class ReportStabilityTest : public QObject {
         QString::fromStdString(FormatNumber(double(s.baseFriction) + s.baseCohesionResistance, "#0.#0"))));
     QVERIFY(text.contains(QStringLiteral("Distributed loads in T/m²")));
     QVERIFY(fixture.sink.messages.empty());
+  }
+
+  void globalStabilityFollowsTheReactions() {
+    ReportFixture fixture;
+    ReportSelection selection;
+    selection.global = true;
+    selection.reactions = true;
+    ReportJob job = fixture.Job(selection);
+    QCOMPARE(PlanReport(job), (std::vector<ReportSection>{ReportSection::reactions, ReportSection::global}));
+    const QString text = PdfPages(PrintToPdf(job, dir_, QStringLiteral("global.pdf"))).constFirst().simplified();
+    const qsizetype reactions = text.indexOf(QStringLiteral("Reactions, restraints"));
+    const qsizetype global = text.indexOf(QStringLiteral("Global stability"));
+    QVERIFY(reactions >= 0 && global > reactions);
+    const GlobalStabilityResults g = ComputeGlobalStability(fixture.project, *fixture.results);
+    QVERIFY(g.HasCircle());
+    const QString factor = QString::fromStdString(FormatNumber(g.safetyFactor, "#0.#0"));
+    QVERIFY(text.contains(QStringLiteral("F = ") + factor));  // beside the centre
+    QVERIFY(text.contains(QStringLiteral("Global stability, Bishop's method")));
+    for (const float value : {g.centreX, g.centreY, g.radius, g.exitX, g.entryX}) {
+      QVERIFY2(text.contains(QString::fromStdString(FormatNumber(value, "#0.#0"))), qPrintable(QString::number(value)));
+    }
+    QVERIFY(text.contains(QString::number(g.circlesTried)));
+    QVERIFY(text.contains(QStringLiteral("»The global stability safety factor is less than 1.5.")));
+    QVERIFY(fixture.sink.messages.empty());
+  }
+
+  void globalStabilityOfUnstableWallHasNoCircle() {
+    ReportFixture fixture;
+    MakeUnstable(fixture.project);
+    ReportSelection selection;
+    selection.global = true;
+    ReportJob job = fixture.Job(selection);
+    const QString text = PdfPages(PrintToPdf(job, dir_, QStringLiteral("global-unstable.pdf"))).constFirst();
+    QVERIFY(text.contains(QStringLiteral("Global stability")));
+    QCOMPARE(text.count(QStringLiteral("N/A")), 7);
+    QVERIFY(text.contains(QStringLiteral("»The structure is not stable.")));
+    QVERIFY(!text.contains(QStringLiteral("F = ")));
   }
 
  private:

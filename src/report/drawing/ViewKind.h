@@ -1,4 +1,4 @@
-// The ten views of the main window's drawing, numbered like the view option buttons.
+// The eleven views of the main window's drawing, numbered like the view option buttons.
 #pragma once
 
 #include <array>
@@ -16,11 +16,12 @@ enum class ViewKind : int {
   Seismic = 7,
   Reactions = 8,
   Restraints = 9,
+  Global = 10,  // the critical slip circle
 };
-inline constexpr int kViewCount = 10;
+inline constexpr int kViewCount = 11;
 
 inline constexpr std::array<const char*, kViewCount> kViewCaptions{
-    "Dimensions", "Dead", "Live", "Soil", "Water", "Structural", "Impact", "Seismic", "Reactions", "Restraints"};
+    "Dimensions", "Dead", "Live", "Soil", "Water", "Structural", "Impact", "Seismic", "Reactions", "Restraints", "Global"};
 
 // The load case a load view shows (1..7), or 0 for the other views.
 [[nodiscard]] constexpr int LoadCaseOfView(ViewKind view) {

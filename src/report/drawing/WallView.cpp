@@ -1,9 +1,10 @@
-// The ten views of the drawing.
+// The eleven views of the drawing.
 #include "report/drawing/WallView.h"
 
 #include <QPainter>
 
 #include "report/drawing/DimensionFigure.h"
+#include "report/drawing/GlobalFigure.h"
 #include "report/drawing/LoadFigures.h"
 #include "report/drawing/PressureFigures.h"
 #include "report/drawing/ReactionFigures.h"
@@ -46,6 +47,17 @@ void DrawLoadView(WallCanvas& canvas, const DrawStyle& style, const ProjectData&
   DrawLoadLegend(canvas, p, area.left() + kLegendLeft, area.bottom());
 }
 
+// The critical slip circle exists only for a stable wall, like the base reaction.
+void DrawGlobalView(WallCanvas& canvas, const DrawStyle& style, const ProjectData& p, const AnalysisResults& r,
+                    const ScreenPoints& pt, const QRectF& area, const GlobalStabilityResults* global,
+                    WallViewOutput& out) {
+  if (!r.stability.wallStable) {
+    out.messages.emplace_back(kNotStableReactionMessage);
+    return;
+  }
+  DrawGlobalStabilityFigure(canvas, style, p, pt, global, area.left() + kLegendLeft, area.bottom());
+}
+
 // Reactions and restraints need a stable wall; otherwise they draw nothing and say why.
 void DrawSupportView(WallCanvas& canvas, const DrawStyle& style, const ProjectData& p, const AnalysisResults& r,
                      ViewKind view, const ScreenPoints& pt, const QRectF& area, WallViewOutput& out) {
@@ -69,7 +81,8 @@ void DrawSupportView(WallCanvas& canvas, const DrawStyle& style, const ProjectDa
 
 WallViewOutput DrawWallView(WallCanvas& canvas, const DrawStyle& style, const ProjectData& project,
                             const AnalysisResults& results, std::optional<ViewKind> view,
-                            const WallFitting& fitting, const QRectF& area, bool analysisValid) {
+                            const WallFitting& fitting, const QRectF& area, bool analysisValid,
+                            const GlobalStabilityResults* global) {
   WallViewOutput out;
   canvas.SetFont(style.fontFamily, style.fontUnits);
   canvas.SetLabelBounds(area);
@@ -88,6 +101,9 @@ WallViewOutput DrawWallView(WallCanvas& canvas, const DrawStyle& style, const Pr
     case ViewKind::Restraints:
       if (analysisValid) DrawSupportView(canvas, style, project, results, *view, pt, area, out);
       break;
+    case ViewKind::Global:
+      if (analysisValid) DrawGlobalView(canvas, style, project, results, pt, area, global, out);
+      break;
     default:
       DrawLoadView(canvas, style, project, results, *view, pt, area, analysisValid);
       break;
@@ -96,18 +112,26 @@ WallViewOutput DrawWallView(WallCanvas& canvas, const DrawStyle& style, const Pr
   return out;
 }
 
+WallFitting FitView(const ProjectData& project, std::optional<ViewKind> view,
+                    const GlobalStabilityResults* global, const QRectF& area, const WallFitting& wallFitting) {
+  if (view != ViewKind::Global || global == nullptr || !global->HasCircle()) return wallFitting;
+  return FitGlobalFigure(project, *global, area);
+}
+
 WallViewOutput PaintWallPicture(QPainter& painter, QSizeF pixelSize, double pixelsPerTwip,
                                 const ProjectData& project, const AnalysisResults& results,
-                                std::optional<ViewKind> view, bool analysisValid) {
+                                std::optional<ViewKind> view, bool analysisValid,
+                                const GlobalStabilityResults* global) {
   painter.fillRect(QRectF(QPointF(0, 0), pixelSize), Qt::white);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.scale(pixelsPerTwip, pixelsPerTwip);
   const QRectF area(0, 0, pixelSize.width() / pixelsPerTwip, pixelSize.height() / pixelsPerTwip);
   WallCanvas canvas(painter);
-  const WallFitting fitting = FitWallToPicture(project, area.width(), area.height());
+  const WallFitting fitting = FitView(project, view, analysisValid ? global : nullptr, area,
+                                      FitWallToPicture(project, area.width(), area.height()));
   WallViewOutput out =
-      DrawWallView(canvas, ScreenDrawStyle(), project, results, view, fitting, area, analysisValid);
+      DrawWallView(canvas, ScreenDrawStyle(), project, results, view, fitting, area, analysisValid, global);
   painter.restore();
   return out;
 }

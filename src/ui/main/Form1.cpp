@@ -22,6 +22,7 @@
 #include "ui/main/MainMenus.h"
 #include "ui/main/ProjectDocument.h"
 #include "ui/main/SessionState.h"
+#include "ui/main/GlobalSearch.h"
 #include "ui/main/StabilityDialog.h"
 #include "ui/main/UserPrompts.h"
 #include "ui/main/WallPicture.h"
@@ -47,11 +48,18 @@ Form1::Form1(ProjectDocument& document, SessionState& session, Form1Services ser
   controls_ = CreateMainControls(central);
   picture_ = new WallPicture(document_.Project(), document_.Results(), controls_.panel3D1);
   controls_.picture1 = picture_;
+  globalSearch_ = new GlobalSearch(this);
+  picture_->SetGlobalSearch(globalSearch_);
   connect(picture_, &WallPicture::EngineMessage, this, [this](const QString& text) { services_.prompts.Warn(this, text); });
   files_ = std::make_unique<FileCommands>(document_, session_, services_.dialogs, services_.prompts, this);
 
   showStability_ = [this](QWidget* parent) {
-    frmStability dialog(document_.Results().stability, document_.Project().unitSystem, parent);
+    const StabilityResults& stability = document_.Results().stability;
+    // Searched here only when the Global view has not found it for this project already.
+    const GlobalStabilityResults global = stability.wallStable
+                                              ? globalSearch_->Compute(document_.Project(), document_.Results())
+                                              : GlobalStabilityResults{};
+    frmStability dialog(stability, global, document_.Project().unitSystem, parent);
     dialog.exec();
   };
   ConnectCommands();

@@ -22,6 +22,7 @@ namespace kelvadrome {
 
 class FileCommands;
 class FileDialogs;
+class GlobalSearch;
 class HelpWindow;
 class ProjectDocument;
 class UserPrompts;
@@ -90,6 +91,8 @@ class Form1 final : public QMainWindow {
 
   // The drawing (Picture1) with its dimension labels.
   [[nodiscard]] WallPicture& Picture() { return *picture_; }
+  // The critical slip circle of the Global view and the stability window.
+  [[nodiscard]] GlobalSearch& Global() { return *globalSearch_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -130,6 +133,7 @@ class Form1 final : public QMainWindow {
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<QPrinter> printer_;
   WallPicture* picture_ = nullptr;
+  GlobalSearch* globalSearch_ = nullptr;
   HelpWindow* help_ = nullptr;
   std::optional<ViewKind> currentView_;
   std::function<void(QWidget*)> showStability_;

@@ -79,10 +79,12 @@ MainActions CreateMainActions(QObject* owner) {
 
   constexpr std::array<const char*, kViewCount> captions{
       "Di&mensions", "&Dead loads", "&Live loads", "&Soil pressure", "&Water pressure",
-      "S&tructural loads", "&Impact loads", "S&eismic loads", "&Reactions", "Restr&aints"};
+      "S&tructural loads", "&Impact loads", "S&eismic loads", "&Reactions", "Restr&aints",
+      "&Global stability"};
   constexpr std::array<const char*, kViewCount> names{
       "mnuViewDimensions", "mnuViewDead", "mnuViewLive", "mnuViewSoil", "mnuViewWater",
-      "mnuViewEquip", "mnuViewImpact", "mnuViewSeismic", "mnuViewReaction", "mnuViewRestraint"};
+      "mnuViewEquip", "mnuViewImpact", "mnuViewSeismic", "mnuViewReaction", "mnuViewRestraint",
+      "mnuViewGlobal"};
   for (int i = 0; i < kViewCount; ++i) a.view[i] = Checkable(Make(owner, captions[i], names[i], kContextView));
 
   a.calculateStability = Make(owner, "&Stability", "mnuCalculateStability", kContextCalculate);

@@ -37,7 +37,7 @@ void BuildMainMenus(QMenuBar& bar, const MainActions& a) {
   view->addSeparator();
   for (int i = 1; i <= 7; ++i) view->addAction(a.view[i]);
   view->addSeparator();
-  view->addActions({a.view[8], a.view[9]});
+  view->addActions({a.view[8], a.view[9], a.view[10]});
 
   QMenu* calculate = AddMenu(bar, "&Calculate", "mnuCalculate", 240);
   calculate->addActions({a.calculateStability, a.calculateConcrete});

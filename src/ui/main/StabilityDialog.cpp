@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/GlobalStabilityTexts.h"
 #include "engine/StabilityTexts.h"
 
 namespace kelvadrome {
@@ -23,13 +24,14 @@ struct GroupNames {
   const char* values;
   const char* units;
 };
-constexpr std::array<GroupNames, 6> kGroupNames{{
+constexpr std::array<GroupNames, 7> kGroupNames{{
     {"lblForce", "lblUnitForce"},
     {"lblExcen", "lblUnitExcen"},
     {"lblPress", "lblUnitPress"},
     {"lblSlide", "lblUnitSlide"},
     {"lblOverturn", "lblUnitOverturn"},
     {"lblBearing", "lblUnitBearing"},
+    {"lblGlobal", "lblUnitGlobal"},
 }};
 constexpr std::size_t kOverturningGroup = 4;
 // External forces and eccentricities on the left, and the bearing resistance under them beside
@@ -89,7 +91,8 @@ QString NotesText(const std::vector<std::string>& notes) {
 
 }  // namespace
 
-frmStability::frmStability(const StabilityResults& stability, int unitSystem, QWidget* parent)
+frmStability::frmStability(const StabilityResults& stability, const GlobalStabilityResults& global,
+                           int unitSystem, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmStability"));
   setWindowTitle(QStringLiteral("Kelvadrome: Stability"));
@@ -100,6 +103,10 @@ frmStability::frmStability(const StabilityResults& stability, int unitSystem, QW
   if (!stability.wallStable && groups.size() > kOverturningGroup) {
     for (StabilityLine& line : groups[kOverturningGroup].lines) line.value = kNotApplicable;
   }
+  StabilityLine globalFactor;
+  globalFactor.caption = "Safety factor =";
+  globalFactor.value = stability.wallStable ? GlobalSafetyFactorText(global) : kNotApplicable;
+  groups.push_back({"Global stability:", {globalFactor}});
 
   auto* columns = new QHBoxLayout;
   auto* left = new QGridLayout;
@@ -119,8 +126,9 @@ frmStability::frmStability(const StabilityResults& stability, int unitSystem, QW
   columns->addLayout(right);
 
   auto* noteCaption = new QLabel(QStringLiteral("Note:"), this);
-  auto* note = Named(new QLabel(NotesText(StabilityNotes(stability, unitSystem, StabilityTextStyle::dialog)), this),
-                     QStringLiteral("lblNote"));
+  std::vector<std::string> notes = StabilityNotes(stability, unitSystem, StabilityTextStyle::dialog);
+  if (GlobalStabilityNoteApplies(stability, global)) notes.push_back(kNoteMarker + std::string(kGlobalStabilityNote));
+  auto* note = Named(new QLabel(NotesText(notes), this), QStringLiteral("lblNote"));
   note->setTextFormat(Qt::PlainText);
 
   auto* ok = new QPushButton(QStringLiteral("&OK"), this);

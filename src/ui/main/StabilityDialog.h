@@ -1,6 +1,6 @@
 // The stability window (frmStability): the external forces, the eccentricities, the base
 // pressures, the sliding, overturning and bearing resistance checks and the notes of the last service analysis,
-// with their unit labels. It only reads the results; it never computes.
+// with their unit labels, and the global stability. It only reads the results; it never computes.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +9,7 @@
 #include <QSize>
 
 #include "engine/AnalysisResults.h"
+#include "engine/GlobalStability.h"
 
 class QLabel;
 
@@ -19,7 +20,8 @@ class frmStability final : public QDialog {
 
  public:
   // Filled once from the results; centred over the window that opens it (parent).
-  frmStability(const StabilityResults& stability, int unitSystem, QWidget* parent = nullptr);
+  frmStability(const StabilityResults& stability, const GlobalStabilityResults& global, int unitSystem,
+               QWidget* parent = nullptr);
 
   // Top left corner that centres a window of size own over the frame main, never negative.
   [[nodiscard]] static QPoint CentredOver(const QRect& main, const QSize& own);

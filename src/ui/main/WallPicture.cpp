@@ -14,6 +14,7 @@
 #include "report/drawing/DrawStyle.h"
 #include "report/drawing/WallView.h"
 #include "ui/main/BusyPointer.h"
+#include "ui/main/GlobalSearch.h"
 #include "ui/main/Twips.h"
 
 namespace kelvadrome {
@@ -52,6 +53,15 @@ QLabel* WallPicture::MakeLabel(const QString& name, bool clickable) {
     label->installEventFilter(this);
   }
   return label;
+}
+
+void WallPicture::SetGlobalSearch(GlobalSearch* search) {
+  globalSearch_ = search;
+  // A search that ends redraws the state shown, if it still shows the circle; its messages were
+  // given when that state was analysed.
+  connect(search, &GlobalSearch::Finished, this, [this] {
+    if (view_ == ViewKind::Global && refreshed_) Redraw();
+  });
 }
 
 QLabel* WallPicture::DimensionLabel(int index) const {
@@ -101,9 +111,14 @@ std::vector<std::string> WallPicture::Redraw() {
   WallViewOutput out;
   if (refreshed_ && !image_.isNull()) {
     const double pixelsPerTwip = TwipsScale::ForWidget(this).PixelsPerTwip();
+    // The circle is searched only while its view is shown, and only for a stable wall.
+    std::optional<GlobalStabilityResults> global;
+    if (view_ == ViewKind::Global && analysisValid_ && shownResults_.stability.wallStable && globalSearch_) {
+      global = globalSearch_->Request(shownProject_, shownResults_);
+    }
     QPainter painter(&image_);
     out = PaintWallPicture(painter, QSizeF(size()), pixelsPerTwip, shownProject_, shownResults_, view_,
-                           analysisValid_);
+                           analysisValid_, global ? &*global : nullptr);
     PlaceLabels(out.labels, pixelsPerTwip);
   }
   update();

@@ -21,6 +21,8 @@ class QLabel;
 
 namespace kelvadrome {
 
+class GlobalSearch;
+
 inline constexpr int kDimensionLabelCount = 16;
 
 class WallPicture final : public QWidget {
@@ -29,6 +31,9 @@ class WallPicture final : public QWidget {
  public:
   // The project and the results live as long as the program; the picture keeps references.
   WallPicture(ProjectData& project, AnalysisResults& results, QWidget* parent = nullptr);
+
+  // Where the Global view gets its critical circle; without one it shows the search as running.
+  void SetGlobalSearch(GlobalSearch* search);
 
   // The view drawn over the wall by the next Refresh (none: the wall only).
   void SetView(std::optional<ViewKind> view) { view_ = view; }
@@ -72,6 +77,7 @@ class WallPicture final : public QWidget {
 
   ProjectData& project_;
   AnalysisResults& results_;
+  GlobalSearch* globalSearch_ = nullptr;
   std::optional<ViewKind> view_;
 
   // What was analysed at the last Refresh, so that a resize or repaint draws the same state even

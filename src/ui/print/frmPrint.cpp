@@ -13,14 +13,15 @@
 namespace kelvadrome {
 namespace {
 
-constexpr std::array<const char*, 6> kCaptions{"&Dimensions", "&Loads", "&Properties", "&Stability analysis",
-                                               "&Concrete design", "&Reactions, restraints"};
+constexpr std::array<const char*, 7> kCaptions{"&Dimensions", "&Loads", "&Properties", "&Stability analysis",
+                                               "&Concrete design", "&Reactions, restraints", "&Global stability"};
 constexpr int kConcrete = 4;
 
 // The selection's flags in the order of the check boxes.
-std::array<bool ReportSelection::*, 6> Flags() {
+std::array<bool ReportSelection::*, 7> Flags() {
   return {&ReportSelection::dimensions, &ReportSelection::loads,    &ReportSelection::properties,
-          &ReportSelection::stability,  &ReportSelection::concrete, &ReportSelection::reactions};
+          &ReportSelection::stability,  &ReportSelection::concrete, &ReportSelection::reactions,
+          &ReportSelection::global};
 }
 
 }  // namespace

@@ -1,0 +1,96 @@
+// The Global view of the main window: the slip-circle search runs beside the window rather than
+// in its way, an unchanged project is not searched again, the latest state wins when the
+// project changes during a search, and a wall that is not stable says so.
+#include <QAction>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "MainWindowTestSupport.h"
+#include "engine/GlobalStability.h"
+#include "ui/main/GlobalSearch.h"
+#include "ui/main/WallPicture.h"
+
+using namespace kelvadrome;
+using kelvadrome::test::WindowHarness;
+
+namespace {
+
+void Settle(WindowHarness& h) { QTRY_VERIFY_WITH_TIMEOUT(!h.window->Global().Running(), 10000); }
+
+// The search result the windows hold for the project as it stands now, if any.
+std::optional<GlobalStabilityResults> Known(WindowHarness& h) {
+  if (h.window->Global().Running()) return std::nullopt;
+  return h.window->Global().Request(h.project, h.results);
+}
+
+}  // namespace
+
+class GlobalViewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void viewSitsBelowRestraints() {
+    WindowHarness h;
+    const auto& c = h.window->Controls();
+    QCOMPARE(c.optView[10]->text(), QStringLiteral("Global"));
+    QVERIFY(c.optView[10]->geometry().top() > c.optView[9]->geometry().top());
+    QCOMPARE(c.optView[10]->geometry().left(), c.optView[9]->geometry().left());
+    QCOMPARE(h.window->Actions().view[10]->objectName(), QStringLiteral("mnuViewGlobal"));
+    QVERIFY(c.optView[10]->isEnabled());
+  }
+
+  void searchRunsBesideTheWindowAndIsKept() {
+    WindowHarness h;
+    QSignalSpy finished(&h.window->Global(), &GlobalSearch::Finished);
+    h.window->SelectView(ViewKind::Global);
+    // The view is drawn at once, with the search still to come.
+    QVERIFY(h.window->Global().Running());
+    const QImage searching = h.window->Picture().Image();
+    Settle(h);
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(h.window->Picture().Image() != searching);  // redrawn with the circle
+    const std::optional<GlobalStabilityResults> first = Known(h);
+    QVERIFY(first && first->HasCircle());
+    QCOMPARE(*first, ComputeGlobalStability(h.project, h.results));
+
+    // An unchanged project is not searched again, nor when another view comes and goes.
+    h.window->RefreshView();
+    h.window->SelectView(ViewKind::Dimensions);
+    h.window->SelectView(ViewKind::Global);
+    QVERIFY(!h.window->Global().Running());
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(h.prompts.warnings.isEmpty());
+  }
+
+  void latestStateWinsWhenTheProjectChangesDuringTheSearch() {
+    WindowHarness h;
+    h.window->SelectView(ViewKind::Global);
+    QVERIFY(h.window->Global().Running());
+    for (const float heel : {3.5f, 3.6f, 3.7f}) {  // as if typed one after another
+      h.document.ApplyChange(QStringLiteral("Heel"), [heel](ProjectData& p) {
+        p.baseWidth += heel - p.heelLength;
+        p.heelLength = heel;
+      });
+      h.window->RefreshView();
+    }
+    Settle(h);
+    const std::optional<GlobalStabilityResults> known = Known(h);
+    QVERIFY(known.has_value());
+    QCOMPARE(*known, ComputeGlobalStability(h.project, h.results));
+  }
+
+  void wallThatIsNotStableSaysSo() {
+    WindowHarness h;
+    h.project.lineLoadCount = 1;
+    h.project.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, 1};
+    h.document.ReplaceProject(h.project, QString());
+    h.window->FillControlsFromProject();
+    h.window->SelectView(ViewKind::Global);
+    QCOMPARE(h.prompts.warnings, QStringList{QStringLiteral("The structure is not stable.")});
+    QVERIFY(!h.window->Global().Running());  // nothing to search for
+  }
+};
+
+QTEST_MAIN(GlobalViewTest)
+#include "GlobalViewTest.moc"
