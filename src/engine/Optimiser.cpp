@@ -22,7 +22,7 @@ namespace kelvadrome {
 
 namespace {
 
-constexpr int kStarts = 4;            // descents started from the cheapest coarse walls
+constexpr int kStarts = 8;            // descents started from the cheapest coarse walls
 constexpr std::size_t kBatch = 256;   // candidates between two looks at Cancel
 constexpr std::size_t kOutlineBatch = 4096;
 constexpr int kMaxGlobalChecks = 60;  // cheapest walls tried for global stability
