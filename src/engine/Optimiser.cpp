@@ -125,6 +125,7 @@ bool Search::GlobalPasses(const GridIndex& index) {
       ++feasible_;
       if (!best_ || e.evaluation.cost < *best_) best_ = e.evaluation.cost;
     }
+    Report(fraction_);
   }
   return *e.evaluation.globalPassed;
 }
@@ -244,6 +245,15 @@ OptimiserResult Search::Collect(bool cancelled) {
 // The near-misses are the candidates with the fewest failed checks; the check they fail most
 // often is the one to relax or to give more room.
 void Search::ExplainFailure(OptimiserResult& result) const {
+  result.message = "No wall within the bounds meets every target";
+  // Walls that pass everything but the global stability are the nearest misses there are.
+  if (globalOn_ && std::any_of(cache_.begin(), cache_.end(),
+                               [](const auto& e) { return e.second.evaluation.PassesAnalysis(); })) {
+    result.mostFailed = CheckId::global;
+    result.message += "; the check that failed most often among the near-misses: " +
+                      std::string(CheckName(CheckId::global)) + ".";
+    return;
+  }
   int fewest = kCheckCount + 1;
   for (const auto& [index, entry] : cache_) {
     if (entry.evaluation.buildable) fewest = std::min(fewest, std::max(1, entry.evaluation.FailureCount()));
@@ -255,7 +265,6 @@ void Search::ExplainFailure(OptimiserResult& result) const {
     for (int c = 0; c < kCheckCount; ++c) counts[static_cast<std::size_t>(c)] += e.Failed(static_cast<CheckId>(c));
     if (e.globalPassed == false) ++counts[static_cast<std::size_t>(CheckId::global)];
   }
-  result.message = "No wall within the bounds meets every target";
   const auto most = std::max_element(counts.begin(), counts.end());
   if (*most > 0) {
     result.mostFailed = static_cast<CheckId>(most - counts.begin());
