@@ -21,7 +21,7 @@ struct DesignResults;
 struct MessageSink;
 struct ProjectData;
 
-// The six choices of the print dialog, in the order of its check boxes.
+// The seven choices of the print dialog, in the order of its check boxes.
 struct ReportSelection {
   bool dimensions = false;
   bool loads = false;
@@ -29,12 +29,13 @@ struct ReportSelection {
   bool stability = false;
   bool concrete = false;
   bool reactions = false;
+  bool quantities = false;
 
-  [[nodiscard]] static ReportSelection All() { return {true, true, true, true, true, true}; }
+  [[nodiscard]] static ReportSelection All() { return {true, true, true, true, true, true, true}; }
   bool operator==(const ReportSelection&) const = default;
 };
 
-// The nine half-page sections in printing order.
+// The ten half-page sections in printing order.
 enum class ReportSection {
   dimensions,
   loads,
@@ -45,6 +46,7 @@ enum class ReportSection {
   concreteShear,
   concreteNormal,
   concreteDesign,
+  quantities,  // needs a completed design, like the concrete sections
 };
 
 struct ReportJob {
