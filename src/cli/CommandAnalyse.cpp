@@ -9,6 +9,8 @@
 #include "cli/DesignJson.h"
 #include "cli/DesignSummary.h"
 #include "cli/JsonWriter.h"
+#include "cli/QuantitiesJson.h"
+#include "cli/QuantitiesSummary.h"
 #include "cli/ServiceJson.h"
 #include "cli/ServiceSummary.h"
 #include "engine/AnalysisResults.h"
@@ -16,6 +18,7 @@
 #include "engine/DesignResults.h"
 #include "engine/GlobalStability.h"
 #include "engine/MessageSink.h"
+#include "engine/Quantities.h"
 #include "engine/Stability.h"
 #include "engine/WallGeometry.h"
 
@@ -47,6 +50,7 @@ struct AnalyseRun {
   AnalysisResults factored;  // the design's own analyses, so that "service" stays the service run
   DesignResults design;
   GlobalStabilityResults global;  // not computed unless the service analysis found a stable wall
+  std::optional<Quantities> quantities;  // after a completed design
   RecordingSink sink;
   std::optional<std::string> error;  // the fault that ended the run
 };
@@ -59,6 +63,7 @@ void RunStages(ProjectData& project, AnalyseRun& run) {
     // messages follow the slope messages; a fault ends the run like one of the service.
     ComputeWallOutline(project, run.factored);
     RunConcreteDesign(project, run.factored, run.design, run.sink);
+    if (run.design.completed) run.quantities = ComputeQuantities(project, run.factored);
   } catch (const std::exception& e) {
     run.error = e.what();
   }
@@ -73,6 +78,8 @@ void WriteJson(const ProjectData& project, const AnalyseRun& run, std::ostream& 
   json.EndObject();
   json.Key("design").BeginObject();
   WriteDesignJson(project, run.design, json);
+  json.Key("quantities");
+  WriteQuantitiesJson(project, run.quantities, json);
   json.EndObject();
   json.Key("messages");
   WriteMessagesJson(run.sink.messages, json);
@@ -100,6 +107,7 @@ int RunAnalyse(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   } else if (!run.error) {
     out << ServiceSummaryText(*project, run.service, run.global, run.sink.messages)
         << DesignSummaryText(*project, run.design);
+    if (run.quantities) out << QuantitiesSummaryText(*project, *run.quantities);
   }
   if (run.error) return CommandFailure(kAnalyseSyntax.name, *run.error, err);
   return kExitOk;

@@ -28,7 +28,7 @@ const CommandSyntax kSyntax{
     "report FILE|--default -o OUT.pdf [--sections LIST] [--calculator]",
     "Writes the printed report of the project as a PDF file, two sections per A4 sheet.\n"
     "LIST is a comma-separated choice of dimensions, loads, properties, stability, reactions,\n"
-    "global, concrete (the four design sections) or all (the default). With --calculator the soil\n"
+    "global, concrete (the four design sections), quantities or all (the default). With --calculator the soil\n"
     "pressure calculator's printout for the project's values is written instead.",
     {"-o", "--sections"},
     {"--calculator"},
@@ -66,6 +66,8 @@ std::optional<ReportSelection> ParseSections(const std::string& list) {
       selection.global = true;
     } else if (word == "concrete") {
       selection.concrete = true;
+    } else if (word == "quantities") {
+      selection.quantities = true;
     } else {
       return std::nullopt;
     }

@@ -16,6 +16,7 @@ int RunConvert(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunShow(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunAnalyse(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunCalculator(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunOptimise(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunCircle(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunReport(const CommandArgs& args, std::ostream& out, std::ostream& err);
 

@@ -17,11 +17,12 @@ struct Command {
   std::string_view summary;
 };
 
-constexpr std::array<Command, 7> kCommands{{
+constexpr std::array<Command, 8> kCommands{{
     {"new", kelvadrome::RunNew, "write the default project"},
     {"convert", kelvadrome::RunConvert, "convert a project to another unit system"},
     {"show", kelvadrome::RunShow, "print every field of a project"},
     {"analyse", kelvadrome::RunAnalyse, "service analysis and concrete design"},
+    {"optimise", kelvadrome::RunOptimise, "the cheapest wall that meets every target"},
     {"circle", kelvadrome::RunCircle, "one slip circle of the global stability"},
     {"calculator", kelvadrome::RunCalculator, "the soil-pressure calculator"},
     {"report", kelvadrome::RunReport, "the printed report as PDF"},

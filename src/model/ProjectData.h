@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/OptimiserSettings.h"
+
 namespace kelvadrome {
 
 // Stored booleans follow the file format: True = -1, False = 0. The three restraint
@@ -95,6 +97,12 @@ struct ProjectData {
   // baseCohesion. Stored in the file's extension block.
   float foundationUnitWeight = 0;
   float foundationSaturatedDensity = 0;
+
+  // Unit prices of the material quantities and the sizing optimiser's targets and variables.
+  // Stored in the file's extension block.
+  UnitPrices prices;
+  OptimiserTargets optimiserTargets;
+  OptimiserVariables optimiserVariables{};
 
   // Loads
   float surchargeLoad = 0;

@@ -5,6 +5,13 @@
 // | tag | carries                 | payload                                                  | L  |
 // |-----|-------------------------|----------------------------------------------------------|----|
 // |   1 | foundation earth        | f32 foundationUnitWeight, f32 foundationSaturatedDensity | 8  |
+// |   2 | unit prices             | f32 concretePrice, formworkPrice, steelPrice             | 12 |
+// |   3 | optimiser targets       | 10 f32: sliding, overturning, pressure, bearing, global  | 46 |
+// |     |                         | without, then with seismic load; 3 i16 switches:         |    |
+// |     |                         | resultant rule, bearing, global                          |    |
+// |   4 | optimiser variables     | 8 × (i16 vary, f32 minimum, f32 maximum), in the order   | 80 |
+// |     |                         | toe, heel, stem top, back batter, front batter, toe edge,|    |
+// |     |                         | heel edge, shear key                                     |    |
 //
 // A known tag is written only when its values differ from their defaults, known tags first in
 // the order of the table, then the kept items of unknown tags in the order they were read.
@@ -16,6 +23,7 @@
 #include <optional>
 #include <string>
 
+#include "model/OptimiserDefaults.h"
 #include "model/Units.h"
 
 namespace kelvadrome {
@@ -25,7 +33,7 @@ namespace {
 constexpr int16_t kExtensionMarker = -3;
 constexpr std::size_t kMaxPayload = std::numeric_limits<int16_t>::max();
 
-enum class ValueRule { finite, positive };
+enum class ValueRule { finite, positive, notNegative };
 
 // One payload's fields in their order, for reading and writing alike.
 class PayloadFields {
@@ -42,6 +50,32 @@ void FoundationEarthFields(ProjectData& p, PayloadFields& f) {
   f.F32(p.foundationSaturatedDensity, ValueRule::positive);
 }
 
+void UnitPriceFields(ProjectData& p, PayloadFields& f) {
+  f.F32(p.prices.concretePrice, ValueRule::notNegative);
+  f.F32(p.prices.formworkPrice, ValueRule::notNegative);
+  f.F32(p.prices.steelPrice, ValueRule::notNegative);
+}
+
+void TargetFields(ProjectData& p, PayloadFields& f) {
+  OptimiserTargets& t = p.optimiserTargets;
+  for (TargetFactors* set : {&t.withoutSeismic, &t.withSeismic}) {
+    for (float* factor : {&set->sliding, &set->overturning, &set->pressure, &set->bearing, &set->global}) {
+      f.F32(*factor, ValueRule::notNegative);
+    }
+  }
+  f.I16(t.resultantRule);
+  f.I16(t.bearingCheck);
+  f.I16(t.globalCheck);
+}
+
+void VariableFields(ProjectData& p, PayloadFields& f) {
+  for (OptimiserVariable& v : p.optimiserVariables) {
+    f.I16(v.vary);
+    f.F32(v.minimum, ValueRule::notNegative);
+    f.F32(v.maximum, ValueRule::notNegative);
+  }
+}
+
 struct ExtensionTag {
   int16_t tag;
   const char* contents;  // names the item in error messages
@@ -49,8 +83,11 @@ struct ExtensionTag {
   FieldList fields;
 };
 
-constexpr std::array<ExtensionTag, 1> kTags{{
+constexpr std::array<ExtensionTag, 4> kTags{{
     {1, "foundation earth", 8, &FoundationEarthFields},
+    {2, "unit prices", 12, &UnitPriceFields},
+    {3, "optimiser targets", 46, &TargetFields},
+    {4, "optimiser variables", 80, &VariableFields},
 }};
 
 const ExtensionTag* FindTag(int16_t tag) {
@@ -72,6 +109,9 @@ class PayloadReader final : public PayloadFields {
     if (rule == ValueRule::positive && !(read > 0)) {
       throw FileFormatFault("its extension block's " + ItemName(row_) +
                             " holds a value that is not above 0");
+    }
+    if (rule == ValueRule::notNegative && read < 0) {
+      throw FileFormatFault("its extension block's " + ItemName(row_) + " holds a negative value");
     }
     value = read;
   }
@@ -119,6 +159,9 @@ void WriteItem(ByteWriter& w, int16_t tag, std::span<const uint8_t> payload) {
 void SetExtensionDefaults(ProjectData& p) {
   p.foundationUnitWeight = ConvertedDefault(1.7, p.unitSystem);
   p.foundationSaturatedDensity = ConvertedDefault(2.0, p.unitSystem);
+  p.prices = DefaultUnitPrices(p.unitSystem);
+  p.optimiserTargets = DefaultOptimiserTargets();
+  p.optimiserVariables = DefaultOptimiserVariables(p);
   p.keptExtensionItems.clear();
 }
 
@@ -158,7 +201,7 @@ void ReadExtensionBlock(ByteReader& r, ProjectData& p) {
 
 void WriteExtensionBlock(ByteWriter& w, const ProjectData& p) {
   ProjectData defaults = p;
-  SetExtensionDefaults(defaults);
+  SetExtensionDefaults(defaults);  // the bounds' defaults follow this wall's depth
   std::vector<std::pair<int16_t, std::vector<uint8_t>>> items;
   for (const ExtensionTag& row : kTags) {
     std::vector<uint8_t> payload = PayloadOf(row, p);

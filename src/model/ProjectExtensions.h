@@ -8,8 +8,9 @@
 namespace kelvadrome {
 
 // Sets every value the extension block carries to its default in the project's own unit system
-// (the Metric defaults converted and rounded as a change of units would), and forgets the kept
-// items. A file without the block leaves these values.
+// (the Metric defaults converted and rounded as a change of units would; the unit prices and
+// the optimiser's bounds have defaults of their own per system, the bounds following the wall's
+// present depth), and forgets the kept items. A file without the block leaves these values.
 void SetExtensionDefaults(ProjectData& project);
 
 // Reads the block if the reader stands at one: fewer than two bytes left, or a first i16 other

@@ -7,6 +7,7 @@
 
 #include "model/BinaryCodec.h"
 #include "model/OldLineLoads.h"
+#include "model/OptimiserDefaults.h"
 #include "model/ProjectExtensions.h"
 #include "model/ProjectFile.h"
 
@@ -173,6 +174,8 @@ void DecodeItems(ByteReader& r, ProjectData& p) {
                    &p.backfillSlope, &p.waterDepthFront, &p.waterDepthBack}) {
     *v = r.F32();
   }
+  // Their default bounds follow the wall's depth, which is known only now.
+  p.optimiserVariables = DefaultOptimiserVariables(p);
   for (float* v : {&p.concreteUnitWeight, &p.concreteStrength, &p.concreteModulus,
                    &p.concretePoisson, &p.steelYieldStress, &p.steelModulus, &p.concreteCover,
                    &p.waterUnitWeight, &p.backfillUnitWeight, &p.backfillDryDensity,

@@ -27,12 +27,13 @@ UndoHistory::UndoHistory(std::size_t maximumSteps) : maximumSteps_(std::max<std:
 
 void UndoHistory::Reset(const ProjectData& current) {
   states_.assign(1, current);
+  labels_.assign(1, std::string());
   index_ = 0;
   savedIndex_ = 0;
   mergeKey_.clear();
 }
 
-bool UndoHistory::Commit(const ProjectData& current, std::string_view mergeKey) {
+bool UndoHistory::Commit(const ProjectData& current, std::string_view mergeKey, std::string_view label) {
   if (states_.empty()) {
     Reset(current);
     return true;
@@ -40,6 +41,7 @@ bool UndoHistory::Commit(const ProjectData& current, std::string_view mergeKey) 
   if (SameProjectContent(states_[index_], current)) return false;
 
   states_.resize(index_ + 1);  // a new change ends every redo
+  labels_.resize(index_ + 1);
   if (savedIndex_ && *savedIndex_ > index_) savedIndex_.reset();
 
   const bool merge = !mergeKey.empty() && mergeKey == mergeKey_ && index_ > 0 && savedIndex_ != index_;
@@ -48,6 +50,7 @@ bool UndoHistory::Commit(const ProjectData& current, std::string_view mergeKey) 
     // Typing and then rubbing out the same letters leaves no step behind.
     if (SameProjectContent(states_[index_ - 1], current)) {
       states_.pop_back();
+      labels_.pop_back();
       --index_;
       mergeKey_.clear();
     }
@@ -55,10 +58,12 @@ bool UndoHistory::Commit(const ProjectData& current, std::string_view mergeKey) 
   }
 
   states_.push_back(current);
+  labels_.emplace_back(label);
   ++index_;
   mergeKey_ = std::string(mergeKey);
   if (states_.size() > maximumSteps_ + 1) {
     states_.erase(states_.begin());
+    labels_.erase(labels_.begin());
     --index_;
     if (savedIndex_) savedIndex_ = *savedIndex_ == 0 ? std::nullopt : std::optional(*savedIndex_ - 1);
   }

@@ -23,7 +23,8 @@ class UndoHistory {
   // already at hand. Consecutive commits with the same non-empty merge key form one step (typing
   // a title letter by letter is one change), unless that step is the saved state.
   // Returns true when the history changed.
-  bool Commit(const ProjectData& current, std::string_view mergeKey = {});
+  // A label names the step for the Edit menu ("optimise" gives "Undo optimise").
+  bool Commit(const ProjectData& current, std::string_view mergeKey = {}, std::string_view label = {});
 
   // Takes `current` as the state at hand without a new step: for what the program itself changes
   // as a consequence of the last step (the engine flattening a backfill slope that the step made
@@ -35,6 +36,9 @@ class UndoHistory {
 
   [[nodiscard]] bool CanUndo() const { return index_ > 0; }
   [[nodiscard]] bool CanRedo() const { return index_ + 1 < states_.size(); }
+  // The labels of the steps Undo and Redo would take; empty for a step without one.
+  [[nodiscard]] std::string_view UndoLabel() const { return CanUndo() ? labels_[index_] : std::string_view(); }
+  [[nodiscard]] std::string_view RedoLabel() const { return CanRedo() ? labels_[index_ + 1] : std::string_view(); }
 
   // Step back or forward: writes the neighbouring state into `project` and returns true, or
   // returns false and leaves it alone. The running program's values (the file path) are kept.
@@ -53,6 +57,7 @@ class UndoHistory {
 
   std::size_t maximumSteps_;
   std::vector<ProjectData> states_;
+  std::vector<std::string> labels_;  // one per state: the step that led to it
   std::size_t index_ = 0;
   std::optional<std::size_t> savedIndex_;  // empty once the saved state left the history
   std::string mergeKey_;

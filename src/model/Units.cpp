@@ -8,13 +8,14 @@
 #include <limits>
 
 #include "format/DecimalRounding.h"
+#include "model/OptimiserDefaults.h"
 
 namespace kelvadrome {
 
 namespace {
 
 constexpr int kSystemCount = 3;
-constexpr int kQuantityCount = static_cast<int>(UnitQuantity::angle) + 1;
+constexpr int kQuantityCount = static_cast<int>(UnitQuantity::mass) + 1;
 
 // Rows in the order of UnitQuantity; columns Metric, SI, British.
 constexpr std::array<std::array<std::string_view, kSystemCount>, kQuantityCount> kLabels{{
@@ -27,6 +28,9 @@ constexpr std::array<std::array<std::string_view, kSystemCount>, kQuantityCount>
     {"T/m²", "kPa", "Kip/ft²"},
     {"E+5 kg/cm²", "E+5 MPa", "E+5 psi"},
     {"°", "°", "°"},
+    {"m³", "m³", "ft³"},
+    {"m²", "m²", "ft²"},
+    {"kg", "kg", "lb"},
 }};
 
 constexpr std::array<std::string_view, kSystemCount> kSystemNames{"Metric", "SI", "British"};
@@ -136,6 +140,19 @@ void ConvertAll(ProjectData& p, const ConversionFactors& f) {
     ConvertValue(p.barDiameters[static_cast<std::size_t>(c)], f.cover, 3, name);
     ConvertValue(p.barPitches[static_cast<std::size_t>(c)], f.cover, 3, name);
   }
+
+  // A price per m³ becomes a price per ft³ by the factor 0.3048³, that is by dividing by the
+  // cube of the length factor; three decimals keep British prices per pound.
+  const double cube = length * length * length;
+  ConvertValue(p.prices.concretePrice, 1 / cube, 3, "the concrete price");
+  ConvertValue(p.prices.formworkPrice, 1 / (length * length), 3, "the formwork price");
+  ConvertValue(p.prices.steelPrice, 1 / f.mass, 3, "the steel price");
+  for (int d = 0; d < kOptimisedDimensionCount; ++d) {
+    OptimiserVariable& v = p.optimiserVariables[static_cast<std::size_t>(d)];
+    const std::string name = "the optimiser's bounds of " + std::string(OptimisedDimensionKey(d));
+    ConvertValue(v.minimum, length, 2, name);
+    ConvertValue(v.maximum, length, 2, name);
+  }
 }
 
 }  // namespace
@@ -167,15 +184,14 @@ double RoundTo(double value, int decimals) {
   return rounded.negative ? -result : result;
 }
 
-ConversionFactors ConversionFactorsFor(int fromSystem, int toSystem) {
-  const std::size_t from = SystemIndex(fromSystem);
-  const std::size_t to = SystemIndex(toSystem);
+namespace {
+
+ConversionFactors FactorsWithoutMass(std::size_t from, std::size_t to) {
   const double g = kGravity;
   const double foot = kFootInMetres;
   const double kip = kKipPerTonne;
   const double inchCm = kInchInMillimetres / 10.0;
   const double inchMm = kInchInMillimetres;
-  if (from == to) return {};
   if (from == kMetric && to == kSI) return {1, 1, g, g, g / 100};
   if (from == kSI && to == kMetric) return {1, 1, 1 / g, 1 / g, 100 / g};
   if (from == kMetric && to == kBritish) {
@@ -190,6 +206,19 @@ ConversionFactors ConversionFactorsFor(int fromSystem, int toSystem) {
   return {foot, inchCm, kip * g, kip * g / (foot * foot), kip * g / (inchMm * inchMm)};
 }
 
+}  // namespace
+
+ConversionFactors ConversionFactorsFor(int fromSystem, int toSystem) {
+  const std::size_t from = SystemIndex(fromSystem);
+  const std::size_t to = SystemIndex(toSystem);
+  if (from == to) return {};
+  ConversionFactors f = FactorsWithoutMass(from, to);
+  // One pound is 0.454 kg, as one kip is 0.454 tonne.
+  if (from != kBritish && to == kBritish) f.mass = 1 / kKipPerTonne;
+  if (from == kBritish && to != kBritish) f.mass = kKipPerTonne;
+  return f;
+}
+
 void ConvertUnits(ProjectData& project) {
   if (project.previousUnitSystem == project.unitSystem) return;
   const ConversionFactors factors =
@@ -201,6 +230,7 @@ void ConvertUnits(ProjectData& project) {
     project.unitSystem = project.previousUnitSystem;
     throw;
   }
+  KeepDefaultCostSettings(converted, project);
   project = std::move(converted);
 }
 

@@ -20,6 +20,9 @@ enum class UnitQuantity {
   pressure,
   modulus,
   angle,
+  volume,  // of concrete: m³, ft³
+  area,    // of formwork: m², ft²
+  mass,    // of steel: kg, lb
 };
 
 inline constexpr double kKipPerTonne = 0.454;   // tonne-force per kip
@@ -50,6 +53,7 @@ struct ConversionFactors {
   double force = 1;
   double pressure = 1;
   double stress = 1;
+  double mass = 1;  // kg <-> lb, for the steel quantities and their price
 
   [[nodiscard]] double UnitWeight() const { return force / (length * length * length); }
   [[nodiscard]] double ForcePerLength() const { return force / length; }

@@ -84,6 +84,7 @@ void PrintGlobalStabilitySection(ReportSheet& sheet, ProjectData& project, Analy
     DrawGlobalStabilityFigure(figure.canvas, figure.style, project, figure.points, &global,
                               room.left() + 120, room.bottom());
   }
+  figure.canvas.PlaceLabels();
   PrintValues(sheet, project, results.stability, global, room.bottom() + 120);
 }
 

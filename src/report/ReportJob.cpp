@@ -40,6 +40,7 @@ const char* ProgressText(ReportSection section) {
     case ReportSection::stability: return "Printing stability";
     case ReportSection::reactions: return "Printing reactions";
     case ReportSection::global: return "Printing global stability";
+    case ReportSection::quantities: return "Printing quantities";
     default: return "Printing concrete design";
   }
 }
@@ -56,6 +57,7 @@ void PrintSection(ReportSection section, ReportSheet& sheet, ReportJob& job) {
     case ReportSection::concreteShear: PrintConcreteShearSection(sheet, job.project, job.design); break;
     case ReportSection::concreteNormal: PrintConcreteNormalSection(sheet, job.project, job.design); break;
     case ReportSection::concreteDesign: PrintConcreteDesignSection(sheet, job.project, job.design); break;
+    case ReportSection::quantities: PrintQuantitiesSection(sheet, job.project); break;
   }
 }
 
@@ -101,6 +103,12 @@ class PageTurner {
 
 namespace {
 
+// The first section that needs the design runs it: the concrete sections' first, or the
+// quantities when they are printed without them.
+bool NeedsDesign(ReportSection section, const ReportSelection& s) {
+  return section == ReportSection::concreteMoments || (section == ReportSection::quantities && !s.concrete);
+}
+
 std::vector<ReportSection> SelectedSections(const ReportSelection& s) {
   std::vector<ReportSection> sections;
   if (s.dimensions) sections.push_back(ReportSection::dimensions);
@@ -113,6 +121,7 @@ std::vector<ReportSection> SelectedSections(const ReportSelection& s) {
     sections.insert(sections.end(), {ReportSection::concreteMoments, ReportSection::concreteShear,
                                      ReportSection::concreteNormal, ReportSection::concreteDesign});
   }
+  if (s.quantities) sections.push_back(ReportSection::quantities);
   return sections;
 }
 
@@ -127,7 +136,7 @@ std::vector<ReportSection> PlanReport(const ReportJob& job) {
   for (const ReportSection section : SelectedSections(job.selection)) {
     // The loads section may flatten the backfill slope; these analyses apply the same rules.
     if (section == ReportSection::reactions && !ServiceStable(project, *results, quiet)) continue;
-    if (section == ReportSection::concreteMoments && !DesignCompleted(project, *results, *design, quiet)) break;
+    if (NeedsDesign(section, job.selection) && !DesignCompleted(project, *results, *design, quiet)) break;
     plan.push_back(section);
   }
   return plan;
@@ -152,7 +161,7 @@ ReportOutcome PrintReport(QPagedPaintDevice& device, ReportJob& job) {
       continue;
     }
     // An unstable wall skips the concrete sections without a message: the dialog said so.
-    if (section == ReportSection::concreteMoments) {
+    if (NeedsDesign(section, job.selection)) {
       // An unstable wall skips the concrete sections without a message: the print dialog has
       // already said so when it ran the design.
       RecordingSink designMessages;

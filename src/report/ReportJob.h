@@ -21,7 +21,7 @@ struct DesignResults;
 struct MessageSink;
 struct ProjectData;
 
-// The seven choices of the print dialog, in the order of its check boxes.
+// The eight choices of the print dialog, in the order of its check boxes.
 struct ReportSelection {
   bool dimensions = false;
   bool loads = false;
@@ -30,12 +30,13 @@ struct ReportSelection {
   bool concrete = false;
   bool reactions = false;
   bool global = false;  // the critical slip circle
+  bool quantities = false;
 
-  [[nodiscard]] static ReportSelection All() { return {true, true, true, true, true, true, true}; }
+  [[nodiscard]] static ReportSelection All() { return {true, true, true, true, true, true, true, true}; }
   bool operator==(const ReportSelection&) const = default;
 };
 
-// The ten half-page sections in printing order.
+// The half-page sections in printing order.
 enum class ReportSection {
   dimensions,
   loads,
@@ -47,6 +48,7 @@ enum class ReportSection {
   concreteShear,
   concreteNormal,
   concreteDesign,
+  quantities,  // needs a completed design, like the concrete sections
 };
 
 struct ReportJob {

@@ -27,5 +27,7 @@ void PrintConcreteMomentsSection(ReportSheet& sheet, const ProjectData& project,
 void PrintConcreteShearSection(ReportSheet& sheet, const ProjectData& project, const DesignResults& design);
 void PrintConcreteNormalSection(ReportSheet& sheet, const ProjectData& project, const DesignResults& design);
 void PrintConcreteDesignSection(ReportSheet& sheet, const ProjectData& project, const DesignResults& design);
+// The quantities and cost of the wall with the bars of the last RunConcreteDesign.
+void PrintQuantitiesSection(ReportSheet& sheet, const ProjectData& project);
 
 }  // namespace kelvadrome

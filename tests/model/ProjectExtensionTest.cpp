@@ -112,19 +112,19 @@ TEST(ExtensionBlock, UnknownItemsAreKeptInOrderAndWrittenBackAfterTheKnownOnes) 
   f.I16(9).I16(3).bytes.insert(f.bytes.end(), {0xAA, 0xBB, 0xCC});
   f.I16(-7).I16(0);  // an empty item of a negative tag is an item like any other
   f = FoundationItem(f, 1.8f, 2.1f);
-  f.I16(2).I16(2).I16(0x1234);  // a tag of a newer version, with a length of its own choosing
+  f.I16(12).I16(2).I16(0x1234);  // a tag of a newer version, with a length of its own choosing
   f.Zeros(5);                   // after the N items: ignored
   const ProjectData p = Decode(f);
   EXPECT_EQ(p.foundationUnitWeight, 1.8f);
   EXPECT_EQ(p.foundationSaturatedDensity, 2.1f);
-  const std::vector<ExtensionItem> kept{{9, {0xAA, 0xBB, 0xCC}}, {-7, {}}, {2, {0x34, 0x12}}};
+  const std::vector<ExtensionItem> kept{{9, {0xAA, 0xBB, 0xCC}}, {-7, {}}, {12, {0x34, 0x12}}};
   EXPECT_EQ(p.keptExtensionItems, kept);
 
   FileBytes written = DefaultFile();
   written.I16(-3).I16(4);
   written = FoundationItem(written, 1.8f, 2.1f);
   written.I16(9).I16(3).bytes.insert(written.bytes.end(), {0xAA, 0xBB, 0xCC});
-  written.I16(-7).I16(0).I16(2).I16(2).I16(0x1234);
+  written.I16(-7).I16(0).I16(12).I16(2).I16(0x1234);
   EXPECT_EQ(EncodeProjectFile(p), written.bytes);
 
   // Kept items alone make a block, without tag 1 when the earth has its defaults.

@@ -96,7 +96,7 @@ void DrawGlobalStabilityFigure(WallCanvas& canvas, const DrawStyle& style, const
   canvas.Line(centre - QPointF(0, kCrossHalf), centre + QPointF(0, kCrossHalf));
   canvas.Line(centre, pt.Map(g.exitX, g.exitY));
   canvas.Line(centre, pt.Map(g.entryX, g.entryY));
-  WriteText(canvas, centre.x() + 1.5 * kCrossHalf, centre.y() - 2 * kCrossHalf,
+  WriteLabel(canvas, centre.x() + 1.5 * kCrossHalf, centre.y() - 2 * kCrossHalf,
             QString::fromStdString(GlobalFactorLabel(g)), TextAlign::left);
 }
 

@@ -60,7 +60,9 @@ ProjectUndo::ProjectUndo(Form1& window) : QObject(&window), window_(window) {
 void ProjectUndo::OnChanged(const QString& description) {
   // An undo or redo announces the state the history already stands on: nothing to record.
   if (description == kUndo || description == kRedo) return;
-  history_.Commit(window_.Document().Project(), description == kTitleChange ? "title" : "");
+  // A change described as "Undo something" names its step in the Edit menu.
+  const QString label = description.startsWith(QStringLiteral("Undo ")) ? description.mid(5) : QString();
+  history_.Commit(window_.Document().Project(), description == kTitleChange ? "title" : "", label.toStdString());
   ScheduleAmend();
   UpdateActions();
 }
@@ -91,6 +93,10 @@ void ProjectUndo::UpdateActions() {
   const MainActions& a = window_.Actions();
   a.editUndo->setEnabled(history_.CanUndo());
   a.editRedo->setEnabled(history_.CanRedo());
+  const QString undoLabel = QString::fromStdString(std::string(history_.UndoLabel()));
+  const QString redoLabel = QString::fromStdString(std::string(history_.RedoLabel()));
+  a.editUndo->setText(undoLabel.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undoLabel);
+  a.editRedo->setText(redoLabel.isEmpty() ? QStringLiteral("R&edo") : QStringLiteral("R&edo ") + redoLabel);
 }
 
 ProjectUndo* InstallProjectUndo(Form1& window) { return new ProjectUndo(window); }

@@ -4,6 +4,7 @@
 
 #include "ui/main/ConcreteCommand.h"
 #include "ui/main/Form1.h"
+#include "ui/main/OptimiserWindow.h"
 #include "ui/main/ProjectDocument.h"
 #include "ui/main/ReportFonts.h"
 #include "ui/main/UserPrompts.h"
@@ -24,6 +25,17 @@ void ConnectResultCommands(Form1& form, DesignResults& design, const ReportFontC
                                    [&document] { document.MarkModified(); },
                                    &form};
     RunConcreteCommand(context);
+  });
+  form.ConnectCommand(actions.calculateOptimise, [&form] {
+    ProjectDocument& document = form.Document();
+    frmOptimise window(document.Project(), &form, SystemBeeper(),
+                       [&form, &document](const QString& description, const ProjectData& changed) {
+                         const bool wall = description == QStringLiteral("Undo optimise");
+                         document.ApplyChange(description, [&changed](ProjectData& p) { p = changed; });
+                         // The shear key may have come or gone: the option boxes follow too.
+                         if (wall) form.FillControlsFromProject();
+                       });
+    window.exec();
   });
   // The Greek letters of the printout are real characters, printed in the report font itself.
   const ReportFonts printFonts{fonts.defaultReportFont, fonts.defaultReportFont};

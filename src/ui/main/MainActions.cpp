@@ -91,6 +91,7 @@ MainActions CreateMainActions(QObject* owner) {
   WithIcon(a.calculateStability, ToolIcon::Stability, "Stability results");
   a.calculateConcrete = Make(owner, "&Concrete design", "mnuCalculateConcrete", kContextCalculate);
   WithIcon(a.calculateConcrete, ToolIcon::Concrete, "Reinforced concrete design");
+  a.calculateOptimise = Make(owner, "&Optimise dimensions…", "mnuCalculateOptimise", kContextCalculate);
   a.calculateCalculator = Make(owner, "Soil pressure ca&lculator", "mnuCalculateCalcu", kContextCalculate);
   WithIcon(a.calculateCalculator, ToolIcon::Calculator, "Soil pressure calculator");
 

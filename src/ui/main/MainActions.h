@@ -36,6 +36,7 @@ struct MainActions {
   // Calculate
   QAction* calculateStability = nullptr;
   QAction* calculateConcrete = nullptr;
+  QAction* calculateOptimise = nullptr;
   QAction* calculateCalculator = nullptr;
   // Options
   std::array<QAction*, 3> unit{};  // Metric, SI, British

@@ -40,7 +40,7 @@ void BuildMainMenus(QMenuBar& bar, const MainActions& a) {
   view->addActions({a.view[8], a.view[9], a.view[10]});
 
   QMenu* calculate = AddMenu(bar, "&Calculate", "mnuCalculate", 240);
-  calculate->addActions({a.calculateStability, a.calculateConcrete});
+  calculate->addActions({a.calculateStability, a.calculateConcrete, a.calculateOptimise});
   calculate->addSeparator();
   calculate->addAction(a.calculateCalculator);
 

@@ -19,6 +19,7 @@
 #include "ui/main/BusyPointer.h"
 #include "ui/main/ReinforcementDisplay.h"
 #include "ui/main/ReinforcementForces.h"
+#include "ui/main/ReinforcementQuantities.h"
 
 namespace kelvadrome {
 
@@ -86,6 +87,8 @@ frmRein::frmRein(ProjectData& project, DesignResults& design, QWidget* parent, B
   pages_->addTab(BuildDesignPage(), QStringLiteral("Reinforcements"));
   forces_ = new ReinforcementForces(project_, design_, this);
   pages_->addTab(forces_, QStringLiteral("Forces"));
+  quantities_ = new ReinforcementQuantities(project_, this, beep_, projectChanged_);
+  pages_->addTab(quantities_, QStringLiteral("Quantities"));
 
   closeButton_ = new QPushButton(QStringLiteral("&Close"), this);
   closeButton_->setObjectName(QStringLiteral("Command1"));
@@ -319,6 +322,7 @@ bool frmRein::AcceptBar(int c, bool diameter, const QString& text) {
                 diameter ? project_.barPitches[c] : stored);
   FillSection(SectionOfColumn(c));
   FillNotes();  // the balanced ratio is stored again by the recompute
+  quantities_->Fill();
   if (projectChanged_) projectChanged_();
   return true;
 }

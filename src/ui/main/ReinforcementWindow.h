@@ -20,6 +20,7 @@ class QGridLayout;
 namespace kelvadrome {
 
 class ReinforcementForces;
+class ReinforcementQuantities;
 
 // Value rows of the design grid that hold one label per design column.
 enum class ReinRow { M, N, h, Mu, Asreq, As, Rho, Mz, Nz, Z };
@@ -42,6 +43,7 @@ class frmRein final : public QDialog {
 
   [[nodiscard]] QTabWidget* Pages() const { return pages_; }
   [[nodiscard]] ReinforcementForces* ForcesPage() const { return forces_; }
+  [[nodiscard]] ReinforcementQuantities* QuantitiesPage() const { return quantities_; }
   [[nodiscard]] QPushButton* Command1() const { return closeButton_; }
   // Design column 1..6.
   [[nodiscard]] QLabel* ColumnValue(ReinRow row, int column) const {
@@ -79,6 +81,7 @@ class frmRein final : public QDialog {
 
   QTabWidget* pages_ = nullptr;
   ReinforcementForces* forces_ = nullptr;
+  ReinforcementQuantities* quantities_ = nullptr;
   QPushButton* closeButton_ = nullptr;
   std::array<std::array<QLabel*, kDesignColumnCount + 1>, kReinRowCount> columnValues_{};
   std::array<std::array<QLabel*, kDesignSectionCount + 1>, kReinShearRowCount> sectionValues_{};

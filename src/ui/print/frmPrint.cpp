@@ -13,15 +13,17 @@
 namespace kelvadrome {
 namespace {
 
-constexpr std::array<const char*, 7> kCaptions{"&Dimensions", "&Loads", "&Properties", "&Stability analysis",
-                                               "&Concrete design", "&Reactions, restraints", "&Global stability"};
+constexpr std::array<const char*, 8> kCaptions{"&Dimensions", "&Loads", "&Properties", "&Stability analysis",
+                                               "&Concrete design", "&Reactions, restraints", "&Global stability",
+                                               "&Quantities"};
 constexpr int kConcrete = 4;
+constexpr int kQuantities = 7;
 
 // The selection's flags in the order of the check boxes.
-std::array<bool ReportSelection::*, 7> Flags() {
+std::array<bool ReportSelection::*, 8> Flags() {
   return {&ReportSelection::dimensions, &ReportSelection::loads,    &ReportSelection::properties,
           &ReportSelection::stability,  &ReportSelection::concrete, &ReportSelection::reactions,
-          &ReportSelection::global};
+          &ReportSelection::global, &ReportSelection::quantities};
 }
 
 }  // namespace
@@ -45,8 +47,10 @@ frmPrint::frmPrint(QPrinter& printer, const ReportSelection& selection, bool con
     checks_[i] = check;
   }
   if (!concreteAvailable) {
-    checks_[kConcrete]->setChecked(false);
-    checks_[kConcrete]->setEnabled(false);
+    for (const int needsDesign : {kConcrete, kQuantities}) {
+      checks_[needsDesign]->setChecked(false);
+      checks_[needsDesign]->setEnabled(false);
+    }
   }
   layout->addLayout(grid);
 

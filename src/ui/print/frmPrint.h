@@ -38,7 +38,7 @@ class frmPrint final : public QDialog {
   void PrinterSetup();
 
   QPrinter& printer_;
-  std::array<QCheckBox*, 7> checks_{};
+  std::array<QCheckBox*, 8> checks_{};
   QLabel* label1_ = nullptr;
   QPushButton* command1_ = nullptr;
   QPushButton* command2_ = nullptr;

@@ -1,0 +1,50 @@
+// Reading and writing the optimised dimensions of a wall.
+#include "engine/WallCandidate.h"
+
+#include <cmath>
+
+#include "model/DimensionEdit.h"
+#include "model/OptimiserDefaults.h"
+
+namespace kelvadrome {
+
+WallDimensions ReadWallDimensions(const ProjectData& p) {
+  WallDimensions d{};
+  for (int i = 0; i < kOptimisedDimensionCount; ++i) d[static_cast<std::size_t>(i)] = p.*OptimisedDimensionField(i);
+  constexpr auto key = static_cast<std::size_t>(OptimisedDimension::shearKeyDepth);
+  if (p.shearKeyOption != 1) d[key] = 0;
+  return d;
+}
+
+void ApplyWallDimensions(ProjectData& p, const WallDimensions& d) {
+  const double depth = p.TotalHeightFront();
+  constexpr auto key = static_cast<int>(OptimisedDimension::shearKeyDepth);
+  for (int i = 0; i < kOptimisedDimensionCount; ++i) {
+    if (i != key) p.*OptimisedDimensionField(i) = d[static_cast<std::size_t>(i)];
+  }
+  const float keyDepth = d[static_cast<std::size_t>(key)];
+  p.shearKeyOption = keyDepth > 0 ? 1 : 0;
+  if (keyDepth > 0) p.shearKeyDepth = keyDepth;
+
+  p.baseWidth = static_cast<float>(double(p.toeLength) + p.stemFrontBatter + p.stemTopWidth +
+                                   p.stemBackBatter + p.heelLength);
+  // The same order as the defaults, so that both sides give the same total height in float.
+  p.stemFrontHeight = static_cast<float>(depth - p.toeTaper - p.toeEdgeThickness);
+  p.stemBackHeight = static_cast<float>(double(p.stemFrontHeight) + p.toeTaper + p.toeEdgeThickness -
+                                        p.heelTaper - p.heelEdgeThickness);
+  p.stemFrontHeight = static_cast<float>(double(p.heelTaper) + p.stemBackHeight + p.heelEdgeThickness -
+                                         p.toeTaper - p.toeEdgeThickness);
+}
+
+bool IsBuildableWall(const ProjectData& p) {
+  for (const float v : {p.toeLength, p.stemFrontBatter, p.stemTopWidth, p.stemBackBatter, p.heelLength,
+                        p.toeEdgeThickness, p.heelEdgeThickness, p.shearKeyDepth}) {
+    if (!std::isfinite(v) || v < 0) return false;
+  }
+  if (p.stemFrontHeight < kMinimumStemHeight || p.stemBackHeight < kMinimumStemHeight) return false;
+  if (double(p.toeTaper) + p.toeEdgeThickness == 0 && p.toeLength != 0) return false;
+  if (double(p.heelTaper) + p.heelEdgeThickness == 0 && p.heelLength != 0) return false;
+  return p.baseWidth > 0;
+}
+
+}  // namespace kelvadrome
