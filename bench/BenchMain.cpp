@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark executable's entry: one application object for the drawing, printing and window
 // benchmarks, made before any of them runs and destroyed before Qt's own globals are.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the concrete design run on the default project (budget: 50 µs median).
 #include <benchmark/benchmark.h>
 

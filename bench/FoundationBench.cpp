@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the number formatter and of reading and writing a project file in memory.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the search for the critical slip circle of the default wall: the base grid of
 // 25 × 25 centres with 20 radii each, on one thread and on every thread, and the whole search
 // with its refinement. Budget: 50 ms wall clock for the base grid on the 2-core development machine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the sizing optimiser on the default wall with its default variables and targets, on
 // one thread and on every thread, reported with the candidates analysed per second.
 // Budget: 10 s wall clock on the 2-core development machine.

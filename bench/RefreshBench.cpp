@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One redraw of the main window's picture: the default wall in the Soil view at 1600 × 1000
 // pixels, drawn into an image, with and without the service analysis that precedes it.
 #include <benchmark/benchmark.h>

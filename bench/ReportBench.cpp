@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the printed report: the nine sections of the default project written to a PDF file
 // through the printing path of the desktop program (budget: 500 ms).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of one service analysis of the default wall (outline and stability), which the main
 // window repeats at every refresh. Budget: 5 microseconds.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from the start of the desktop program (StartProgram: single-instance lock, settings,
 // report fonts, defaults, main window) to the main window's first paint. The first run of the
 // process pays for the font database as a real start does; later runs show the warm cost.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the project-file reader: any bytes either give a project that the file can hold, which
 // writes back to bytes that read back to the same project, or a ProjectFileError. Anything else
 // (a crash, a leak, undefined behaviour, another exception) is a fault.

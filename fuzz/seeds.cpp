@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of the fuzzers: one valid project file of every layout the reader
 // knows, so that fuzzing starts from files that reach the end of the reader and the engine.
 // Usage: fuzz-seeds FOLDER

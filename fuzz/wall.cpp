@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the whole engine: bytes read as a project file go through the service analysis, the
 // concrete design and the soil-pressure calculator, and through every text the core and the
 // command line show of them. A fault other than an engine error, a shown value that is not

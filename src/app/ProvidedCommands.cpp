@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection of the commands other windows provide.
 #include "app/ProvidedCommands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connects the commands whose windows live outside the main window (the editors with undo, the
 // concrete design, the calculator and printing) to the main window's actions.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's entry: the application owns the project, the engine's results (service
 // and design) and the run's session values for the whole run, and hands them to the main window
 // by reference.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soil-pressure calculator's computation. Each result is rounded to single precision where it
 // is stored, and later results build on the stored values, as the calculator's grid shows them.
 #include "calculator/SoilPressureCalculator.h"

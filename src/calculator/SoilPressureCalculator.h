@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soil-pressure calculator's computation: earth pressure coefficients, pressure ordinates,
 // soil forces and water results of one soil layer behind an inclined wall face, for five cases.
 #pragma once

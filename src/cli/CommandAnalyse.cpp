@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli analyse: the service analysis (and the concrete design) of a project, as a
 // readable summary or as the JSON of the contract shared with other tools.
 #include <exception>

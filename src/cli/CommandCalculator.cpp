@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli calculator: the soil-pressure calculator started with the project's values, as
 // the calculator window's results table or as JSON.
 #include <exception>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli circle: one slip circle through the wall's section with its slices and its
 // safety factor by Bishop's simplified method, a diagnostic of the global stability search.
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli convert: changes a project's unit system and writes it.
 #include <ostream>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli new: writes the default project, optionally in another unit system.
 #include <ostream>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli optimise: the cheapest wall within the project's optimiser bounds that meets
 // every target, with the next cheapest walls, as a readable table or as JSON; optionally the
 // project with the best wall written to a file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli report: the printed report (or the calculator's printout) as a PDF file,
 // through the same printing code as the desktop program, without a display.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli show: every field of a project by its name, as text or JSON.
 #include <ostream>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing, messages and project loading shared by the commands of kelvadrome-cli.
 #include "cli/CommandSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every command of kelvadrome-cli shares: parsing its words, help and usage messages,
 // exit statuses, and loading or saving the project it works on.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of kelvadrome-cli. Each takes the words after the command name and returns the
 // exit status: 0 success, 1 the file cannot be read or written or the analysis faults (the
 // reason on err), 2 wrong usage. "--help" anywhere prints the command's help on out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "design" object of `analyse --json`, with the key names of the JSON contract.
 #include "cli/DesignJson.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readable concrete design table: one line per quantity, one column per design column.
 #include "cli/DesignSummary.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JSON text for the command line.
 #include "cli/JsonWriter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small JSON writer for the command line's --json outputs: objects, arrays, numbers that read
 // back to the same value, booleans, strings, and null for anything not finite.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project's fields by name, and their JSON and text forms.
 #include "cli/ProjectFields.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every field of the project under its name, in declaration order, for the "show" command's
 // text and JSON outputs (and any other command that wants to print the project).
 #pragma once

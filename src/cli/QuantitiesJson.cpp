@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "quantities" object of the command line's JSON.
 #include "cli/QuantitiesJson.h"
 

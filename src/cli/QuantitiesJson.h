@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "quantities" object of `analyse --json` and of the optimiser's walls: concrete, formwork,
 // the main steel of the six design columns, the distribution steel, all steel, the cost and the
 // prices it was computed with, in the project's own units.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Readable quantity lines for `analyse` and `optimise`.
 #include "cli/QuantitiesSummary.h"
 

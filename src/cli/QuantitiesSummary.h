@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantities as readable lines of the command line: caption, value ("#0.#0") and unit.
 #pragma once
 

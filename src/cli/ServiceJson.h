@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "service" object of `analyse --json`: every result of the service analysis (outline,
 // polygons, pressures, stability) under its own name, in the project's unit system.
 #pragma once

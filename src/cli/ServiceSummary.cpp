@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readable summary of the service analysis, built from the shared stability texts.
 #include "cli/ServiceSummary.h"
 

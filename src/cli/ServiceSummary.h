@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readable summary of the service analysis printed by `analyse`: what the stability dialog
 // shows (forces, eccentricities, comparison line, base pressures, sliding, overturning, notes)
 // with the global stability, and the main window's verdict.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli: the batch front end over the same core as the desktop program. Dispatches to
 // the commands of Commands.h.
 #include <array>

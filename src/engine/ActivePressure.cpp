@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Static active earth pressure (Coulomb) with the surcharge, and the first slope rule.
 #include <cmath>
 

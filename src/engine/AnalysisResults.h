@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results of one analysis of the wall (service or factored): load factors, outline points,
 // polygons, earth and water pressures and the stability. One object lives as long as the
 // program; every analysis overwrites what it computes, so it describes the last run.

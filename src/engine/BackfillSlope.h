@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backfill slope angle, formed in one place: the outline, the pressures on the virtual back
 // and the forces on the stem must all see the same backfill surface.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base pressure with full or partial contact and the reactions under toe, stem and heel.
 #include "engine/BaseContact.h"
 

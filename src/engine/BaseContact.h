@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base pressure under a wall whose resultant lies within the base: full contact, or
 // partial contact from the toe edge or from the heel edge, and the reaction under each part of
 // the base (toe, stem, heel).

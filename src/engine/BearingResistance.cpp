@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bearing resistance of the base (bearing capacity factors and inclination factors of a strip
 // with a flat base, as tabulated in the usual geotechnical design codes).
 #include "engine/BearingResistance.h"

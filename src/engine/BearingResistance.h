@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bearing resistance of the base from the soil under it, the effective width and the load
 // inclination (strip footing, no shape, depth or base-tilt factors), beside the check of the
 // largest edge pressure against the given bearing capacity.

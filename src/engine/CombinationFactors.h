@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load factors of the twelve analysis cases of the concrete design: the eleven factored
 // combinations and the service case used for crack control.
 #pragma once

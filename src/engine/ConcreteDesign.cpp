@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The concrete design run over the twelve analysis cases.
 #include "engine/ConcreteDesign.h"
 

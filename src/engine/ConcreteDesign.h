@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The concrete design run: the twelve analysis cases, the envelopes and the six design columns.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design of the six columns: converts the design values into section units, calls the section
 // design and stores the results back in project units (heights and areas in cm or in).
 #include "engine/DesignColumns.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The section design of the six design columns: the two faces of the stem, toe and heel.
 #pragma once
 

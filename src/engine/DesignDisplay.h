@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the stored design values are shown: section lengths in mm for SI (stored in cm), areas in
 // mm² for SI, bar diameters and pitches in mm for Metric and SI (stored in cm); British values
 // are shown as stored (in, in²). Shared by the reinforcement window, the report and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results of the concrete design: the forces of the three design sections in every analysis
 // case, the envelopes, the six design columns with their section design, and the design
 // constants. One object lives as long as the program; the reinforcement window and the report

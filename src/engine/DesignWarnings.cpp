@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Warning conditions of the concrete design.
 #include "engine/DesignWarnings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The warnings of the concrete design, shared by the reinforcement window and the report: per
 // column capacity below the moment, too little or too much steel and crack control; per section
 // shear capacity below the shear. A value that is not available raises no warning: the display

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Earth pressure on the wall: static active (Coulomb) with the surcharge, the seismic increment
 // (Mononobe-Okabe) with the hydrodynamic thrust of the toe-side water (Westergaard), and the
 // passive pressure of the toe earth and in front of the shear key.

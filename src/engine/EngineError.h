@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A run-time fault of the engine (division by zero, square root of a negative number, a slope no
 // flattening can help). Caught by the command that started the computation and shown to the user.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arithmetic helpers of the engine: storing a result in single precision, and the divisions and
 // square roots where a fault is possible. C++ does not trap on floating-point faults, so these
 // are the places that turn one into an EngineError with a clear text instead of a NaN.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search for the critical slip circle: 25 × 25 centres above the wall with 20 radii each,
 // then finer and finer patterns around the best circle. Every circle is evaluated on its own and
 // the minimum is taken in a fixed order, so threads change the speed and never the result.

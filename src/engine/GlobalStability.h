@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Global stability: the critical slip circle under the wall by Bishop's simplified method, found
 // by a grid of centres and radii refined around its best circle.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the global stability result.
 #include "engine/GlobalStabilityTexts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the global stability result, shared by the stability dialog, the report, the
 // drawing and the command line. Numbers through FormatNumber.
 #pragma once

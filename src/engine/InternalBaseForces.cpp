@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contributions to the toe and heel sections at the faces of the stem: weights of concrete and
 // soil, surcharge, seismic inertia, water on top, uplift and the base reaction. Downward loads
 // give negative moment and shear (top face in tension), the base reaction and uplift positive.

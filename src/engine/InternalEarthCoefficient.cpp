@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Earth pressure coefficients for an inclined face.
 #include "engine/InternalEarthCoefficient.h"
 

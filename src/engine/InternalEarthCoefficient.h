@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coulomb's and Mononobe-Okabe's earth pressure coefficient for a soil face inclined from the
 // vertical, shared by the stem's internal forces and the soil-pressure calculator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The factored analysis of one load combination and the line-load contributions to the three
 // design sections; the other contributions are in InternalStemForces.cpp and
 // InternalBaseForces.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Internal forces of the wall under the load factors in force: moment, shear and normal force at
 // the stem's junction with the base and at the toe and the heel at the faces of the stem.
 #pragma once

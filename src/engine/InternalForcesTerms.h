@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pieces the internal-force contributions share: the section geometry read from the outline,
 // the load factors, and sums that are rounded to single precision after every addition.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contributions to the stem section: self-weight, static earth pressure with its vertical
 // components, seismic inertia and earth-pressure increment, hydrodynamic thrust and the water
 // on both faces. Horizontal pushes towards the toe give negative moment and shear.

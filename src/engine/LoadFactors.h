@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load factors of the analysis in progress: one per load case, in load-case order.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the engine's messages go: a message box in the desktop program, a list in tests and on
 // the command line. The engine never shows anything itself.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optimiser's search: an exhaustive pass over a coarse grid in the order of the outline's
 // cost (which no reinforcement can lower, so the pass stops once the cheapest feasible walls
 // found cost no more than the next outline), then a descent from the cheapest of them with steps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sizing optimiser: the cheapest wall within the bounds of the project's optimiser variables
 // that meets every target, with the next cheapest feasible walls found on the way.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optimiser's checks of one candidate wall. Every check is one row of kServiceChecks or one
 // of the two that follow them (the design, the global stability), so that a new check is one
 // more row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks a candidate wall of the optimiser must pass, each decided by the same engine as the
 // displays: the service analysis (stability, sliding, overturning, base pressure, resultant
 // position, bearing), the concrete design with the bars the program chooses, and the global

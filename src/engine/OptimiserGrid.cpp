@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optimiser's grid of candidate walls.
 #include "engine/OptimiserGrid.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid the optimiser searches: for each of the eight dimensions the values it may take
 // (the project's own value when the dimension does not vary), candidates named by their
 // grid indices, and their neighbours one step away in one or two dimensions.

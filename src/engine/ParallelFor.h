@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a body for every index of a range on several threads. Each index is handled exactly once
 // and the body writes only its own slot, so the outcome is the same on any number of threads.
 #pragma once

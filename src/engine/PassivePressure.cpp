@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Passive earth pressure (Coulomb, level toe earth) of the toe earth and in front of the key.
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the earth and water pressure procedures share: the angles derived from the project and
 // the levels read back from the stored outline points.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quantities and cost of the wall, from its outline points and the design's bars.
 #include "engine/Quantities.h"
 

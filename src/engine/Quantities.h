@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Material quantities and cost of the wall per unit length: concrete, formwork, the main bars
 // of the six design columns, the distribution steel, and their cost at the project's prices.
 #pragma once

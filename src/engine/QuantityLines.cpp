@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captions and unit labels of the quantity and price lines.
 #include "engine/QuantityLines.h"
 

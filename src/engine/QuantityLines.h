@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines in which the quantities and the prices are shown, the same in the reinforcement
 // window, the report and the command line: caption, value and unit label.
 #pragma once

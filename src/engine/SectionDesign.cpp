@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ultimate-strength design of a rectangular section with a rectangular stress block.
 #include "engine/SectionDesign.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design of one rectangular concrete section of unit strip width for a moment with its axial
 // force (ultimate strength): capacity of given bars, required steel, crack control factor z and
 // the automatic choice of bars. Everything is in the section units of SectionUnits.h.

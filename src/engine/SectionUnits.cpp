@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit bookkeeping of the concrete section design.
 #include "engine/SectionUnits.h"
 

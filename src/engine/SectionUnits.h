@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The units of the concrete section design per unit system (cm and kg, m and MN, in and lb),
 // the project's materials expressed in them, and the conversions between project and section
 // units that the design driver and the reinforcement window share.

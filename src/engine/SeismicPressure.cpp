@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seismic increment of the active earth pressure (Mononobe-Okabe, no vertical coefficient)
 // and the hydrodynamic thrust of the toe-side water (Westergaard), with the second slope rule.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One slip circle: admissibility, slices integrated exactly on their middle verticals, and
 // Bishop's simplified method. Called some thirteen thousand times per search, so nothing here
 // allocates.

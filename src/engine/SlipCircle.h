@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One slip circle through the section: whether it is admissible, its slices, and its safety
 // factor by Bishop's simplified method.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slip section: a project and its service outline turned into the few numbers a slip
 // circle needs, once per search rather than once per circle.
 #include "engine/SlipSection.h"

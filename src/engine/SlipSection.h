@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cross-section seen by a deep slip circle: the ground surface, the concrete, the three
 // soils with their water, the surcharge, the line loads and the seismic coefficient, all taken
 // from a project and its wall outline. Service values (every factor 1).

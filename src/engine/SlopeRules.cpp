@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two backfill slope rules and the flattening they apply.
 #include "engine/SlopeRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two limits on the backfill slope: steeper than the friction angle (rule 1), or than the
 // friction angle less the seismic angle (rule 2). A rule that fires flattens the project's
 // backfillSlope, says so through the message sink and sets slopeAdjusted.

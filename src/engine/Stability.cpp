@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stability analysis: all loads reduced to the base underside, then the resultant, the
 // base pressures and the pressure, sliding and overturning checks.
 #include "engine/Stability.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stability of the wall: every load reduced to one resultant on the base underside, the
 // base pressures with full or partial contact, and the pressure, sliding and overturning checks.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts derived from the stability results, shared by every display of them.
 #include "engine/StabilityTexts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts derived from the stability results, shared by the stability dialog, the main
 // window's verdict, the report and the command line: the eccentricity comparison line, the
 // verdict, the notes and the labelled value lines. Plain UTF-8; numbers through FormatNumber.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The integration rule of the whole engine: force and position of a load that varies linearly
 // between two positions (depths for lateral pressure, x for vertical pressure).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A candidate wall of the sizing optimiser: the eight dimensions it may vary, read from and
 // written into a project so that the model's dimension rules still hold.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wall outline (points 1..49 computed from the dimensions) and the seventeen wall and soil
 // polygons cut from it, with their areas, centroids, weights and seismic inertia forces.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wall outline: points 1..49 from the project's dimensions.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seventeen wall and soil polygons: area and centroid from the outline, weight and inertia
 // from the unit weights and the load factors.
 #include "engine/EngineNumerics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hydrostatic water pressure on the wetted faces and the uplift under the base.
 #include "engine/WaterPressure.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hydrostatic water pressure on every wetted face of the wall and the uplift under the base.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decimal rounding on the 15-significant-digit text of a value, halves away from zero.
 #include "format/DecimalRounding.h"
 

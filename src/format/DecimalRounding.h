@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decimal rounding shared by the number formatter and RoundTo: a value is taken in its decimal
 // form of 15 significant digits (what a person reading the number sees) and rounded there, so
 // that 2.675 rounds to 2.68 although its binary value lies just below the half.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numeric display patterns and the general number format.
 #include "format/NumberFormat.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one number formatter of the program: every number shown in a window, the report, the
 // command line or a message goes through these functions. Results never depend on the locale.
 #pragma once

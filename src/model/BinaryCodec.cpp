@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte-level reading and writing of the project file.
 #include "model/BinaryCodec.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Little-endian reading and writing of the project file's items: 16-bit integers, single
 // precision values and counted Windows-1252 texts. The reader never reads past its buffer.
 #pragma once

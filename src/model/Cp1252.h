@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text conversion at the project-file boundary: the file holds single-byte Windows-1252 text
 // (so ², ³, » and × survive), the program holds UTF-8.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dimension editing on the drawing: the label-to-field table and the order in which the other
 // dimensions are fitted after one of them changed.
 #include "model/DimensionEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing one wall dimension through its label on the drawing: which field each of the sixteen
 // labels edits, and the rules that bring the other dimensions back into agreement afterwards.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion of the older line-load records, using the wall dimensions read before them.
 #include "model/OldLineLoads.h"
 

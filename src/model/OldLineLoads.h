@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The older line-load layout stored loads on the front face and vertical loads on the top of
 // the wall as a signed magnitude and one position; this turns them into today's line loads.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Defaults of the unit prices and of the optimiser's settings, and the table of the eight
 // dimensions the optimiser may vary.
 #include "model/OptimiserDefaults.h"

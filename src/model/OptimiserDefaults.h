@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Default unit prices and optimiser settings, the optimiser's grid step, the dimension fields
 // behind the eight optimised dimensions, and how these settings follow a change of units.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit prices of the material quantities and the settings of the sizing optimiser that
 // travel with the project: the targets every candidate wall must meet and, for each of the eight
 // dimensions it may vary, whether it varies and between which bounds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one project (one retaining wall) held in memory: every value the user enters, the option
 // switches, the user's reinforcement and the report settings that travel with the project file.
 #pragma once

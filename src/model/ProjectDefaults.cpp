@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The defaults procedure run at start-up, by "New" and before every file is read.
 #include "model/ProjectData.h"
 #include "model/ProjectExtensions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project file's extension block.
 //
 //   i16 marker -3, i16 count N, then N items: i16 tag, i16 payload length L (0..32767), L bytes.

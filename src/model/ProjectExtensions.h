@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extension block that may follow the last item of the project file: the project values
 // that the original layout has no room for, and the items of newer versions kept unread.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project file (".kvi"): writing this version's layout and reading it and the older ones.
 #pragma once
 

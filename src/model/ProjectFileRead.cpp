@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the project file: this version's layout and the older ones, into a fresh project.
 #include <cerrno>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the project file: this version's layout, with a backup of the old file while writing.
 #include <cerrno>
 #include <cstring>

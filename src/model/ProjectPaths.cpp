@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Path functions of the project file.
 #include "model/ProjectPaths.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parts of a project file's path, used for the backup name and the Save As dialog. Letter case
 // is kept (file systems may tell "A.kvi" from "a.kvi"); both "/" and "\" separate folders.
 #pragma once

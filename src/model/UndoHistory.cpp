@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Snapshot history of the project for Edit > Undo and Redo.
 #include "model/UndoHistory.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of the project: a linear history of whole-project snapshots, one per accepted
 // change, with a mark on the state that was last saved or opened.
 #pragma once

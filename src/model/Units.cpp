@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit label table, conversion factors, RoundTo and ConvertUnits.
 #include "model/Units.h"
 

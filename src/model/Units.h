@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit systems: the label table, the conversion of a project between systems and the rounding
 // used for every converted value.
 #pragma once

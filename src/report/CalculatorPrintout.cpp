@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the calculator's printout in the upper half of one sheet: inputs in two columns,
 // the table of the five cases, then the pressure inclination and the water results.
 #include "report/CalculatorPrintout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soil-pressure calculator's printout: one section on one sheet with the twelve inputs,
 // the five cases and the water results.
 #pragma once

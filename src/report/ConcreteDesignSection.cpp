@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Concrete 4/4: the design table of the six design columns (stem, toe and heel, each with its
 // M- and M+ face): forces, balanced section, reinforcement, crack control, shear, the remarks on
 // the design strip and the warnings of each column.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Concrete 1/4 to 3/4: the bending moments, shearing forces and normal forces of the three
 // design sections in every combination, with the envelope rows used for the design.
 #include <QString>

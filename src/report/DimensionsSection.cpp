@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Dimensions section: the wall to scale with its dimension lines and the legend.
 #include <QString>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Global stability section: the wall with the critical slip circle drawn to the section's
 // scale, and under it the circle's centre, radius, exit and entry points, the number of circles
 // and the safety factor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Loads section: the wall with every load and pressure diagram of the service analysis,
 // each value marked with its load case. Restarts once when the earth pressure flattened the
 // backfill slope, so that the figure shows the slope the results belong to.

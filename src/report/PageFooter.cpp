@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Expansion of the footer tokens and the footer line of each page.
 #include "report/PageFooter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page footer: three texts of the project with their tokens (&Date, &Time, &Input, &Page,
 // &NPages) expanded, written at the bottom of every page.
 #pragma once

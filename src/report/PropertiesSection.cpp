@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Properties section: the material and soil properties in two columns.
 #include <QString>
 

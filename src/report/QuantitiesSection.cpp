@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Quantities section: the wall's concrete, formwork, steel per design column, distribution
 // steel and cost, with the unit prices, for the bars of the last concrete design.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Reactions section: the wall with the base pressure under it, the sliding resistance of
 // the base, the restraint force and the passive pressure of the toe earth and the shear key.
 #include "engine/AnalysisResults.h"

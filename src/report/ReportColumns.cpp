@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Caption, value and unit lines of the report's text pages.
 #include "report/ReportColumns.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A labelled value line of the report's two-column blocks: caption at one x, the value ending
 // at another, the unit after it. Shared by the properties, stability and calculator pages.
 #pragma once

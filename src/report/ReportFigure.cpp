@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The section figure set-up and the pressure scales of the report's load and reaction figures.
 #include "report/ReportFigure.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the figure sections share: the wall fitted into the section, the canvas over the sheet's
 // painter with the paper style, and the pressure scale of the load figures.
 #pragma once

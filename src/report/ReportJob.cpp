@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printing run: plans the sections, turns the pages (two half-page sections per sheet) and
 // writes the footer of every page.
 #include "report/ReportJob.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print job: which sections to print, the project and results they read, and the one
 // function that renders the job onto any paged device (printer, print preview, PDF file), so
 // that printing, preview, PDF export and the command line share one path.

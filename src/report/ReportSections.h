@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The half-page sections of the printed report. Each draws its frame and title in the sheet's
 // current half page (the printing run chooses the half) and computes what it shows.
 #pragma once

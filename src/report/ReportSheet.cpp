@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page geometry of a printing run: the mapping of report units to the device, the section
 // frame with its title bar, and the pens.
 #include "report/ReportSheet.h"

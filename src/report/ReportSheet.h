@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page being printed: painter, page geometry in report units, fonts and the text cursor,
 // shared by the report sections and the calculator's printout.
 #pragma once

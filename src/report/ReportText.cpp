@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text operations of the report, in report units on the sheet's painter.
 #include "report/ReportText.h"
 

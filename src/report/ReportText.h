@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text operations of the report: fonts, shortening to a width, centred and right-aligned text,
 // subscripts, superscripts and captions that mix them. Text is written with its top at the
 // sheet's currentY; writing advances currentX.

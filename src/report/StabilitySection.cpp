@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Stability section: forces, eccentricities, base pressures, sliding, overturning and bearing
 // resistance of the service analysis, and the notes. The texts are the engine's stability texts in report style.
 #include <QString>

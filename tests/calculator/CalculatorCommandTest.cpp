@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli calculator and the design part of analyse, end to end through the command line.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the soil-pressure calculator against hand results of simple layers.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli analyse end to end: the readable summary, the JSON contract's "service" and
 // "messages" parts on walls whose results are checked by hand, and the exit statuses.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli circle and the "global" object of analyse --json: the one-circle diagnostic
 // agrees with the search it explains, refusals say why, and a wall that is not stable has no
 // global result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli new, convert and show end to end, with their exit statuses and messages.
 #include <filesystem>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built kelvadrome-cli in a scratch folder and captures its exit status and outputs.
 #pragma once
 

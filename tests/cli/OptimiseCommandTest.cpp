@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli optimise and the "quantities" of analyse --json: the best wall written with -o
 // analyses to what the optimiser reported, the thread count changes nothing, and impossible
 // targets or bad arguments are said plainly.

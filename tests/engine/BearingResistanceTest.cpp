@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bearing resistance of the base: the capacity factors against their published values, the
 // effective width and inclination rules, the soil beside and under the base, independence of
 // the unit system, and every case in which the base carries nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the concrete design run: the load factors of the twelve cases, the stop on a case
 // that is not stable, the envelopes and the six design columns.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Earth pressure coefficients against published values, the pressure diagrams, and the two
 // backfill slope rules.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walls that the fuzzers and the robustness test found to fault or to show a value that is not
 // finite, kept as they were found so that each fault stays mended.
 #include <gtest/gtest.h>

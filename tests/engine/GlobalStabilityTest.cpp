@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Global stability: the slip section, one circle by Bishop's simplified method and the search
 // for the critical circle, checked against physics rather than against the code's own formulas.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the internal forces at the stem, toe and heel sections against hand results of
 // simple walls and against the direction each load must bend a section.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sizing optimiser: its result against brute force on a small grid, the local-optimum
 // property, the same result on one and four threads, Cancel, and walls that cannot be found.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quantities and cost of a wall: a rectangular wall measured by hand, the shear key, bars in
 // British units, and a cost that is linear in each price.
 #include <gtest/gtest.h>

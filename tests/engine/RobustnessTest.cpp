@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ten thousand seeded random walls, each one that the editors would accept, through the service
 // analysis, the concrete design, the calculator and every display text of the core: no fault
 // escapes except an engine error, and no value shown is NaN or infinite.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the section design against hand calculations of a rectangular section.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Projects shared by the wall analysis tests: the default wall and a weightless wall whose only
 // load is what a test puts on it, so that every result can be checked by hand.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stability analysis: sums, resultant, base pressures, safety factors, the overturning
 // check, and physical checks that do not restate the code.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts derived from the stability results: comparison line, verdict, notes and the
 // labelled lines of the stability dialog and the report.
 #include <gtest/gtest.h>

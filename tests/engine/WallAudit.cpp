@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audit of one wall through the engine, the calculator and the core's display texts.
 #include "WallAudit.h"
 

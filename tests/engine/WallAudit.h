@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one project through every computation the program offers (service analysis, concrete
 // design, soil-pressure calculator) and through every text the core shows of the results, and
 // collects what a user must never meet: a fault other than an engine error, a shown value that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wall outline, its water-line cases at their boundaries, and the polygons cut from it.
 #include <gtest/gtest.h>
 

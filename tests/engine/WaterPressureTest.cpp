@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hydrostatic water pressure: ordinates, the start points chosen by the water cases, the mend
 // of the toe edge face, and equilibrium of the uplift.
 #include <gtest/gtest.h>

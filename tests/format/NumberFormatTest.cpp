@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric patterns and the general number format: rounding, signs, padding and exponents.
 #include <gtest/gtest.h>
 

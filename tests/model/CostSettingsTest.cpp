@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit prices and optimiser settings in the project: their defaults per unit system and wall
 // depth, extension items 2 to 4, and how they follow a change of units.
 #include <gtest/gtest.h>

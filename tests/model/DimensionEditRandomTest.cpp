@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hundreds of random dimension edits: after each one the wall's dimension rules still hold.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dimension edits by label: rounding, the base width and height fitting rules, zero toe and heel,
 // the water depths and the refusals.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds project files byte by byte in tests, independently of the program's own writer.
 #pragma once
 

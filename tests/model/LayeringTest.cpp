@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each layer includes only the layers beneath it: the core builds with the standard library
 // alone, and the report (shared with the windows) never reaches up into the windows.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SetDefaults: what it keeps of the previous project and which switches it resets.
 #include <gtest/gtest.h>
 

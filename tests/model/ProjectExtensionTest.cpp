@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extension block after the last item of the project file: the foundation earth it
 // carries, the items of newer versions kept unread, and the refusal of damaged blocks.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading the project file: the default file's bytes, round trips, the backup
 // while saving and the refusal of damaged files.
 #include <gtest/gtest.h>

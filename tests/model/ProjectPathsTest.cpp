@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Path parts and the backup name keep the letter case and accept both separators; text
 // conversion between the file's Windows-1252 and UTF-8.
 #include <gtest/gtest.h>

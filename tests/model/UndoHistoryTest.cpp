@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo history: stepping back and forth, the saved mark, merged title bursts and the size limit.
 #include <gtest/gtest.h>
 

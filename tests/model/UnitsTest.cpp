@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit labels, RoundTo and the conversion of a project between the three unit systems.
 #include <gtest/gtest.h>
 

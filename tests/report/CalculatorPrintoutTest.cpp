@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's printout: one page with the inputs, the five cases and the water results.
 #include <QtTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wall figures: fitting, screen points, the drawing operations' thresholds, and every view
 // of the default wall and of edge walls rendered without a fault.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value labels of the load figures, on paper and on screen: placement around obstacles, no
 // two labels on top of each other on the default wall and on random loaded walls, and the
 // surcharge arrows pointing the way the surcharge acts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog keeps the six choices and refuses the concrete sections of a wall that is
 // not stable; the Page Setup values are checked as the dialog checks them and travel with the
 // project.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four concrete sections print the engine's design results through the report's formats.
 #include <QRegularExpression>
 #include <QtTest>

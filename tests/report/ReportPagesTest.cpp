@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page turning and footers of the printed report, checked on real PDF files.
 #include <QPainter>
 #include <QtTest>

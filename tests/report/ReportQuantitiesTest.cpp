@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Quantities section read back from real PDF files: printed after the concrete sections or
 // alone (it then runs the design itself), with the values of the design's bars, and left out for
 // a wall the factored loads overturn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Stability section of a stable and of an unstable wall, the Reactions section that only a
 // stable wall gets, and the Global stability section after it, read back from real PDF files.
 #include <QtTest>

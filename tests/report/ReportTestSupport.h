@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the report tests: a default project with its results, printing a job to a real PDF
 // through the same path as the desktop program, and reading the PDF back with poppler's tools.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soil-pressure calculator window driven through its real widgets: inputs from the project,
 // results after each accepted input, refused entries, the slope rule and printing.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The concrete design command: the redraw after a flattened slope and bars that outlive the
 // window. Also the calculator command.
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's Concrete design and Soil pressure calculator commands once connected: the
 // menu entries, the Concrete button and the tool bar open the windows; a wall that is not stable
 // gives the message through the window's message boxes and no reinforcement window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clicking a dimension label: each of the sixteen labels edited through the real value box by
 // keyboard, with three-decimal and negative values, and Cancel.
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor windows as a user sees them: every control inside the window, nothing overlapping,
 // each unit on the line of its value and right of it, every text fitting its control.
 #include <QCheckBox>

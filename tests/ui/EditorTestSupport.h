@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the window tests: a counting beeper, typing into boxes as a user does, and a driver
 // that acts on modal windows while the code under test waits in their exec().
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File commands through the real window with fake dialogs: New, Open, the recent files, Save
 // and Save As, the unsaved-changes question, failed reads and writes, and files given as the
 // program's argument or dropped onto the window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Global view of the main window: the slip-circle search runs beside the window rather than
 // in its way, an unchanged project is not searched again, the latest state wins when the
 // project changes during a search, and a wall that is not stable says so.

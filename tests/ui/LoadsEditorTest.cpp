@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loads editor driven by keyboard and mouse: the grid's rows and buttons, the keys, the row
 // colours, validation with its beeps, Accept and Cancel, and the sizing rule.
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a user drives it: the refresh cycle and the verdict, the options
 // switched off and on again, view availability and its fallback, the unit change, the menus,
 // the tool bar, the layout and the catching of run-time faults.

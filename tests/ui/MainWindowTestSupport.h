@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fakes of the file dialogs and message boxes, and a main window over a default project, shared by
 // the main-window tests so that no dialog ever blocks.
 #pragma once

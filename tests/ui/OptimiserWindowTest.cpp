@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optimiser window: a run fills the table of ten walls and draws the selected one, Apply
 // hands back that wall as "Undo optimise" through the main window's undo, Cancel stops a slow
 // run at once and keeps what was found, and boxes without a valid number stop the start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The properties editor: captions and units, the rule of each value, the cover in millimetres in
 // SI, validation with beeps, Accept and Cancel.
 #include <QGroupBox>

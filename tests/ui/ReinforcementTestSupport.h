@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default project in a unit system, and designed, for the result window tests.
 #pragma once
 

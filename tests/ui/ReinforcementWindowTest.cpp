@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reinforcement window driven through its widgets: every value of the design grid against
 // the engine's results in the three unit systems, editing bars, refused entries, the forces page.
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The restraint editor: the switches, the enabled states of the two values, validation, and
 // Accept and Cancel.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and what is kept between runs: the recent-file rules, the settings store's defaults
 // and round trip, the report font choice, the single-instance refusal and the window placement.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stability window: its texts for a stable wall and for a wall that is not stable, and its
 // place over the main window.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editors and undo in the main window: the editor commands and the dimension labels change the
 // project and redraw; Edit > Undo and Redo step through each kind of change.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value entry box: step buttons, Accept and Cancel by keyboard and mouse, and where it opens.
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's picture: labels placed and hidden by the view, clicks on them, messages of
 // the analysis and of the views, and every view painted.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dimension lines and values of the wall.
 #include "report/drawing/DimensionFigure.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Dimensions view: the dimension lines of the wall with their values, and the legend.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arrows, dimension lines, pressure diagrams and force arrows of the wall figures.
 #include "report/drawing/DrawPrimitives.h"
 

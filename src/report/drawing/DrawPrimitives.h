@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing operations the wall figures are built from: arrows, dimension lines, pressure
 // diagrams, line-load arrows and resultant arrows, in the logical units of the canvas.
 #pragma once

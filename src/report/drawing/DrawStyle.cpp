@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen and paper styles of the wall figures.
 #include "report/drawing/DrawStyle.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The few things in which the wall figures differ between the screen picture and the printed
 // report: arrow heads, pen widths (pixels on screen, millimetres on paper), the grey earth and
 // water fills of the screen, the colours of the wall outline, and whether dimension values are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The critical slip circle figure, shared by the main window's Global view and the report.
 #include "report/drawing/GlobalFigure.h"
 

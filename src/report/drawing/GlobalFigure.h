@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The critical slip circle of the global stability over the wall: the arc from its exit in front
 // of the toe to its entry in the backfill, the slice boundaries, the centre joined to both ends,
 // and the safety factor beside the centre.

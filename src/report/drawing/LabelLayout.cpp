@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Greedy placement of the value labels over candidate boxes around the asked one.
 #include "report/drawing/LabelLayout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the value labels of a figure go. Every label asks for the box it takes beside its arrow
 // or ordinate. It keeps that box unless the box would overlap a label placed before it or cross
 // a barrier (the shaft of a labelled arrow, the wall's outline); then it takes the nearest free

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line loads, surcharge, part weights and the load legend.
 #include "report/drawing/LoadFigures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads drawn over the wall: the line loads and the surcharge, the weights (or seismic inertia
 // forces) of the wall and earth parts, and the legend of the load units.
 #pragma once

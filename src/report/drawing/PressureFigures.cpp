@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Water, earth and seismic pressure diagrams.
 #include "report/drawing/PressureFigures.h"
 

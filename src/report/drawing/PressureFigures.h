@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pressure diagrams of the load views: water, static earth pressure and the seismic
 // increments. Each reads the stored results of the last service analysis; scale is in logical
 // units per unit of pressure.

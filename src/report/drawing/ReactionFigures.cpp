@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base reaction and sliding restraints.
 #include "report/drawing/ReactionFigures.h"
 

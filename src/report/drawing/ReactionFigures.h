@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base reaction and the sliding restraints of a stable wall.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen points 1..49, computed from the dimensions like the engine's outline points.
 #include "report/drawing/ScreenPoints.h"
 

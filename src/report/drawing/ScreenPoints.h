@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outline points of the wall, its earth and its water mapped into the logical units of a
 // picture or a report section. They are computed from the dimensions each time, with two
 // changes that give the figure room: the backfill surface runs on a quarter of the base width

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eleven views of the main window's drawing, numbered like the view option buttons.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface of the wall figures.
 #include "report/drawing/WallCanvas.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small drawing surface over a QPainter in the logical units of the figure: twips on the
 // screen, report units on paper. The painter's transform maps those units to the device; the
 // canvas never converts to pixels itself, except for pen widths, which are device sizes. It also

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wall, its earth and its water.
 #include "report/drawing/WallFigure.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wall with its earth and water, drawn first in every view and report figure.
 #pragma once
 

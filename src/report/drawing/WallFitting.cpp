@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fitting of the wall into the room of a picture or a report section.
 #include "report/drawing/WallFitting.h"
 

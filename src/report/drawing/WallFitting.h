@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fitting the wall into a picture (screen) or a half-page section (report): the scale from wall
 // lengths to logical units and the position of the toe edge at the level of the stem top.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One view of the main window's drawing: the wall with its earth and water, then the selected
 // view over it.
 #pragma once

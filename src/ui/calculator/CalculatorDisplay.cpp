@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the calculator's result columns.
 #include "ui/calculator/CalculatorDisplay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the calculator's results read on the screen (and on its printout): the ten values of a case
 // column in their formats, the seismic water-table ordinates as "pWt/pWt2", "N/A" when a case
 // could not be formed.

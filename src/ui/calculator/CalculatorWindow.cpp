@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soil-pressure calculator window: building the controls, taking inputs and showing results.
 #include "ui/calculator/CalculatorWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soil-pressure calculator window `frmCalculator`: twelve inputs taken from the project, the
 // results of the five cases and of the water, the picture of the layer, Print and Close. Every
 // accepted input recomputes everything; nothing is written back to the project.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed-number entry: parsing and the leave-the-box validation used by the result windows.
 #include "ui/calculator/NumericEntry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed-number entry shared by the result windows: reading what the user typed, and the
 // "validate when the box is left or Enter is pressed, beep and stay on a bad value" behaviour.
 #pragma once

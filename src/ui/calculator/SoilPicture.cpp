@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the calculator's soil layer. Lengths are drawn to one scale in both directions; the
 // pressure diagram has its own scale, its widest ordinate taking about half the soil's width.
 #include "ui/calculator/SoilPicture.h"

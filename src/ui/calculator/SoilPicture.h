@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's picture `pctSoil`: the soil layer behind the wall face drawn to scale, with the
 // face's inclination, the slope of the surface, the water table and the active pressure diagram.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's way of telling the user what the engine has to say: a warning box titled
 // "Kelvadrome" over the window that ran the computation.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dimension label click: placing the value box, refusing negative values, storing the value.
 #include "ui/editors/DimensionEditCommand.h"
 

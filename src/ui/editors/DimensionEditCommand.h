@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing a dimension label of the drawing: where the value box opens, the refusal of negative
 // values, and the edit itself.
 #pragma once

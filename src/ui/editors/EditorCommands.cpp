@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the editors from the main window and writing their result on Accept.
 #include "ui/editors/EditorCommands.h"
 

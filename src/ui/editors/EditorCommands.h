@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor commands of the main window: each shows its editor modally over `parent` and writes
 // the project only when the user accepts. A true result means the project was accepted and the
 // caller recomputes and redraws; false means Cancel and nothing changed.

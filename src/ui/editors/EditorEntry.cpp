@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed numbers and the leave-the-box check of the input editors.
 #include "ui/editors/EditorEntry.h"
 

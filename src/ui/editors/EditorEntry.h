@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the input editors share: reading typed numbers, the injectable beep, and the check of a
 // value box when the user leaves it (beep and the focus kept on a refused entry).
 #pragma once

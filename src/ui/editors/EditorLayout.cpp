@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The common look of the editor windows.
 #include "ui/editors/EditorLayout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building blocks that give the editor windows one look: value boxes, unit labels beside them,
 // and the Accept and Cancel buttons at the bottom right.
 #pragma once

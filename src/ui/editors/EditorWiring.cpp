@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editors, the dimension labels and undo, connected to the main window's actions.
 #include "ui/editors/EditorWiring.h"
 

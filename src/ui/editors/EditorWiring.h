@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connects the input editors to the main window: the Properties, Loads and Restraints commands,
 // the dimension labels of the drawing, and Edit > Undo and Redo over every accepted change.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Four arrows from a load's point of application: 0° up, 90° towards the heel (right on the
 // drawing), 180° down and 270° towards the toe, with the angle turning clockwise from 0°.
 #include "ui/editors/LoadDirectionSketch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The little sketch of the loads editor that explains the direction angle of a line load.
 #pragma once
 

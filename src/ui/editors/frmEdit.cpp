@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value entry box of the dimension labels.
 #include "ui/editors/frmEdit.h"
 

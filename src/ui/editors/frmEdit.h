@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value entry box: the small modal window in which a dimension clicked on the drawing gets
 // its new value, with two buttons that step the value by 0.1.
 #pragma once

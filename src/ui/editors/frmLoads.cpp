@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loads editor window: its twips layout, the grid of line loads with its keyboard and focus
 // behaviour, the row buttons and the sizing rule.
 #include "ui/editors/frmLoads.h"

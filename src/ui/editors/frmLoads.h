@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loads editor: surcharge and its load case, the seismic coefficient and a grid of up to ten
 // line loads, edited on a private copy that is written to the project only on Accept.
 #pragma once

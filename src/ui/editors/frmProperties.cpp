@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The properties editor window: seven groups of values with their symbols and units.
 #include "ui/editors/frmProperties.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The properties editor: the 26 material and soil properties of the project in the current unit
 // system, each checked when the user leaves it, written back only on Accept.
 #pragma once

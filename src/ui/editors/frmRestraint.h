@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The restraint editor: which resistances against sliding the stability check counts besides
 // base friction and cohesion, with the restraint load and the shear key depth.
 #pragma once

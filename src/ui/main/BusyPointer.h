@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The busy (hourglass) pointer for the length of a scope, restored however the scope ends.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The concrete design and calculator commands of the main window.
 #include "ui/main/ConcreteCommand.h"
 

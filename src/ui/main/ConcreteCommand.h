@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculate > Concrete design (the "Co&ncrete" button, Command5) and Calculate > Soil pressure
 // calculator: the two commands that open the result windows, and their connection to the main
 // window's actions.

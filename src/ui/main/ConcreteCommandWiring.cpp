@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connection of the concrete design and calculator commands to the main window's actions: the
 // engine's messages go to the window's message boxes, the calculator prints on its printer.
 #include <QAction>

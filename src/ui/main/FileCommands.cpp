@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File commands. A file that cannot be read changes nothing; a file that cannot be written
 // is not claimed as the project's path.
 #include "ui/main/FileCommands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File commands: New, Open, the recent files, Save, Save As and Printer setup, with the
 // unsaved-changes question before a changed project is dropped.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard open, save and printer-setup dialogs behind an interface, so that the File
 // commands can be driven by tests without a dialog ever blocking.
 #pragma once

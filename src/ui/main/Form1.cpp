@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's construction, its events and its placement on the screen.
 #include "ui/main/Form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the drawing of the wall, the title, the command buttons, the tool bar, the
 // unit, view and option controls and the results panel. Every change ends in RefreshView.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refresh cycle of the main window: view availability, option controls, the service
 // analysis, the drawing and the verdict in the results panel.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background search for the critical slip circle.
 #include "ui/main/GlobalSearch.h"
 

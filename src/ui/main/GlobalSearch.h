@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The critical slip circle for the windows: searched on a worker thread so that typing never
 // waits for it, and kept for the project it was found for, so that an unchanged project is never
 // searched twice.

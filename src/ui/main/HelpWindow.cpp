@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window. It stays open beside the main window while the user works, as a help viewer
 // does, and follows the links between the pages.
 #include "ui/main/HelpWindow.h"

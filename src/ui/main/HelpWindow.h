@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the program's own HTML pages, opened at a help context number.
 #pragma once
 

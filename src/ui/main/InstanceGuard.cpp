@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance lock.
 #include "ui/main/InstanceGuard.h"
 

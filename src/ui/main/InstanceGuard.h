@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Detects a second running instance of the program through a lock file in the user's runtime
 // folder; a lock left behind by a crashed instance is taken over.
 #pragma once

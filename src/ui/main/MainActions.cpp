@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's actions: captions with access keys, the standard shortcuts, tool tips,
 // pictures and the help context number of each menu.
 #include "ui/main/MainActions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command of the main window as a QAction, shared by the menu bar, the tool bar and the
 // command buttons. Windows built elsewhere connect to these actions' triggered signals.
 #pragma once

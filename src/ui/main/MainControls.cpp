@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creation of the main window's controls with their captions.
 #include "ui/main/MainControls.h"
 

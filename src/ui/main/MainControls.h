@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window under their classic names, created in one place so that the
 // window class itself stays small.
 #pragma once

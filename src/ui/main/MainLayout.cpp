@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout of the main window. The classic window measures from its outer frame; here the
 // sizes are those of the client area below the menu bar, which drops the title bar, menu bar
 // and borders from the sums and keeps every distance between controls as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout on resize, in twips as the classic window gives it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar of the main window, built from its actions.
 #pragma once
 

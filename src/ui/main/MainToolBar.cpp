@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar strip and its picture buttons.
 #include "ui/main/MainToolBar.h"
 

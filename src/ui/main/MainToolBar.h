@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool bar strip along the top of the main window: ten picture buttons on 3-D panels that
 // rise under the mouse and sink when pressed, with separators between the groups.
 #pragma once

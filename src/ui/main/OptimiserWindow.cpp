@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optimiser window: settings, the run on a worker thread, and the table of results.
 #include "ui/main/OptimiserWindow.h"
 

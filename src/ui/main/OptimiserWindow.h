@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optimiser window (Calculate > "Optimise dimensions…"): the targets, the variables with
 // their bounds and the unit prices; Start runs the search off the window's thread with a progress
 // bar, the candidates analysed per second and the best cost so far; Cancel stops it and keeps

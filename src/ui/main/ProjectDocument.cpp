@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project document and its unsaved-changes mark.
 #include "ui/main/ProjectDocument.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open project as a document: the project data, the engine's results, the file it came
 // from and whether it has changed since it was last opened or saved. Every change made through
 // the windows goes through ApplyChange, the one place where undo can hook in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View availability and the water and seismic switches.
 #include "ui/main/ProjectOptions.h"
 

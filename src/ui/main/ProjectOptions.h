@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules behind the main window's option boxes and view buttons, kept apart from the
 // widgets: which load views have something to show, and what switching water or seismic
 // loading off and on again does to the project.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's open, save and printer-setup dialogs with the program's titles and filter.
 #include <QDir>
 #include <QFileDialog>

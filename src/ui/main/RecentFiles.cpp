@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the recent-file list in order.
 #include "ui/main/RecentFiles.h"
 

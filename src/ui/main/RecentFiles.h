@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of recently used project files shown at the foot of the File menu.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit labels and notes of the reinforcement window.
 #include "ui/main/ReinforcementDisplay.h"
 

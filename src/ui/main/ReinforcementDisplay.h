@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit labels and notes of the reinforcement window (the display conversions of its values
 // are in engine/DesignDisplay.h). Free of Qt so that it is easy to test.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Forces" page of the reinforcement window.
 #include "ui/main/ReinforcementForces.h"
 

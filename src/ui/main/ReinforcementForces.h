@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Forces" page of the reinforcement window: the moment, shear or normal force of the stem,
 // toe and heel in every load combination, with the design envelope and the service values.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantities page of the reinforcement window.
 #include "ui/main/ReinforcementQuantities.h"
 

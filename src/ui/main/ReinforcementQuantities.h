@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Quantities" page of the reinforcement window: concrete, formwork, the steel of each
 // design column, the distribution steel and the cost of the wall per unit length, and the unit
 // prices, which the user may change there.

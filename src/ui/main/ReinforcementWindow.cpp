@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reinforcement window: building the design grid, filling it from the design results and
 // taking the user's bar diameters and pitches.
 #include "ui/main/ReinforcementWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reinforcement window `frmRein`: the design of the six columns (stem, toe and heel, each
 // face) with forces, capacities, bars, crack control, shear, warnings and notes, and a page of
 // the forces of every combination. The user may overwrite the bars of a column; the column is

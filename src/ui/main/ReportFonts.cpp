@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Report font choice and font substitutes.
 #include "ui/main/ReportFonts.h"
 

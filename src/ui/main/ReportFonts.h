@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choice of the report fonts at start-up from the fonts the printer offers, and the substitutes
 // for the classic screen fonts that no Linux machine has.
 #pragma once

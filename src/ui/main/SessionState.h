@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the desktop program keeps for the whole run beside the project: the recent files, the
 // last folder of the file dialogs, the report fonts found at start-up and where the help is.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the settings store. Every value is kept as text; a value that is missing or
 // does not read as a number gives its default.
 #include "ui/main/SettingsStore.h"

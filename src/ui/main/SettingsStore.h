@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program keeps between runs in the per-user settings store: the recent files, the last
 // folder and the main window's placement, under "Kelvadrome", sections "Recent" and "Window".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stability window, built from the shared stability texts.
 #include "ui/main/StabilityDialog.h"
 

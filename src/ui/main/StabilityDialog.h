@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stability window (frmStability): the external forces, the eccentricities, the base
 // pressures, the sliding, overturning and bearing resistance checks and the notes of the last service analysis,
 // with their unit labels, and the global stability. It only reads the results; it never computes.

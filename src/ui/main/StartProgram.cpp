@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up in its fixed order.
 #include "ui/main/StartProgram.h"
 

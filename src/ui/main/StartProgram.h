@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start of the desktop program: the single-instance check, the settings store, the report
 // fonts, the default project and the main window in its saved placement.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the tool bar pictures on a 20 x 20 grid: plain shapes in the colours of the
 // drawing (dark cyan concrete, blue loads, brown earth) so that each reads at a glance.
 #include "ui/main/ToolIcons.h"

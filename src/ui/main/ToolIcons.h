@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten tool bar pictures, drawn in code so that they stay sharp at any screen resolution.
 #pragma once
 

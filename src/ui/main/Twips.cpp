@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen resolution behind the twips of the window layout.
 #include "ui/main/Twips.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Converts the window layout's twips (1/1440 inch) to widget pixels through the screen's real
 // resolution, so the layout keeps its physical size on high-resolution screens.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes and the unsaved-changes question behind an interface, so that tests record
 // them instead of blocking; plus the engine's message sink that shows its messages.
 #pragma once

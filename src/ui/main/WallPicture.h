@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's picture (Picture1): the wall drawn to scale with the selected view, and the
 // dimension values as clickable labels lblDim(0..15) and lblSlope laid over it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small drawing of a wall with its earth and water, through the same figure code as the main
 // window's picture: the optimiser window shows the selected wall with it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: the program's name, version and date, and its licence.
 #pragma once
 

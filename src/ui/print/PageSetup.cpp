@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying the report settings between the project and the Page Setup dialog's value.
 #include "ui/print/PageSetup.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report settings that travel with the project: margins, footer texts and footer font,
 // as a plain value that the Page Setup dialog edits and hands back.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Page Setup dialog: margins and footer validated when their box is left, like the editors.
 #include "ui/print/PageSetupDialog.h"
 

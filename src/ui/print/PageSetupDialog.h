@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Page Setup: the four margins in whole millimetres, the three footer texts with the
 // tokens they may hold, and the footer font. Built from the current values; hands back the
 // edited values only when the user accepts.

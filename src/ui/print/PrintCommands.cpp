@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print commands of the main window and the calculator.
 #include "ui/print/PrintCommands.h"
 

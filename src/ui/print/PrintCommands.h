@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Print, Print Preview, Export PDF and Page Setup, and the calculator's Print button:
 // the commands the main window calls. All of them print through PrintReport, so the paper, the
 // preview and the PDF file show the same pages.

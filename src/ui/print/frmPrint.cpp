@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog "Kelvadrome: Print".
 #include "ui/print/frmPrint.h"
 

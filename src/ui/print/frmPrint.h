@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog: which sections to print, the printer they go to and Printer Setup. The
 // choices come in with the dialog and go back out when it closes, either way.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printing window: runs the job once it is shown, with the progress text in Label1.
 #include "ui/print/frmPrinting.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printing window "Kelvadrome: Printing": shows which section is being printed while the
 // whole job runs, then closes itself. Its Cancel button does nothing: the job always runs to
 // its end.
