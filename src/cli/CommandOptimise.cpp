@@ -131,6 +131,7 @@ void WriteText(const ProjectData& project, const OptimiserResult& r, double seco
   out << "  Safety factors: sliding " << Number(e.values[CheckId::sliding].value_or(0)) << ", overturning "
       << Number(e.values[CheckId::overturning].value_or(0)) << ", pressure "
       << Number(e.values[CheckId::pressure].value_or(0));
+  if (e.values[CheckId::bearing]) out << ", bearing " << Number(*e.values[CheckId::bearing]);
   if (best.globalFactor) out << ", global " << Number(*best.globalFactor);
   out << "; eccentricity " << Number(e.eccentricity) << " " << length << "\n";
   out << QuantitiesSummaryText(project, e.quantities);

@@ -186,6 +186,10 @@ QWidget* frmOptimise::BuildResults() {
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // Cost and the governing check are what a reader compares first: show them before the
+  // dimensions, so that they are in view without scrolling.
+  table_->horizontalHeader()->moveSection(kOptimisedDimensionCount, 0);
+  table_->horizontalHeader()->moveSection(kOptimisedDimensionCount + 1, 1);
   connect(table_, &QTableWidget::itemSelectionChanged, this, &frmOptimise::ShowSelected);
   column->addWidget(table_, 1);
 
