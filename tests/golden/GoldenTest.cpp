@@ -85,7 +85,7 @@ class Golden : public ::testing::TestWithParam<std::string> {
   // and show print) is its bare file name.
   Ran Run(const std::string& command) const {
     const fs::path out = scratch_ / "stdout", err = scratch_ / "stderr";
-    const std::string line = "cd " + Quoted(kGoldenFolder.string()) + " && " + command + " >" +
+    const std::string line = "cd " + Quoted(kGoldenFolder.string()) + " && (" + command + ") >" +
                              Quoted(out.string()) + " 2>" + Quoted(err.string());
     const int raw = std::system(line.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
