@@ -19,7 +19,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_FLAGS = -max_total_time=$(FUZZ_SECONDS) -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
              -artifact_prefix=$(FUZZ_BUILD)/artifacts/
 
-.PHONY: all deps configure build release run test bench install package fuzz fuzz-build fuzz-seeds clean
+.PHONY: all deps configure build release run test golden bench install package fuzz fuzz-build fuzz-seeds clean
 
 all: build
 
@@ -47,6 +47,12 @@ run: build
 
 test: build
 	cd $(BUILD) && $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
+
+# Writes the projects of tests/golden and every output stored beside them again; review the
+# change as a diff before committing it.
+golden: build
+	$(BUILD)/tests/golden-projects tests/golden
+	KELVADROME_GOLDEN_UPDATE=1 $(BUILD)/tests/test_golden --gtest_filter='Projects/*'
 
 bench: build
 	$(BUILD)/bench/kelvadrome-bench

@@ -18,6 +18,7 @@
 #include "engine/DesignResults.h"
 #include "engine/EngineError.h"
 #include "report/CalculatorPrintout.h"
+#include "report/PageFooter.h"
 #include "report/ReportJob.h"
 #endif
 
@@ -30,7 +31,9 @@ const CommandSyntax kSyntax{
     "Writes the printed report of the project as a PDF file, two sections per A4 sheet.\n"
     "LIST is a comma-separated choice of dimensions, loads, properties, stability, reactions,\n"
     "global, concrete (the four design sections), quantities or all (the default). With --calculator the soil\n"
-    "pressure calculator's printout for the project's values is written instead.",
+    "pressure calculator's printout for the project's values is written instead.\n"
+    "The footer's date and time are those of the run; KELVADROME_FIXED_TIME=2026-01-01T12:00:00\n"
+    "in the environment prints that moment instead, so that two reports can be compared.",
     {"-o", "--sections"},
     {"--calculator"},
     1,
@@ -78,6 +81,17 @@ std::optional<ReportSelection> ParseSections(const std::string& list) {
   return selection;
 }
 
+// The footer's moment: the clock, or the fixed one of the environment. A value not in the one
+// accepted form is reported and the clock is used, so the report still comes out.
+FooterContext FooterForRun(const std::string& filePath, std::ostream& err) {
+  const QString fixed = qEnvironmentVariable(kFixedTimeVariable);
+  if (fixed.isEmpty()) return FooterContextNow(filePath);
+  if (const auto moment = ParseFixedTime(fixed)) return FooterContextAt(*moment, filePath);
+  err << "kelvadrome-cli report: " << kFixedTimeVariable << " '" << fixed.toStdString()
+      << "' is not a date and time like " << kFixedTimeExample << "; the clock's time is printed\n";
+  return FooterContextNow(filePath);
+}
+
 // The report needs fonts and a paint engine, hence a QGuiApplication; without a display it runs
 // on the offscreen platform.
 std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
@@ -117,7 +131,7 @@ int WriteReport(const CommandLine& line, ProjectData& project, std::ostream& out
     }
     auto results = std::make_unique<AnalysisResults>();
     auto design = std::make_unique<DesignResults>();
-    ReportJob job{project, *results, *design, sink, selection, fonts, FooterContextNow(project.currentFilePath), {}};
+    ReportJob job{project, *results, *design, sink, selection, fonts, FooterForRun(project.currentFilePath, err), {}};
     const ReportOutcome outcome = PrintReport(printer, job);
     if (!outcome.deviceOpened) return CommandFailure(kSyntax.name, "cannot write " + path, err);
     if (outcome.pages == 0) return CommandFailure(kSyntax.name, "no section of the selection can be printed", err);

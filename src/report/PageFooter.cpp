@@ -3,6 +3,7 @@
 #include "report/PageFooter.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTime>
@@ -34,11 +35,23 @@ QString FooterTime(const QTime& time) {
 }
 
 FooterContext FooterContextNow(const std::string& filePath) {
+  return FooterContextAt(QDateTime::currentDateTime(), filePath);
+}
+
+FooterContext FooterContextAt(const QDateTime& moment, const std::string& filePath) {
   FooterContext context;
-  context.date = QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat);
-  context.time = FooterTime(QTime::currentTime());
+  context.date = QLocale::system().toString(moment.date(), QLocale::LongFormat);
+  context.time = FooterTime(moment.time());
   context.filePath = filePath;
   return context;
+}
+
+std::optional<QDateTime> ParseFixedTime(const QString& text) {
+  // Qt's parser is lenient about surrounding blanks; the value must be exactly the form.
+  if (text.size() != 19) return std::nullopt;
+  const QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+  if (!moment.isValid()) return std::nullopt;
+  return moment;
 }
 
 QString ExpandFooterTokens(const QString& text, const FooterContext& context) {

@@ -3,9 +3,11 @@
 // &NPages) expanded, written at the bottom of every page.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
+#include <optional>
 #include <string>
 
 namespace kelvadrome {
@@ -28,6 +30,18 @@ struct FooterContext {
 
 // Today's date as the system's locale writes it (long format) and the time as FooterTime does.
 [[nodiscard]] FooterContext FooterContextNow(const std::string& filePath);
+
+// The same for a given moment instead of the clock, so that a printed report can be compared
+// byte for byte with one printed earlier.
+[[nodiscard]] FooterContext FooterContextAt(const QDateTime& moment, const std::string& filePath);
+
+// The environment variable that fixes the footer's date and time, and its one accepted form.
+inline constexpr const char* kFixedTimeVariable = "KELVADROME_FIXED_TIME";
+inline constexpr const char* kFixedTimeExample = "2026-01-01T12:00:00";
+
+// Reads "yyyy-MM-ddTHH:mm:ss" (a real date and time of day, nothing before or after it);
+// anything else is nullopt.
+[[nodiscard]] std::optional<QDateTime> ParseFixedTime(const QString& text);
 
 // Copies text, replacing "&" followed by DATE, TIME, INPUT, PAGE or NPAGES (any letter case);
 // every other character, including an "&" before anything else, is copied as it is.

@@ -2,7 +2,6 @@
 // kelvadrome-cli circle and the "global" object of analyse --json: the one-circle diagnostic
 // agrees with the search it explains, refusals say why, and a wall that is not stable has no
 // global result.
-#include <cstdlib>
 #include <string>
 
 #include "CliRunner.h"
@@ -15,20 +14,10 @@ using kelvadrome::test::CliTest;
 
 namespace {
 
-// The text after "name": up to the end of its line, or to the next comma inside a one-line
-// object.
-std::string Member(const std::string& json, const std::string& name, std::size_t from = 0) {
-  const std::string key = "\"" + name + "\": ";
-  const std::size_t at = json.find(key, from);
-  if (at == std::string::npos) return "<missing " + name + ">";
-  const std::size_t start = at + key.size();
-  const std::size_t end = json.find_first_of(",\n}", start);
-  return json.substr(start, end - start);
-}
+using nlohmann::json;
 
-double Number(const std::string& json, const std::string& name, std::size_t from = 0) {
-  return std::strtod(Member(json, name, from).c_str(), nullptr);
-}
+// A number as the command line takes it: the shortest text that reads back the same value.
+std::string Argument(const json& value) { return value.dump(); }
 
 std::size_t Count(const std::string& text, const std::string& what) {
   std::size_t n = 0;
@@ -41,30 +30,29 @@ using CircleTest = CliTest;
 TEST_F(CircleTest, TheSearchedCircleGivesTheSearchedFactor) {
   const CliResult analyse = Run({"analyse", "--default", "--json"});
   ASSERT_EQ(analyse.status, 0) << analyse.err;
-  const std::size_t global = analyse.out.find("\"global\"");
-  ASSERT_NE(global, std::string::npos);
-  const double F = Number(analyse.out, "safetyFactor", global);
+  json global = test::ParsedJson(analyse.out)["service"]["global"];
+  ASSERT_TRUE(global.is_object()) << analyse.out;
+  const double F = global["safetyFactor"].get<double>();
   ASSERT_GT(F, 0.3);
   ASSERT_LT(F, 3.0);
-  EXPECT_GT(Number(analyse.out, "circlesTried", global), Number(analyse.out, "circlesAdmissible", global));
+  EXPECT_GT(global["circlesTried"].get<double>(), global["circlesAdmissible"].get<double>());
 
-  const std::string centre = Member(analyse.out, "centreX", global) + "," + Member(analyse.out, "centreY", global);
-  const CliResult circle =
-      Run({"circle", "--default", "--centre", centre, "--radius", Member(analyse.out, "radius", global), "--json"});
+  const std::string centre = Argument(global["centreX"]) + "," + Argument(global["centreY"]);
+  const std::string radius = Argument(global["radius"]);
+  const CliResult circle = Run({"circle", "--default", "--centre", centre, "--radius", radius, "--json"});
   ASSERT_EQ(circle.status, 0) << circle.err;
-  EXPECT_EQ(Member(circle.out, "admissible"), "true");
-  EXPECT_EQ(Member(circle.out, "reason"), "null");
-  EXPECT_NEAR(Number(circle.out, "safetyFactor"), F, 1e-4 * F);
-  EXPECT_NEAR(Number(circle.out, "exitX"), Number(analyse.out, "exitX", global), 1e-3);
-  EXPECT_NEAR(Number(circle.out, "entryX"), Number(analyse.out, "entryX", global), 1e-3);
-  EXPECT_EQ(Count(circle.out, "\"alpha\""), 50u);
+  json one = test::ParsedJson(circle.out);
+  EXPECT_EQ(one["admissible"], true);
+  EXPECT_TRUE(one["reason"].is_null());
+  EXPECT_NEAR(one["safetyFactor"].get<double>(), F, 1e-4 * F);
+  EXPECT_NEAR(one["exitX"].get<double>(), global["exitX"].get<double>(), 1e-3);
+  EXPECT_NEAR(one["entryX"].get<double>(), global["entryX"].get<double>(), 1e-3);
+  ASSERT_EQ(one["slices"].size(), 50u);
   // Base friction angle of the default project under the wall; the slices are in order.
-  const std::size_t slices = circle.out.find("\"slices\"");
-  EXPECT_LT(Number(circle.out, "x", slices), 0);
-  EXPECT_EQ(Number(circle.out, "phi", slices), 30);
+  EXPECT_LT(one["slices"][0]["x"].get<double>(), 0);
+  EXPECT_EQ(one["slices"][0]["phi"], 30);
 
-  const CliResult text =
-      Run({"circle", "--default", "--centre", centre, "--radius", Member(analyse.out, "radius", global)});
+  const CliResult text = Run({"circle", "--default", "--centre", centre, "--radius", radius});
   EXPECT_NE(text.out.find("Safety factor (Bishop's simplified method) F = "), std::string::npos) << text.out;
   EXPECT_EQ(Count(text.out, "\n"), 6u + 50u);
 }
@@ -72,16 +60,19 @@ TEST_F(CircleTest, TheSearchedCircleGivesTheSearchedFactor) {
 TEST_F(CircleTest, RefusedCircleSaysWhichRuleFailed) {
   const CliResult r = Run({"circle", "--default", "--centre", "3,-2", "--radius", "5", "--json"});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(Member(r.out, "admissible"), "false");
-  EXPECT_NE(Member(r.out, "reason").find("cuts the concrete"), std::string::npos);
-  EXPECT_EQ(Member(r.out, "safetyFactor"), "null");
-  EXPECT_EQ(Member(r.out, "slices"), "[]");
+  json refused = test::ParsedJson(r.out);
+  EXPECT_EQ(refused["admissible"], false);
+  EXPECT_NE(refused["reason"].get<std::string>().find("cuts the concrete"), std::string::npos);
+  EXPECT_TRUE(refused["safetyFactor"].is_null());
+  EXPECT_EQ(refused["slices"], json::array());
 
   // Centre between the wall top and the toe-earth level: an exit, but no entry.
-  const CliResult noEntry = Run({"circle", "--default", "--centre=3.6,2", "--radius", "12", "--json"});
-  EXPECT_NE(Member(noEntry.out, "reason").find("backfill surface"), std::string::npos);
-  EXPECT_LT(Number(noEntry.out, "exitX"), 0);
-  EXPECT_EQ(Member(noEntry.out, "entryX"), "null");
+  json noEntry =
+      test::ParsedJson(Run({"circle", "--default", "--centre=3.6,2", "--radius", "12", "--json"}).out);
+  EXPECT_NE(noEntry["reason"].get<std::string>().find("backfill surface"), std::string::npos);
+  EXPECT_LT(noEntry["exitX"].get<double>(), 0);
+  EXPECT_TRUE(noEntry.contains("entryX"));
+  EXPECT_TRUE(noEntry["entryX"].is_null());
 
   const CliResult text = Run({"circle", "--default", "--centre", "3,-2", "--radius", "5"});
   EXPECT_EQ(text.status, 0);
@@ -94,9 +85,10 @@ TEST_F(CircleTest, WallThatIsNotStableHasNoGlobalResult) {
   WriteProjectFile(p, PathOf("fallen.kvi"));
   const CliResult r = Run({"analyse", PathOf("fallen.kvi"), "--json"});
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::size_t global = r.out.find("\"global\"");
+  json global = test::ParsedJson(r.out)["service"]["global"];
   for (const char* key : {"safetyFactor", "centreX", "radius", "entryX", "circlesTried", "circlesAdmissible"}) {
-    EXPECT_EQ(Member(r.out, key, global), "null") << key;
+    EXPECT_TRUE(global.contains(key)) << key;
+    EXPECT_TRUE(global[key].is_null()) << key;
   }
   // The one-circle diagnostic still evaluates.
   EXPECT_EQ(Run({"circle", PathOf("fallen.kvi"), "--centre", "-0.9,-7.9", "--radius", "19.6"}).status, 0);

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <nlohmann/json.hpp>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +22,14 @@ struct CliResult {
   std::string out;
   std::string err;
 };
+
+// A command's output read as JSON. Output that does not parse fails the test and reads as null,
+// so the checks after it fail too instead of crashing.
+inline nlohmann::json ParsedJson(const std::string& text) {
+  nlohmann::json parsed = nlohmann::json::parse(text, nullptr, false);
+  EXPECT_FALSE(parsed.is_discarded()) << "not JSON: " << text.substr(0, 300);
+  return parsed.is_discarded() ? nlohmann::json() : parsed;
+}
 
 class CliTest : public ::testing::Test {
  protected:
