@@ -226,7 +226,10 @@ CircleResult EvaluateCircle(const SlipSection& s, const SlipCircle& c,
       sum += resisting[i] / (slices[i].cosAlpha + tilt[i] / F);
     }
     const double next = sum / driving;
-    if (!std::isfinite(next) || next <= 0) break;
+    // A trial factor may pass through a negative value when a steep slice's m is negative at the
+    // previous one; the iteration often recovers from it, so only a value that cannot be
+    // divided by ends it. A negative factor never meets the convergence test.
+    if (!std::isfinite(next) || next == 0) break;
     converged = std::fabs(next - F) <= kConvergence * next;
     F = next;
   }

@@ -11,6 +11,7 @@
 #include "engine/GlobalStability.h"
 #include "engine/SlipCircle.h"
 #include "engine/SlipSection.h"
+#include "model/ProjectFile.h"
 #include "model/Units.h"
 
 namespace kelvadrome {
@@ -151,6 +152,18 @@ TEST(GlobalStability, CircleThatCutsTheConcreteIsRefused) {
   p.shearKeyOption = 1;
   p.shearKeyDepth = 0.67f;
   EXPECT_EQ(EvaluateCircle(Prepare(p).section, shallow).refusal, CircleRefusal::cutsConcrete);
+}
+
+// On this wall the first trial of one circle makes a steep slice's m negative and the next trial
+// factor negative; the iteration recovers and converges, like its neighbour's.
+TEST(GlobalStability, IterationRecoversFromANegativeTrialFactor) {
+  const Analysed a = Prepare(ReadProjectFile(KELVADROME_TEST_DATA "/trial-factor-below-zero.kvi"));
+  const CircleResult r = EvaluateCircle(a.section, {8.73, -3.56, 18.55});
+  ASSERT_TRUE(r.Admissible()) << CircleRefusalText(r.refusal);
+  EXPECT_NEAR(r.safetyFactor, 5.463612, 1e-5);
+  const CircleResult neighbour = EvaluateCircle(a.section, {8.78, -3.56, 18.57});
+  ASSERT_TRUE(neighbour.Admissible());
+  EXPECT_NEAR(neighbour.safetyFactor, 5.516367, 1e-5);
 }
 
 TEST(GlobalStability, CircleMustLeaveThroughTheToeEarthAndEnterBehindTheHeel) {
