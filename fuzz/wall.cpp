@@ -3,6 +3,7 @@
 // concrete design and the soil-pressure calculator, and through every text the core and the
 // command line show of them. A fault other than an engine error, a shown value that is not
 // finite or a text reading "nan" or "inf" aborts the run.
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,9 @@
 #include "engine/ConcreteDesign.h"
 #include "engine/DesignResults.h"
 #include "engine/EngineError.h"
+#include "engine/GlobalStability.h"
+#include "engine/SlipCircle.h"
+#include "engine/SlipSection.h"
 #include "engine/MessageSink.h"
 #include "engine/Stability.h"
 #include "engine/WallGeometry.h"
@@ -37,21 +41,35 @@ void Audit(const ProjectData& project) {
   if (!report.faults.empty()) Fail(report.faults.front());
 }
 
+// One deep slip circle under the wall. The whole search costs some ten thousand circles, too
+// many for a fuzzer's pace; one circle runs every slice and iteration path on the input.
+void CheckOneSlipCircle(const ProjectData& project) {
+  const SlipSection section = BuildSlipSection(project);
+  const double width = section.B, height = section.wallHeight;
+  const SlipCircle circle{0.5 * width, -height, 2 * height + width};
+  const CircleResult r = EvaluateCircle(section, circle);
+  if (r.Admissible() && !(std::isfinite(r.safetyFactor) && r.safetyFactor > 0)) {
+    Fail("an admissible slip circle has a safety factor that is not a finite positive number");
+  }
+}
+
 // The summaries of `kelvadrome-cli analyse`, run as the command runs them. The title is the
 // user's own text and may read "nan"; it is left out of the check.
 void CheckSummaries(ProjectData project) {
   project.projectTitle.clear();
   AnalysisResults service, factored;
   DesignResults design;
+  GlobalStabilityResults global;
   RecordingSink sink;
   try {
     RunServiceAnalysis(project, service, sink);
+    CheckOneSlipCircle(project);
     ComputeWallOutline(project, factored);
     RunConcreteDesign(project, factored, design, sink);
   } catch (const EngineError&) {
     return;  // the command reports the fault instead of the summaries
   }
-  const std::string text = ServiceSummaryText(project, service, sink.messages) + DesignSummaryText(project, design);
+  const std::string text = ServiceSummaryText(project, service, global, sink.messages) + DesignSummaryText(project, design);
   if (test::ShowsNonFinite(text)) Fail("the analyse summary shows a value that is not finite:\n" + text);
 }
 

@@ -30,8 +30,11 @@ std::vector<GlobalStabilityLine> GlobalStabilityLines(const GlobalStabilityResul
     return g.Computed() ? FormatNumber(n, "#0") : std::string(kNotApplicable);
   };
   const auto point = [&](float x, float y) {
-    return g.HasCircle() ? "(" + FormatNumber(x, "#0.#0") + ", " + FormatNumber(y, "#0.#0") + ")"
-                         : std::string(kNotApplicable);
+    if (!g.HasCircle()) return std::string(kNotApplicable);
+    // Built by appending: GCC 12 at -O3 sees a false overlap in a literal + temporary string.
+    std::string text(1, '(');
+    text.append(FormatNumber(x, "#0.#0")).append(", ").append(FormatNumber(y, "#0.#0")).push_back(')');
+    return text;
   };
   return {
       {"- Centre (x, y) =", point(g.centreX, g.centreY), length},
