@@ -72,29 +72,6 @@ ProjectData Bare() {
   return p;
 }
 
-// Files of earlier versions, byte by byte.
-std::vector<uint8_t> OlderVersion() {  // no options and no toe earth
-  FileBytes f;
-  f.DefaultHead().I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.00");
-  return f.bytes;
-}
-
-std::vector<uint8_t> OldLineLoads() {  // loads on the front face, then vertical loads
-  FileBytes f;
-  f.DefaultHead().I16(2);
-  f.F32(-3.0f).F32(5.0f).I16(4).F32(2.0f).F32(0.5f).I16(1);
-  f.I16(2).F32(-4.0f).F32(1.0f).I16(2).F32(1.0f).F32(3.6f).I16(3);
-  f.I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
-  return f.bytes;
-}
-
-std::vector<uint8_t> OldestWithResults() {  // stored results after marker -1
-  FileBytes f;
-  f.DefaultHead().I16(-1).I16(0).I16(-1).Zeros(2200);
-  f.Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
-  return f.bytes;
-}
-
 std::vector<uint8_t> HeaderItem(int type, std::size_t payload) {  // a header item of each kind
   FileBytes f;
   f.I16(2 + int(payload)).I16(type);
@@ -154,9 +131,9 @@ int main(int argc, char* argv[]) {
   write("busy-reinforcement", EncodeProjectFile(Busy()));
   write("no-water-no-seismic-steep", EncodeProjectFile(WithoutWaterAndSeismic()));
   write("no-toe-no-heel", EncodeProjectFile(Bare()));
-  write("older-version", OlderVersion());
-  write("old-line-loads", OldLineLoads());
-  write("oldest-with-results", OldestWithResults());
+  write("older-version", test::OlderVersionFile());
+  write("old-line-loads", test::OldLineLoadsFile());
+  write("oldest-with-results", test::OldestWithResultsFile());
   ProjectData earth = Default(kMetric);
   earth.foundationUnitWeight = 1.8f;
   earth.foundationSaturatedDensity = 2.1f;

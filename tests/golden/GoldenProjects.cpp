@@ -190,29 +190,6 @@ ProjectData Texts() {
   return p;
 }
 
-// Files of earlier versions, byte by byte (they cannot be written by the program any more).
-std::vector<uint8_t> OlderVersion() {  // no options and no toe earth
-  FileBytes f;
-  f.DefaultHead().I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.00");
-  return f.bytes;
-}
-
-std::vector<uint8_t> OldLineLoads() {  // loads on the front face, then vertical loads
-  FileBytes f;
-  f.DefaultHead().I16(2);
-  f.F32(-3.0f).F32(5.0f).I16(4).F32(2.0f).F32(0.5f).I16(1);
-  f.I16(2).F32(-4.0f).F32(1.0f).I16(2).F32(1.0f).F32(3.6f).I16(3);
-  f.I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
-  return f.bytes;
-}
-
-std::vector<uint8_t> OldestWithResults() {  // stored results after marker -1
-  FileBytes f;
-  f.DefaultHead().I16(-1).I16(0).I16(-1).Zeros(2200);
-  f.Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
-  return f.bytes;
-}
-
 std::vector<uint8_t> HeaderWithText() {  // a header item holding a text
   FileBytes f;
   f.I16(2).I16(8).Text("comment");
@@ -260,9 +237,9 @@ std::vector<GoldenProject> Projects() {
       {"no-toe-no-heel", Encoded(NoToeNoHeel)},
       {"extension-block", Encoded(Extensions)},
       {"texts-and-footer", Encoded(Texts)},
-      {"layout-older-version", OlderVersion},
-      {"layout-old-line-loads", OldLineLoads},
-      {"layout-oldest-with-results", OldestWithResults},
+      {"layout-older-version", test::OlderVersionFile},
+      {"layout-old-line-loads", test::OldLineLoadsFile},
+      {"layout-oldest-with-results", test::OldestWithResultsFile},
       {"layout-header-text-item", HeaderWithText},
   };
 }

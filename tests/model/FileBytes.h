@@ -57,4 +57,27 @@ struct FileBytes {
   }
 };
 
+// Files of earlier versions, byte by byte (the program no longer writes them).
+inline std::vector<uint8_t> OlderVersionFile() {  // no options and no toe earth
+  FileBytes f;
+  f.DefaultHead().I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.00");
+  return f.bytes;
+}
+
+inline std::vector<uint8_t> OldLineLoadsFile() {  // loads on the front face, then vertical loads
+  FileBytes f;
+  f.DefaultHead().I16(2);
+  f.F32(-3.0f).F32(5.0f).I16(4).F32(2.0f).F32(0.5f).I16(1);
+  f.I16(2).F32(-4.0f).F32(1.0f).I16(2).F32(1.0f).F32(3.6f).I16(3);
+  f.I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+  return f.bytes;
+}
+
+inline std::vector<uint8_t> OldestWithResultsFile() {  // stored results after marker -1
+  FileBytes f;
+  f.DefaultHead().I16(-1).I16(0).I16(-1).Zeros(2200);
+  f.Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+  return f.bytes;
+}
+
 }  // namespace kelvadrome::test
