@@ -16,6 +16,7 @@
 #include "engine/DesignWarnings.h"
 #include "engine/EngineError.h"
 #include "engine/MessageSink.h"
+#include "engine/Quantities.h"
 #include "engine/Stability.h"
 #include "engine/StabilityTexts.h"
 #include "engine/WallGeometry.h"
@@ -110,6 +111,17 @@ void AuditStability(Auditor& a, const StabilityResults& s, int unitSystem) {
   a.Values("basePressure", s.basePressure);
   a.Values("baseSegmentForce", s.baseSegmentForce, 1);
   a.Values("baseSegmentX", s.baseSegmentX, 1);
+  const BearingResults& b = s.bearing;
+  if (!b.computed) return;
+  for (const auto& [name, value] :
+       {std::pair{"bearing effectiveWidth", b.effectiveWidth}, {"bearing horizontalLoad", b.horizontalLoad},
+        {"bearing overburden", b.overburden}, {"bearing effectiveUnitWeight", b.effectiveUnitWeight},
+        {"bearing Nq", b.Nq}, {"bearing Nc", b.Nc}, {"bearing Ngamma", b.Ngamma},
+        {"bearing iq", b.iq}, {"bearing ic", b.ic}, {"bearing igamma", b.igamma},
+        {"bearing ultimatePressure", b.ultimatePressure}, {"bearing resistance", b.resistance},
+        {"bearing safetyFactor", b.safetyFactor}}) {
+    a.Value({name}, value);
+  }
 }
 
 // The drawing's pressure diagrams, forces and weights, and the report's load tables.
@@ -263,7 +275,15 @@ WallAuditReport AuditWall(const ProjectData& original) {
     ComputeWallOutline(project, factored);
     RunConcreteDesign(project, factored, design, designSink);
     report.designCompleted = design.completed;
-    if (design.completed) AuditDesign(a, project, design);
+    if (!design.completed) return;
+    AuditDesign(a, project, design);
+    const Quantities q = ComputeQuantities(project, factored);
+    for (const auto& [name, value] : {std::pair{"quantities concrete", q.concrete}, {"quantities formwork", q.formwork},
+                                      {"quantities distributionSteel", q.distributionSteel},
+                                      {"quantities steel", q.steel}, {"quantities cost", q.cost}}) {
+      a.Value({name}, value);
+    }
+    a.Values("quantities mainSteel", q.mainSteel, 1);
   });
   AuditMessages(a, designSink);
 
