@@ -175,10 +175,10 @@ std::optional<double> OutlineCostOf(const ProjectData& base, const WallDimension
   AnalysisResults outline;
   try {
     ComputeWallOutline(p, outline);
+    return double(ComputeConcreteQuantities(p, outline).cost);
   } catch (const std::exception&) {
     return std::nullopt;
   }
-  return double(ComputeConcreteQuantities(p, outline).cost);
 }
 
 CandidateEvaluation EvaluateCandidate(const ProjectData& base, const WallDimensions& dims,
@@ -191,18 +191,20 @@ CandidateEvaluation EvaluateCandidate(const ProjectData& base, const WallDimensi
   SilentSink sink;
   try {
     RunServiceAnalysis(p, r, sink);
+    e.quantities = ComputeConcreteQuantities(p, r);
   } catch (const std::exception&) {
     e.failed |= Bit(CheckId::stable);  // an arithmetic fault: the wall cannot be judged
     return e;
   }
-  e.quantities = ComputeConcreteQuantities(p, r);
   e.cost = e.quantities.cost;
   RunServiceChecks(p, r, targets, e);
   if (e.failed != 0) return e;
 
   DesignResults design;
+  Quantities withBars;
   try {
     RunConcreteDesign(p, r, design, sink);
+    if (design.completed) withBars = ComputeQuantities(p, r);
   } catch (const std::exception&) {
     e.failed |= Bit(CheckId::design);
     return e;
@@ -212,7 +214,7 @@ CandidateEvaluation EvaluateCandidate(const ProjectData& base, const WallDimensi
     return e;
   }
   e.designRun = true;
-  e.quantities = ComputeQuantities(p, r);
+  e.quantities = withBars;
   e.cost = e.quantities.cost;
   return e;
 }

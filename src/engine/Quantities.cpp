@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/EngineNumerics.h"
+
 namespace kelvadrome {
 
 namespace {
@@ -88,13 +90,15 @@ OutlineQuantities MeasureOutline(const ProjectData& p, const AnalysisResults& r)
   return o;
 }
 
+// Huge bars or prices can take a quantity or the cost beyond single precision: that ends the
+// computation as any other overflow of the analysis does.
 Quantities Stored(const ProjectData& p, const OutlineQuantities& o, double mainSteel) {
   Quantities q;
-  q.concrete = static_cast<float>(o.concrete);
-  q.formwork = static_cast<float>(o.formwork);
-  q.distributionSteel = static_cast<float>(o.distribution);
-  q.steel = static_cast<float>(o.distribution + mainSteel);
-  q.cost = static_cast<float>(Cost(p, o.concrete, o.formwork, o.distribution + mainSteel));
+  q.concrete = Single(o.concrete);
+  q.formwork = Single(o.formwork);
+  q.distributionSteel = Single(o.distribution);
+  q.steel = Single(o.distribution + mainSteel);
+  q.cost = Single(Cost(p, o.concrete, o.formwork, o.distribution + mainSteel));
   return q;
 }
 
@@ -109,7 +113,7 @@ Quantities ComputeQuantities(const ProjectData& p, const AnalysisResults& r) {
   double mainSteel = 0;
   for (int c = 1; c <= kDesignColumnCount; ++c) {
     const double mass = ColumnSteelMass(p, r, c);
-    columns[static_cast<std::size_t>(c)] = static_cast<float>(mass);
+    columns[static_cast<std::size_t>(c)] = Single(mass);
     mainSteel += mass;
   }
   Quantities q = Stored(p, MeasureOutline(p, r), mainSteel);

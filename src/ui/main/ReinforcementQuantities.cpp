@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "engine/EngineError.h"
 #include "engine/Quantities.h"
 #include "engine/QuantityLines.h"
+#include "engine/StabilityTexts.h"
 #include "engine/WallGeometry.h"
 #include "format/NumberFormat.h"
 #include "model/Units.h"
@@ -74,11 +76,17 @@ ReinforcementQuantities::ReinforcementQuantities(ProjectData& project, QWidget* 
 
 void ReinforcementQuantities::Fill() {
   AnalysisResults outline;
-  ComputeWallOutline(project_, outline);
-  const Quantities q = ComputeQuantities(project_, outline);
+  Quantities q;
+  bool available = true;
+  try {
+    ComputeWallOutline(project_, outline);
+    q = ComputeQuantities(project_, outline);
+  } catch (const EngineError&) {
+    available = false;  // a price or a bar so large that a quantity overflows: nothing to show
+  }
   const std::vector<QuantityLine> lines = QuantityLines(q, project_.unitSystem);
   for (std::size_t i = 0; i < lines.size() && i < values_.size(); ++i) {
-    values_[i]->setText(Number(lines[i].value));
+    values_[i]->setText(available ? Number(lines[i].value) : QString::fromLatin1(kNotApplicable));
     units_[i]->setText(Q(lines[i].unit));
   }
   note_->setText(QStringLiteral("Per 1 %1 of wall length, with the bars of the design.")
