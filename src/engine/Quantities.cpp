@@ -7,34 +7,22 @@
 #include <numbers>
 
 #include "engine/EngineNumerics.h"
+#include "engine/WallGeometry.h"
 
 namespace kelvadrome {
 
 namespace {
 
-struct Point {
-  double x;
-  double y;
-};
-
-Point OutlinePoint(const AnalysisResults& r, int i) {
-  const auto n = static_cast<std::size_t>(i);
-  return {r.wallOutlineX[n], r.wallOutlineY[n]};
-}
-
 double Distance(const AnalysisResults& r, int from, int to) {
-  const Point a = OutlinePoint(r, from), b = OutlinePoint(r, to);
-  return std::hypot(b.x - a.x, b.y - a.y);
+  const auto a = static_cast<std::size_t>(from), b = static_cast<std::size_t>(to);
+  return std::hypot(double(r.wallOutlineX[b]) - r.wallOutlineX[a], double(r.wallOutlineY[b]) - r.wallOutlineY[a]);
 }
 
-// The shoelace area of the concrete outline 1..8.
+// The area of the concrete outline 1..8.
 double OutlineArea(const AnalysisResults& r) {
-  double twice = 0;
-  for (int i = 1; i <= 8; ++i) {
-    const Point a = OutlinePoint(r, i), b = OutlinePoint(r, i == 8 ? 1 : i + 1);
-    twice += a.x * b.y - b.x * a.y;
-  }
-  return std::fabs(twice) / 2;
+  std::array<PlanePoint, 8> outline{};
+  for (std::size_t i = 1; i <= outline.size(); ++i) outline[i - 1] = {r.wallOutlineX[i], r.wallOutlineY[i]};
+  return std::fabs(PolygonAreaCentroid(outline).area);
 }
 
 // Bar sizes and the cover are held in cm (Metric, SI) or in (British); lengths in m or ft.

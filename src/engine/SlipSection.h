@@ -7,6 +7,7 @@
 #include <array>
 
 #include "engine/AnalysisResults.h"
+#include "engine/WallGeometry.h"
 #include "model/ProjectData.h"
 
 namespace kelvadrome {
@@ -21,10 +22,8 @@ struct SlipSoil {
   double cohesion = 0;
 };
 
-struct SlipPoint {
-  double x = 0;
-  double y = 0;
-};
+// A point of the wall outline in the section.
+using SlipPoint = PlanePoint;
 
 // A line load inside the section: its point (y downward like every depth), its downward and its
 // horizontal component towards the toe.

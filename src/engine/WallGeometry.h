@@ -51,7 +51,7 @@ struct PolygonProperties {
   double centroidY = 0;
 };
 
-// Area and exact centroid of a polygon of 3 or 4 vertices, closed by repeating the first vertex.
+// Area and exact centroid of a simple polygon, closed by repeating the first vertex.
 // With y pointing down, vertices in the order of the polygon table give a positive area.
 // A polygon of zero area has its centroid at its first vertex.
 [[nodiscard]] PolygonProperties PolygonAreaCentroid(std::span<const PlanePoint> vertices);
