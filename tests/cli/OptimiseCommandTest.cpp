@@ -49,10 +49,6 @@ TEST_F(OptimiseTest, BestWallWrittenWithDashOAnalysesToTheReportedCost) {
   const ProjectData written = ReadProjectFile(PathOf("best.kvi"));
   EXPECT_EQ(best["heelLength"].get<float>(), written.heelLength);
   EXPECT_EQ(written.shearKeyOption, 1);
-
-  const CliResult text = Run({"optimise", PathOf("wall.kvi")});
-  EXPECT_NE(text.out.find("Cheapest wall: cost"), std::string::npos);
-  EXPECT_NE(text.out.find("The 10 cheapest walls"), std::string::npos);
 }
 
 TEST_F(OptimiseTest, ImpossibleTargetsAndBadArgumentsAreSaidPlainly) {
@@ -61,10 +57,6 @@ TEST_F(OptimiseTest, ImpossibleTargetsAndBadArgumentsAreSaidPlainly) {
   WriteProjectFile(p, PathOf("hard.kvi"));
   const CliResult none = Run({"optimise", PathOf("hard.kvi"), "-o", PathOf("best.kvi")});
   EXPECT_EQ(none.status, 1);
-  EXPECT_NE(none.out.find("No wall within the bounds meets every target; the check that failed most often "
-                          "among the near-misses: overturning."),
-            std::string::npos)
-      << none.out;
   EXPECT_NE(none.err.find("no wall to write"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(PathOf("best.kvi")));
 

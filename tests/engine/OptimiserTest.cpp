@@ -162,7 +162,6 @@ TEST(Optimiser, DefaultWallOptimisedMeetsEveryTargetWhenAnalysedAgain) {
   ASSERT_FALSE(r.walls.empty()) << r.message;
   const OptimisedWall& best = r.walls[0];
   EXPECT_LT(best.evaluation.cost, 8650);  // cheaper than a coarse search over heel, toe and key
-  EXPECT_GT(r.evaluated, 1000);
 
   // Analysed again as a user would after Apply.
   ProjectData applied = p;

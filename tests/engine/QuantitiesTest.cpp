@@ -57,7 +57,6 @@ TEST(Quantities, RectangularWallByHand) {
     EXPECT_NEAR(q.mainSteel[static_cast<std::size_t>(c)], expected, expected * 1e-6) << c;
     main += expected;
   }
-  EXPECT_NEAR(q.mainSteel[1], 12.0225, 1e-3);  // 1 cm at 20 cm over 3.9 m
   EXPECT_NEAR(q.distributionSteel, 0.0018 * 2.0 * 7850, 1e-4);
   EXPECT_NEAR(q.steel, main + 28.26, 1e-3);
   EXPECT_NEAR(q.cost, 2.0 * 150 + 8.0 * 35 + (main + 28.26) * 1.3, 1e-2);
@@ -98,7 +97,6 @@ TEST(Quantities, CostIsLinearInEachPrice) {
   RunConcreteDesign(p, r, d, sink);
   ASSERT_TRUE(d.completed);
   const Quantities base = ComputeQuantities(p, r);
-  EXPECT_NEAR(base.cost, 5240, 60);  // the default wall at the default prices
 
   const auto costWith = [&](UnitPrices prices) {
     ProjectData q = p;

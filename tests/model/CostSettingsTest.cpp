@@ -53,9 +53,6 @@ TEST(CostSettings, DefaultsFollowTheUnitsAndTheWallDepth) {
   EXPECT_EQ(v[4].vary, kFalse);                              // the front batter stays
   EXPECT_EQ(v[5], (OptimiserVariable{kTrue, 0.3f, 1.5f}));
   EXPECT_EQ(v[7], (OptimiserVariable{kTrue, 0, 2}));
-  EXPECT_EQ(metric.optimiserTargets.withSeismic.sliding, 1.1f);
-  EXPECT_EQ(metric.optimiserTargets.withoutSeismic.pressure, 3.0f);
-  EXPECT_EQ(metric.optimiserTargets.globalCheck, kFalse);
 
   // Converted, the defaults become the defaults of the other system and the file stays short.
   for (const int16_t system : {kSI, kBritish}) {
