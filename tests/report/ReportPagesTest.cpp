@@ -99,7 +99,6 @@ class ReportPagesTest : public QObject {
   void footerTimeHasSecondsWhateverTheLocale() {
     QVERIFY(kEnglishSystemLocale);
     QCOMPARE(FooterTime(QTime(9, 5, 7)), QStringLiteral("09:05:07"));
-    QCOMPARE(FooterTime(QTime(21, 0, 0)), QStringLiteral("21:00:00"));
     // The clock of a real job reads back with its seconds, within a second or two of now.
     const QTime before = QTime::currentTime();
     const QString now = FooterContextNow({}).time;

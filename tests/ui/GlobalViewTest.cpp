@@ -3,7 +3,6 @@
 // in its way, an unchanged project is not searched again, the latest state wins when the
 // project changes during a search, and a wall that is not stable says so.
 #include <QAction>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -31,16 +30,6 @@ class GlobalViewTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void viewSitsBelowRestraints() {
-    WindowHarness h;
-    const auto& c = h.window->Controls();
-    QCOMPARE(c.optView[10]->text(), QStringLiteral("Global"));
-    QVERIFY(c.optView[10]->geometry().top() > c.optView[9]->geometry().top());
-    QCOMPARE(c.optView[10]->geometry().left(), c.optView[9]->geometry().left());
-    QCOMPARE(h.window->Actions().view[10]->objectName(), QStringLiteral("mnuViewGlobal"));
-    QVERIFY(c.optView[10]->isEnabled());
-  }
-
   void searchRunsBesideTheWindowAndIsKept() {
     WindowHarness h;
     QSignalSpy finished(&h.window->Global(), &GlobalSearch::Finished);

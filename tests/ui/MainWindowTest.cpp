@@ -66,7 +66,7 @@ class MainWindowTest : public QObject {
   void toolBarLooks();
   void layoutKeepsOrderAndMinimumSize();
   void helpWindowFollowsContext();
-  void aboutWindowNamesVersionAndLicence();
+  void aboutWindowShowsItsLicenceUncut();
 };
 
 void MainWindowTest::verdictOfStableAndUnstableWall() {
@@ -373,12 +373,9 @@ void MainWindowTest::helpWindowFollowsContext() {
   QVERIFY(help->Browser()->source().toString().endsWith(QStringLiteral("files.html")));
 }
 
-void MainWindowTest::aboutWindowNamesVersionAndLicence() {
+void MainWindowTest::aboutWindowShowsItsLicenceUncut() {
   WindowHarness h;
   frmAbout about(h.window.get());
-  QCOMPARE(about.windowTitle(), QStringLiteral("About Kelvadrome"));
-  QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
-           QStringLiteral("Version 2.10 dated August 2008"));
   const auto* licence = about.findChild<QLabel*>(QStringLiteral("lblLicence"));
   QVERIFY(licence != nullptr);
   QVERIFY(licence->text().contains(QStringLiteral("GPL-3.0-or-later")));

