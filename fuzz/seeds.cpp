@@ -68,7 +68,7 @@ ProjectData Bare() {
   p.stemFrontHeight = p.stemBackHeight + p.heelTaper + p.heelEdgeThickness;  // both totals agree
   p.backfillSlope = 0;
   p.lineLoadCount = 7;
-  for (std::size_t i = 1; i <= 7; ++i) p.lineLoads[i] = {1.0f, 0.3f, 4.0f, 90.0f * float(i % 4), int16_t(i)};
+  for (std::size_t i = 1; i <= 7; ++i) p.lineLoads[i] = {1.0f, 0.3f, 4.0f, 90.0f * float(i % 4), kAllLoadCases[i - 1]};
   return p;
 }
 

@@ -107,6 +107,23 @@ TEST(ExtensionBlock, NonDefaultValuesAreWrittenAsTag1AfterItem25AndReadBack) {
   }
 }
 
+TEST(ExtensionBlock, OptimiserSwitchesAreOnForAnyValueButZeroAndWrittenAsMinusOne) {
+  const auto targets = [](int resultant, int bearing, int global) {
+    FileBytes f = DefaultFile();
+    f.I16(-3).I16(1).I16(3).I16(46);
+    for (float v : {1.5f, 2.0f, 3.0f, 2.5f, 1.5f, 1.1f, 1.5f, 2.0f, 2.0f, 1.1f}) f.F32(v);
+    f.I16(resultant).I16(bearing).I16(global);
+    return f;
+  };
+  const ProjectData read = Decode(targets(1, 0, 7));
+  EXPECT_TRUE(read.optimiserTargets.resultantRule);
+  EXPECT_FALSE(read.optimiserTargets.bearingCheck);
+  EXPECT_TRUE(read.optimiserTargets.globalCheck);
+  EXPECT_EQ(EncodeProjectFile(read), targets(-1, 0, -1).bytes);
+  // Stored as 1, the defaults are still the defaults: no block is written for them.
+  EXPECT_EQ(EncodeProjectFile(Decode(targets(1, 1, 0))), DefaultFile().bytes);
+}
+
 TEST(ExtensionBlock, UnknownItemsAreKeptInOrderAndWrittenBackAfterTheKnownOnes) {
   FileBytes f = DefaultFile();
   f.I16(-3).I16(4);

@@ -139,6 +139,33 @@ TEST(ProjectFileRoundTrip, DefaultAndBusyProjectsReadBackUnchanged) {
   EXPECT_EQ(DecodeProjectFile(EncodeProjectFile(busy), "x", "Liberation Sans").reportFontName, "Times New Roman");
 }
 
+// Files written by other programs hold other numbers for on and off. Water and seismic are on for
+// any value but 0; the three restraint switches only for 1; user bars only after the marker -2.
+// Whatever was read is written back as -1 / 0 and 1 / 0.
+TEST(ProjectFileRoundTrip, OddStoredSwitchesReadAsAlwaysAndAreWrittenBackCanonically) {
+  const auto file = [](int bars, int water, int seismic, int toe, int force, int key) {
+    FileBytes f;
+    f.DefaultHead().I16(-1).I16(0).I16(bars).Text("Kelvadrome Input Data").Text("2.10");
+    f.I16(water).I16(seismic).F32(0).F32(0).F32(0).F32(0).F32(0.67f).I16(toe).I16(force).I16(key);
+    for (float v : {1.7f, 1.7f, 2.0f, 30.0f, 0.0f}) f.F32(v);
+    return f;
+  };
+  FileBytes canonical;
+  canonical.DefaultHead().I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+
+  const ProjectData odd = Decode(file(1, 1, 5, -1, 2, -1));
+  EXPECT_TRUE(odd.waterOption);
+  EXPECT_TRUE(odd.seismicOption);
+  EXPECT_FALSE(odd.toePassiveOption || odd.restraintForceOption || odd.shearKeyOption);
+  EXPECT_FALSE(odd.userReinforcement);
+  EXPECT_EQ(EncodeProjectFile(odd), canonical.bytes);
+
+  const ProjectData on = Decode(file(0, 0, 0, 1, 1, 1));
+  EXPECT_FALSE(on.waterOption || on.seismicOption);
+  EXPECT_TRUE(on.toePassiveOption && on.restraintForceOption && on.shearKeyOption);
+  EXPECT_EQ(EncodeProjectFile(on), file(0, 0, 0, 1, 1, 1).bytes);
+}
+
 TEST(ProjectFileOlderLayouts, VersionOtherThanCurrentSubstitutesOptionsAndToeEarth) {
   FileBytes file;
   file.DefaultHead();
