@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (project.unitSystem < kMetric || project.unitSystem > kBritish) Fail("unknown unit system read");
   if (project.lineLoadCount < 0 || project.lineLoadCount > kMaxLineLoads) Fail("line load count out of range");
   for (int i = 1; i <= project.lineLoadCount; ++i) {
-    const int16_t loadCase = project.lineLoads[static_cast<std::size_t>(i)].loadCase;
-    if (loadCase < 1 || loadCase > kLoadCaseCount) Fail("unknown load case read");
+    const LoadCase loadCase = project.lineLoads[static_cast<std::size_t>(i)].loadCase;
+    if (loadCase < LoadCase::dead || loadCase > LoadCase::seismic) Fail("unknown load case read");
   }
   // What was read is written in this version's layout and reads back the same. Bytes are
   // compared rather than projects, since a NaN in the file is never equal to itself.

@@ -17,7 +17,7 @@ using kelvadrome::test::FileBytes;
 
 namespace {
 
-ProjectData Default(int16_t unitSystem = kMetric) {
+ProjectData Default(UnitSystem unitSystem = kMetric) {
   ProjectData p;
   SetDefaults(p);
   p.unitSystem = unitSystem;
@@ -32,24 +32,24 @@ ProjectData Busy() {
   p.headerFooterTexts[1] = "Left";
   p.lineLoadCount = 10;
   for (std::size_t i = 1; i <= 10; ++i) {
-    p.lineLoads[i] = {2.5f * float(i), 0.5f * float(i), 0.9f * float(i), 45.0f * float(i - 1), int16_t(1 + (i - 1) % 7)};
+    p.lineLoads[i] = {2.5f * float(i), 0.5f * float(i), 0.9f * float(i), 45.0f * float(i - 1), kAllLoadCases[(i - 1) % 7]};
   }
-  p.userReinforcement = kTrue;
+  p.userReinforcement = true;
   for (std::size_t c = 1; c <= 6; ++c) {
     p.barDiameters[c] = 1.2f + 0.2f * float(c);
     p.barPitches[c] = 25.0f - float(c);
   }
-  p.shearKeyOption = 1;
+  p.shearKeyOption = true;
   p.shearKeyDepth = 0.8f;
-  p.toePassiveOption = 1;
-  p.restraintForceOption = 1;
+  p.toePassiveOption = true;
+  p.restraintForceOption = true;
   p.restraintForce = 50.0f;
   return p;
 }
 
 ProjectData WithoutWaterAndSeismic() {
   ProjectData p = Default(kBritish);
-  p.waterOption = p.seismicOption = kFalse;
+  p.waterOption = p.seismicOption = false;
   p.savedWaterDepthFront = p.waterDepthFront;
   p.savedWaterDepthBack = p.waterDepthBack;
   p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
@@ -68,7 +68,7 @@ ProjectData Bare() {
   p.stemFrontHeight = p.stemBackHeight + p.heelTaper + p.heelEdgeThickness;  // both totals agree
   p.backfillSlope = 0;
   p.lineLoadCount = 7;
-  for (std::size_t i = 1; i <= 7; ++i) p.lineLoads[i] = {1.0f, 0.3f, 4.0f, 90.0f * float(i % 4), int16_t(i)};
+  for (std::size_t i = 1; i <= 7; ++i) p.lineLoads[i] = {1.0f, 0.3f, 4.0f, 90.0f * float(i % 4), kAllLoadCases[i - 1]};
   return p;
 }
 

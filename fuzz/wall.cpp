@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   // The same wall after the Units menu took it to the next system, when that is possible.
   project.previousUnitSystem = project.unitSystem;
-  project.unitSystem = static_cast<int16_t>((project.unitSystem + 1) % 3);
+  project.unitSystem = kUnitSystems[(UnitIndex(project.unitSystem) + 1) % kUnitSystems.size()];
   try {
     ConvertUnits(project);
   } catch (const UnitConversionError&) {

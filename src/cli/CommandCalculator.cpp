@@ -80,7 +80,7 @@ std::string Left(const std::string& text, std::size_t width) {
 }
 
 std::string ResultsText(const CalculatorInputs& in, const CalculatorResults& r, const RecordingSink& sink,
-                        int unitSystem) {
+                        UnitSystem unitSystem) {
   const std::string pressure = UnitLabel(UnitQuantity::pressure, unitSystem);
   const std::string force = ForcePerLengthLabel(unitSystem);
   const std::string length = UnitLabel(UnitQuantity::length, unitSystem);

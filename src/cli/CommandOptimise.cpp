@@ -125,7 +125,7 @@ void WriteText(const ProjectData& project, const OptimiserResult& r, double seco
     const std::string caption(OptimisedDimensionCaption(d));
     out << "  " << caption << std::string(22 - caption.size(), ' ')
         << Number(best.dimensions[static_cast<std::size_t>(d)]) << " " << length
-        << (SwitchOn(project.optimiserVariables[static_cast<std::size_t>(d)].vary) ? "" : "  (fixed)") << "\n";
+        << (project.optimiserVariables[static_cast<std::size_t>(d)].vary ? "" : "  (fixed)") << "\n";
   }
   const CandidateEvaluation& e = best.evaluation;
   out << "  Safety factors: sliding " << Number(e.values[CheckId::sliding].value_or(0)) << ", overturning "

@@ -102,9 +102,9 @@ int CommandFailure(std::string_view commandName, std::string_view reason, std::o
   return kExitFailure;
 }
 
-std::optional<int16_t> ParseUnitSystem(std::string_view word) {
+std::optional<UnitSystem> ParseUnitSystem(std::string_view word) {
   const std::string lower = Lower(word);
-  for (int16_t system = kMetric; system <= kBritish; ++system) {
+  for (const UnitSystem system : kUnitSystems) {
     if (lower == Lower(UnitSystemName(system))) return system;
   }
   return std::nullopt;
@@ -141,7 +141,7 @@ bool SaveProjectForCommand(std::string_view commandName, const ProjectData& proj
 }
 
 bool ChangeUnitSystemForCommand(std::string_view commandName, ProjectData& project,
-                                int16_t unitSystem, std::ostream& err) {
+                                UnitSystem unitSystem, std::ostream& err) {
   project.previousUnitSystem = project.unitSystem;
   project.unitSystem = unitSystem;
   try {

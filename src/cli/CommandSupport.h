@@ -69,7 +69,7 @@ int UsageError(const CommandSyntax& syntax, std::string_view message, std::ostre
 int CommandFailure(std::string_view commandName, std::string_view reason, std::ostream& err);
 
 // "metric", "si" or "british" (any letter case) as a unit system index.
-[[nodiscard]] std::optional<int16_t> ParseUnitSystem(std::string_view word);
+[[nodiscard]] std::optional<UnitSystem> ParseUnitSystem(std::string_view word);
 
 // The project named by a FILE argument, or the default project for "--default" (report font
 // "Arial"). A file that cannot be read is reported on err and gives nothing; the caller returns
@@ -85,6 +85,6 @@ int CommandFailure(std::string_view commandName, std::string_view reason, std::o
 // Changes the project's unit system, converting its values; a failure is reported on err and
 // gives false (the project then stays in its old system).
 [[nodiscard]] bool ChangeUnitSystemForCommand(std::string_view commandName, ProjectData& project,
-                                              int16_t unitSystem, std::ostream& err);
+                                              UnitSystem unitSystem, std::ostream& err);
 
 }  // namespace kelvadrome

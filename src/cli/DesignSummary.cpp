@@ -70,7 +70,7 @@ std::string WarningsText(const DesignResults& d, int c) {
 }  // namespace
 
 std::string DesignSummaryText(const ProjectData& p, const DesignResults& d) {
-  const int16_t u = p.unitSystem;
+  const UnitSystem u = p.unitSystem;
   const std::string force = UnitLabel(UnitQuantity::force, u);
   const std::string moment = force + UnitLabel(UnitQuantity::length, u);
   const std::string section = UnitLabel(UnitQuantity::sectionLength, u);

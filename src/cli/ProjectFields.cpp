@@ -6,6 +6,7 @@
 
 #include "cli/JsonWriter.h"
 #include "format/NumberFormat.h"
+#include "model/FileEncoding.h"
 
 namespace kelvadrome {
 
@@ -26,7 +27,7 @@ void LineLoads(ProjectFieldVisitor& v, const ProjectData& p) {
     v.Number("x", load.x);
     v.Number("y", load.y);
     v.Number("direction", load.direction);
-    v.Integer("loadCase", load.loadCase);
+    v.Integer("loadCase", EncodeLoadCase(load.loadCase));
     v.EndRecord();
   }
   v.EndList();
@@ -94,10 +95,10 @@ class TextFields final : public ProjectFieldVisitor {
 
 void VisitProjectFields(const ProjectData& p, ProjectFieldVisitor& v) {
   v.Text("projectTitle", p.projectTitle);
-  v.Integer("unitSystem", p.unitSystem);
-  v.Integer("waterOption", p.waterOption);
-  v.Integer("seismicOption", p.seismicOption);
-  v.Integer("shearKeyOption", p.shearKeyOption);
+  v.Integer("unitSystem", EncodeUnitSystem(p.unitSystem));
+  v.Integer("waterOption", EncodeBoolean(p.waterOption));
+  v.Integer("seismicOption", EncodeBoolean(p.seismicOption));
+  v.Integer("shearKeyOption", EncodeRestraint(p.shearKeyOption));
 
   v.Number("toeLength", p.toeLength);
   v.Number("stemFrontBatter", p.stemFrontBatter);
@@ -144,19 +145,19 @@ void VisitProjectFields(const ProjectData& p, ProjectFieldVisitor& v) {
   v.Number("foundationSaturatedDensity", p.foundationSaturatedDensity);
 
   v.Number("surchargeLoad", p.surchargeLoad);
-  v.Integer("surchargeLoadCase", p.surchargeLoadCase);
+  v.Integer("surchargeLoadCase", EncodeLoadCase(p.surchargeLoadCase));
   v.Number("seismicCoefficient", p.seismicCoefficient);
   v.Integer("lineLoadCount", p.lineLoadCount);
   LineLoads(v, p);
 
-  v.Integer("toePassiveOption", p.toePassiveOption);
-  v.Integer("restraintForceOption", p.restraintForceOption);
+  v.Integer("toePassiveOption", EncodeRestraint(p.toePassiveOption));
+  v.Integer("restraintForceOption", EncodeRestraint(p.restraintForceOption));
   v.Number("restraintForce", p.restraintForce);
   v.Number("savedWaterDepthFront", p.savedWaterDepthFront);
   v.Number("savedWaterDepthBack", p.savedWaterDepthBack);
   v.Number("savedSeismicCoefficient", p.savedSeismicCoefficient);
 
-  v.Integer("userReinforcement", p.userReinforcement);
+  v.Integer("userReinforcement", EncodeBoolean(p.userReinforcement));
   FloatList(v, "barDiameters", p.barDiameters);
   FloatList(v, "barPitches", p.barPitches);
 
@@ -183,7 +184,7 @@ void VisitProjectFields(const ProjectData& p, ProjectFieldVisitor& v) {
   v.EndList();
 
   v.Text("currentFilePath", p.currentFilePath);
-  v.Integer("previousUnitSystem", p.previousUnitSystem);
+  v.Integer("previousUnitSystem", EncodeUnitSystem(p.previousUnitSystem));
 }
 
 void WriteProjectFieldsJson(const ProjectData& project, JsonWriter& json) {

@@ -26,7 +26,7 @@ double ComputeActivePressure(ProjectData& p, AnalysisResults& r, MessageSink& si
   const OutlineLevels levels = ReadOutlineLevels(r);
   const double D = levels.baseDepth, y10 = levels.backfillTop;
   const double Qw = p.waterDepthBack;
-  const double fH = r.loadFactor[3];
+  const double fH = r.loadFactor[LoadCaseIndex(LoadCase::soil)];
   const double submerged = double(p.backfillSaturatedDensity) - p.waterUnitWeight;
 
   PressureResults& s = r.pressure;

@@ -32,7 +32,7 @@ std::optional<float> Stored(double value) {
 double Overburden(const ProjectData& p, const AnalysisResults& r) {
   const double y3 = r.wallOutlineY[3];
   const double D = r.wallOutlineY[4];
-  if (p.waterOption == kFalse) return double(p.toeUnitWeight) * (D - y3);
+  if (!p.waterOption) return double(p.toeUnitWeight) * (D - y3);
   const double table = std::clamp(double(p.waterDepthFront), y3, std::max(y3, D));
   const double submerged = double(p.toeSaturatedDensity) - p.waterUnitWeight;
   return double(p.toeUnitWeight) * (table - y3) + submerged * (D - table);
@@ -43,9 +43,9 @@ double Overburden(const ProjectData& p, const AnalysisResults& r) {
 double HorizontalLoad(const ProjectData& p, const AnalysisResults& r) {
   const PressureResults& s = r.pressure;
   double H = r.stability.slidingForce;
-  if (p.toePassiveOption == 1) H -= double(s.passiveForce[1]) + s.passiveForce[2];
-  if (p.shearKeyOption == 1) H -= s.passiveForce[3];
-  if (p.restraintForceOption == 1) H -= p.restraintForce;
+  if (p.toePassiveOption) H -= double(s.passiveForce[1]) + s.passiveForce[2];
+  if (p.shearKeyOption) H -= s.passiveForce[3];
+  if (p.restraintForceOption) H -= p.restraintForce;
   return H > 0 ? H : 0.0;  // never -0 either
 }
 
@@ -101,7 +101,7 @@ std::optional<BearingResults> Compute(const ProjectData& p, const AnalysisResult
   const double phi = FrictionAngle(p.baseFrictionAngle);
   const double c = double(p.baseCohesion) * StressToPressureFactor(p.unitSystem);
   const double overburden = Overburden(p, r);
-  const double gamma = p.waterOption == kFalse
+  const double gamma = !p.waterOption
                            ? double(p.foundationUnitWeight)
                            : double(p.foundationSaturatedDensity) - p.waterUnitWeight;
   const Factors f = CapacityFactors(phi);

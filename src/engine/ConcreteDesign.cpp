@@ -82,7 +82,7 @@ void RunConcreteDesign(ProjectData& project, AnalysisResults& results, DesignRes
     // The toe's shear section lies one effective depth from the stem, with the bar of the toe's
     // "M+" column. When the design has just chosen another bar, analyse again with it; the choice
     // depends on the moments only, so the second design keeps it.
-    if (project.userReinforcement == kFalse && project.barDiameters[4] != toeBarAnalysed) {
+    if (!project.userReinforcement && project.barDiameters[4] != toeBarAnalysed) {
       design.completed = AnalyseAllCases(project, results, design, sink, slopeAdjusted);
       if (design.completed) DesignAll(project, results, design);
     }

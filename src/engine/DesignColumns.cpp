@@ -27,7 +27,7 @@ float Same(float value) { return value; }
 // Provided area, capacity and crack control of one column with the bars stored in the project.
 // Returns the section's shear capacity in section units.
 float ApplyBars(const ProjectData& project, const SectionMaterials& m, DesignResults& d, int c) {
-  const int16_t u = project.unitSystem;
+  const UnitSystem u = project.unitSystem;
   const int s = SectionOfColumn(c);
   const float diameter = project.barDiameters[c], pitch = project.barPitches[c];
   ColumnAvailability& available = d.available[c];
@@ -55,11 +55,11 @@ float ApplyBars(const ProjectData& project, const SectionMaterials& m, DesignRes
 
 // Returns the section's shear capacity in section units.
 float DesignColumn(ProjectData& project, const SectionMaterials& m, DesignResults& d, int c) {
-  const int16_t u = project.unitSystem;
+  const UnitSystem u = project.unitSystem;
   const float h = StoredLengthToSection(d.colHeight[c], u);
   const float mu = ProjectMomentToSection(d.colMoment[c], u);
   const float n = ProjectForceToSection(d.colNormal[c], u);
-  if (project.userReinforcement == kFalse) {
+  if (!project.userReinforcement) {
     const BarChoice bars = SelectBars(m, h, mu, n);
     project.barDiameters[c] = SectionLengthToStored(bars.diameter, u);
     project.barPitches[c] = SectionLengthToStored(bars.pitch, u);
@@ -119,7 +119,7 @@ void SetColumnBars(ProjectData& project, DesignResults& d, int c, float diameter
   project.barDiameters[c] = diameter;
   project.barPitches[c] = pitch;
   RecomputeDesignColumn(project, d, c);
-  project.userReinforcement = kTrue;
+  project.userReinforcement = true;
 }
 
 }  // namespace kelvadrome

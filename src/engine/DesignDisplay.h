@@ -11,20 +11,20 @@
 
 namespace kelvadrome {
 
-[[nodiscard]] inline double DisplaySectionLength(float stored, int16_t unitSystem) {
+[[nodiscard]] inline double DisplaySectionLength(float stored, UnitSystem unitSystem) {
   return unitSystem == kSI ? double(stored) * 10 : double(stored);
 }
 
-[[nodiscard]] inline double DisplaySectionArea(float stored, int16_t unitSystem) {
+[[nodiscard]] inline double DisplaySectionArea(float stored, UnitSystem unitSystem) {
   return unitSystem == kSI ? double(stored) * 100 : double(stored);
 }
 
-[[nodiscard]] inline double DisplayBarSize(float stored, int16_t unitSystem) {
+[[nodiscard]] inline double DisplayBarSize(float stored, UnitSystem unitSystem) {
   return unitSystem == kBritish ? double(stored) : double(stored) * 10;
 }
 
 // A diameter or pitch entered as shown (mm, or in for British) into its stored unit.
-[[nodiscard]] inline float StoredBarSize(double entered, int16_t unitSystem) {
+[[nodiscard]] inline float StoredBarSize(double entered, UnitSystem unitSystem) {
   return static_cast<float>(unitSystem == kBritish ? entered : entered / 10);
 }
 

@@ -21,7 +21,7 @@ bool GlobalStabilityNoteApplies(const StabilityResults& s, const GlobalStability
 }
 
 std::vector<GlobalStabilityLine> GlobalStabilityLines(const GlobalStabilityResults& g,
-                                                      int unitSystem) {
+                                                      UnitSystem unitSystem) {
   const std::string length = UnitLabel(UnitQuantity::length, unitSystem);
   const auto number = [&g](float value) {
     return g.HasCircle() ? FormatNumber(value, "#0.#0") : std::string(kNotApplicable);

@@ -33,6 +33,6 @@ struct GlobalStabilityLine {
   std::string unit;
 };
 [[nodiscard]] std::vector<GlobalStabilityLine> GlobalStabilityLines(
-    const GlobalStabilityResults& global, int unitSystem);
+    const GlobalStabilityResults& global, UnitSystem unitSystem);
 
 }  // namespace kelvadrome

@@ -89,8 +89,8 @@ bool AnalyseFactoredCase(ProjectData& project, AnalysisResults& results, Section
 
   forces = SectionForces{};
   const FactoredCase c{project, results, ReadSectionGeometry(project, results),
-                       LoadFactorOf(results, 1), LoadFactorOf(results, 3), LoadFactorOf(results, 4),
-                       LoadFactorOf(results, 7)};
+                       LoadFactorOf(results, LoadCase::dead), LoadFactorOf(results, LoadCase::soil),
+                       LoadFactorOf(results, LoadCase::water), LoadFactorOf(results, LoadCase::seismic)};
   const SectionSums stem(forces, kStemSection), toe(forces, kToeSection), heel(forces, kHeelSection);
   AddLineLoads(c, stem, toe, heel);
   AddStemTerms(c, stem);

@@ -17,11 +17,11 @@ void SetServiceLoadFactors(AnalysisResults& results) {
   SetLoadFactors(results, 1, 1, 1, 1, 1, 1, 1);
 }
 
-double LoadFactorOf(const AnalysisResults& results, int loadCase) {
-  if (loadCase < 1 || loadCase > kLoadCaseCount) {
-    throw EngineError("Load case " + std::to_string(loadCase) + " does not exist (1 to 7).");
+double LoadFactorOf(const AnalysisResults& results, LoadCase loadCase) {
+  if (loadCase < LoadCase::dead || loadCase > LoadCase::seismic) {
+    throw EngineError("Load case " + std::to_string(static_cast<int>(loadCase)) + " does not exist (1 to 7).");
   }
-  return results.loadFactor[static_cast<size_t>(loadCase)];
+  return results.loadFactor[LoadCaseIndex(loadCase)];
 }
 
 }  // namespace kelvadrome

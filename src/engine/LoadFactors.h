@@ -15,6 +15,6 @@ void SetLoadFactors(AnalysisResults& results, double dead, double live, double s
 void SetServiceLoadFactors(AnalysisResults& results);
 
 // The factor of a load case; throws EngineError for a case outside 1..7.
-[[nodiscard]] double LoadFactorOf(const AnalysisResults& results, int loadCase);
+[[nodiscard]] double LoadFactorOf(const AnalysisResults& results, LoadCase loadCase);
 
 }  // namespace kelvadrome

@@ -111,7 +111,7 @@ bool DesignHasWarnings(const DesignResults& d) {
 ProjectData CandidateProject(const ProjectData& base, const WallDimensions& dims) {
   ProjectData p = base;
   ApplyWallDimensions(p, dims);
-  p.userReinforcement = kFalse;
+  p.userReinforcement = false;
   return p;
 }
 
@@ -145,12 +145,12 @@ std::string_view CheckName(CheckId check) {
 ActiveTargets ActiveTargetsOf(const ProjectData& p) {
   const OptimiserTargets& o = p.optimiserTargets;
   ActiveTargets t;
-  t.seismic = SwitchOn(p.seismicOption) && p.seismicCoefficient != 0;
+  t.seismic = p.seismicOption && p.seismicCoefficient != 0;
   t.factors = t.seismic ? o.withSeismic : o.withoutSeismic;
   t.resultantShare = t.seismic ? 1.0 / 4 : 1.0 / 6;
-  t.resultantRule = SwitchOn(o.resultantRule);
-  t.bearingCheck = SwitchOn(o.bearingCheck);
-  t.globalCheck = SwitchOn(o.globalCheck);
+  t.resultantRule = o.resultantRule;
+  t.bearingCheck = o.bearingCheck;
+  t.globalCheck = o.globalCheck;
   return t;
 }
 

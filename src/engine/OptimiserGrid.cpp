@@ -15,7 +15,7 @@ OptimiserGrid::OptimiserGrid(const ProjectData& p) {
   for (int d = 0; d < kOptimisedDimensionCount; ++d) {
     const OptimiserVariable& v = p.optimiserVariables[Slot(d)];
     std::vector<float>& values = values_[Slot(d)];
-    if (!SwitchOn(v.vary)) {
+    if (!v.vary) {
       values.push_back(own[Slot(d)]);
       continue;
     }

@@ -41,11 +41,11 @@ void ComputePassivePressure(const ProjectData& p, AnalysisResults& r) {
   s.passiveForce[2] = Single(below.force);
   s.passiveForceDepth[2] = Single(below.position);
 
-  if (p.shearKeyOption != 1) return;  // the key's values keep those of an earlier run
+  if (!p.shearKeyOption) return;  // the key's values keep those of an earlier run
   const double ks = p.shearKeyDepth;
-  const double keyUnitWeight = p.waterOption != kFalse ? submerged : double(p.toeUnitWeight);
+  const double keyUnitWeight = p.waterOption ? submerged : double(p.toeUnitWeight);
   s.passivePressure[3] = Single(ks * keyUnitWeight * kp * cosDelta);
-  if (p.toePassiveOption == 1) {
+  if (p.toePassiveOption) {
     // The key continues the diagram of the toe earth.
     s.passivePressure[3] = Single(s.passivePressure[3] + s.passivePressure[2]);
   } else {

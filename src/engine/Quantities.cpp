@@ -26,7 +26,7 @@ double OutlineArea(const AnalysisResults& r) {
 }
 
 // Bar sizes and the cover are held in cm (Metric, SI) or in (British); lengths in m or ft.
-double StoredToProjectLength(double stored, int unitSystem) {
+double StoredToProjectLength(double stored, UnitSystem unitSystem) {
   return unitSystem == kBritish ? stored / 12 : stored / 100;
 }
 
@@ -48,7 +48,7 @@ double Cost(const ProjectData& p, double concrete, double formwork, double steel
 
 }  // namespace
 
-double SteelDensity(int unitSystem) { return unitSystem == kBritish ? 490.0 : 7850.0; }
+double SteelDensity(UnitSystem unitSystem) { return unitSystem == kBritish ? 490.0 : 7850.0; }
 
 double ColumnSteelMass(const ProjectData& p, const AnalysisResults& r, int column) {
   const auto c = static_cast<std::size_t>(column);
@@ -72,7 +72,7 @@ struct OutlineQuantities {
 OutlineQuantities MeasureOutline(const ProjectData& p, const AnalysisResults& r) {
   OutlineQuantities o;
   o.concrete = OutlineArea(r);
-  if (p.shearKeyOption == 1) o.concrete += double(p.stemTopWidth) * p.shearKeyDepth;
+  if (p.shearKeyOption) o.concrete += double(p.stemTopWidth) * p.shearKeyDepth;
   o.formwork = Distance(r, 2, 1) + Distance(r, 8, 7) + Distance(r, 3, 4) + Distance(r, 6, 5);
   o.distribution = kDistributionSteelRatio * o.concrete * SteelDensity(p.unitSystem);
   return o;

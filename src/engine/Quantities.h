@@ -24,7 +24,7 @@ struct Quantities {
 };
 
 // 7850 kg/m³, or 490 lb/ft³ in British.
-[[nodiscard]] double SteelDensity(int unitSystem);
+[[nodiscard]] double SteelDensity(UnitSystem unitSystem);
 
 // The minimum shrinkage and temperature ratio of the distribution bars along the wall.
 inline constexpr double kDistributionSteelRatio = 0.0018;

@@ -13,13 +13,13 @@ namespace {
 constexpr std::array<const char*, kDesignColumnCount + 1> kColumnNames{
     "", "Stem M-", "Stem M+", "Toe M-", "Toe M+", "Heel M-", "Heel M+"};
 
-std::string PerLength(UnitQuantity quantity, int system) {
+std::string PerLength(UnitQuantity quantity, UnitSystem system) {
   return UnitLabel(quantity, system) + "/" + UnitLabel(UnitQuantity::length, system);
 }
 
 }  // namespace
 
-std::vector<QuantityLine> QuantityLines(const Quantities& q, int system) {
+std::vector<QuantityLine> QuantityLines(const Quantities& q, UnitSystem system) {
   const std::string steel = PerLength(UnitQuantity::mass, system);
   std::vector<QuantityLine> lines{
       {"Concrete", q.concrete, PerLength(UnitQuantity::volume, system)},
@@ -35,12 +35,12 @@ std::vector<QuantityLine> QuantityLines(const Quantities& q, int system) {
   return lines;
 }
 
-std::vector<std::string> PriceUnits(int system) {
+std::vector<std::string> PriceUnits(UnitSystem system) {
   return {"per " + UnitLabel(UnitQuantity::volume, system), "per " + UnitLabel(UnitQuantity::area, system),
           "per " + UnitLabel(UnitQuantity::mass, system)};
 }
 
-std::vector<QuantityLine> PriceLines(const UnitPrices& prices, int system) {
+std::vector<QuantityLine> PriceLines(const UnitPrices& prices, UnitSystem system) {
   const std::vector<std::string> units = PriceUnits(system);
   return {{"Concrete price", prices.concretePrice, units[0]},
           {"Formwork price", prices.formworkPrice, units[1]},

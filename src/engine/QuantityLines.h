@@ -18,13 +18,13 @@ struct QuantityLine {
 };
 
 // Concrete, formwork, the main steel of each column, the distribution steel, all steel, cost.
-[[nodiscard]] std::vector<QuantityLine> QuantityLines(const Quantities& quantities, int unitSystem);
+[[nodiscard]] std::vector<QuantityLine> QuantityLines(const Quantities& quantities, UnitSystem unitSystem);
 
 // The three unit prices of the project, with their units ("per m³").
-[[nodiscard]] std::vector<QuantityLine> PriceLines(const UnitPrices& prices, int unitSystem);
+[[nodiscard]] std::vector<QuantityLine> PriceLines(const UnitPrices& prices, UnitSystem unitSystem);
 
 // "per m³", "per m²" and "per kg" (or ft³, ft², lb): the unit of each price, in the order of
 // UnitPrices.
-[[nodiscard]] std::vector<std::string> PriceUnits(int unitSystem);
+[[nodiscard]] std::vector<std::string> PriceUnits(UnitSystem unitSystem);
 
 }  // namespace kelvadrome

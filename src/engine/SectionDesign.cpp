@@ -26,7 +26,7 @@ struct BarSearch {
   float diameterStart, diameterStep, diameterLimit, pitchStart, pitchStep;
 };
 
-[[nodiscard]] BarSearch SearchFor(int16_t unitSystem) {
+[[nodiscard]] BarSearch SearchFor(UnitSystem unitSystem) {
   switch (unitSystem) {
     case kSI: return {0.003f, 0.001f, 0.031f, 0.21f, 0.01f};
     case kBritish: return {1.0f / 16, 1.0f / 16, 1.25f, 8.5f, 0.5f};
@@ -35,7 +35,7 @@ struct BarSearch {
 }
 
 // The bar assumed before any bar is chosen: 1 cm, 0.01 m or 0.4 in.
-[[nodiscard]] double AssumedBar(int16_t unitSystem) {
+[[nodiscard]] double AssumedBar(UnitSystem unitSystem) {
   switch (unitSystem) {
     case kSI: return 0.01;
     case kBritish: return 0.4;

@@ -9,7 +9,7 @@
 
 namespace kelvadrome {
 
-double StressToMPa(double stress, int16_t unitSystem) {
+double StressToMPa(double stress, UnitSystem unitSystem) {
   switch (unitSystem) {
     case kSI: return stress;
     case kBritish: return stress * kGravity * kKipPerTonne / (kInchInMillimetres * kInchInMillimetres);
@@ -36,7 +36,7 @@ float MinimumSteelRatio(const ProjectData& project) {
   return Single(Quotient(1.4, StressToMPa(project.steelYieldStress, project.unitSystem), "steel yield stress"));
 }
 
-float CrackZLimit(int16_t unitSystem) {
+float CrackZLimit(UnitSystem unitSystem) {
   switch (unitSystem) {
     case kSI: return 25000.0f;
     case kBritish: return static_cast<float>(25000 / kGravity * kFootInMetres / kKipPerTonne);
@@ -44,22 +44,22 @@ float CrackZLimit(int16_t unitSystem) {
   }
 }
 
-double StoredStripWidth(int16_t unitSystem) { return unitSystem == kBritish ? 12.0 : 100.0; }
+double StoredStripWidth(UnitSystem unitSystem) { return unitSystem == kBritish ? 12.0 : 100.0; }
 
-float StoredLengthToSection(float stored, int16_t unitSystem) {
+float StoredLengthToSection(float stored, UnitSystem unitSystem) {
   return unitSystem == kSI ? static_cast<float>(double(stored) / 100) : stored;
 }
 
-float SectionLengthToStored(float section, int16_t unitSystem) {
+float SectionLengthToStored(float section, UnitSystem unitSystem) {
   return unitSystem == kSI ? Single(double(section) * 100) : section;
 }
 
-float ProjectLengthToStored(double length, int16_t unitSystem) {
+float ProjectLengthToStored(double length, UnitSystem unitSystem) {
   // A height that does not fit in centimetres is an overflow, as in the rest of the analysis.
   return Single(length * (unitSystem == kBritish ? 12.0 : 100.0));
 }
 
-float ProjectMomentToSection(float moment, int16_t unitSystem) {
+float ProjectMomentToSection(float moment, UnitSystem unitSystem) {
   switch (unitSystem) {
     case kSI: return Single(double(moment) / 1000);
     case kBritish: return Single(double(moment) * 12000);
@@ -67,7 +67,7 @@ float ProjectMomentToSection(float moment, int16_t unitSystem) {
   }
 }
 
-float SectionMomentToProject(double moment, int16_t unitSystem) {
+float SectionMomentToProject(double moment, UnitSystem unitSystem) {
   switch (unitSystem) {
     case kSI: return static_cast<float>(moment * 1000);
     case kBritish: return static_cast<float>(moment / 12000);
@@ -75,15 +75,15 @@ float SectionMomentToProject(double moment, int16_t unitSystem) {
   }
 }
 
-float ProjectForceToSection(float force, int16_t unitSystem) {
+float ProjectForceToSection(float force, UnitSystem unitSystem) {
   return Single(unitSystem == kSI ? double(force) / 1000 : double(force) * 1000);
 }
 
-float SectionForceToProject(double force, int16_t unitSystem) {
+float SectionForceToProject(double force, UnitSystem unitSystem) {
   return Single(unitSystem == kSI ? force * 1000 : force / 1000);
 }
 
-float SectionZToProject(double z, int16_t unitSystem) {
+float SectionZToProject(double z, UnitSystem unitSystem) {
   switch (unitSystem) {
     case kSI: return static_cast<float>(z * 1000);
     case kBritish: return static_cast<float>(z * 0.012);
@@ -91,11 +91,11 @@ float SectionZToProject(double z, int16_t unitSystem) {
   }
 }
 
-float SectionAreaToStored(double area, int16_t unitSystem) {
+float SectionAreaToStored(double area, UnitSystem unitSystem) {
   return static_cast<float>(unitSystem == kSI ? area * 10000 : area);
 }
 
-float StoredSteelArea(float diameter, float pitch, int16_t unitSystem) {
+float StoredSteelArea(float diameter, float pitch, UnitSystem unitSystem) {
   const double barArea = std::atan(1.0) * double(diameter) * diameter;
   return static_cast<float>(barArea * StoredStripWidth(unitSystem) / pitch);
 }

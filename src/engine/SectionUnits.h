@@ -11,7 +11,7 @@
 namespace kelvadrome {
 
 struct SectionMaterials {
-  int16_t unitSystem = kMetric;
+  UnitSystem unitSystem = kMetric;
   double strength = 0;      // f'c in the section stress unit
   double yield = 0;         // fy in the section stress unit
   double coverDepth = 0;    // cover / kc, in the section length unit
@@ -24,29 +24,29 @@ struct SectionMaterials {
 [[nodiscard]] SectionMaterials MakeSectionMaterials(const ProjectData& project);
 
 // A stress of the project (kg/cm², MPa or psi) in MPa.
-[[nodiscard]] double StressToMPa(double stress, int16_t unitSystem);
+[[nodiscard]] double StressToMPa(double stress, UnitSystem unitSystem);
 
 // Design constants of a run.
 [[nodiscard]] float MinimumSteelRatio(const ProjectData& project);
-[[nodiscard]] float CrackZLimit(int16_t unitSystem);
+[[nodiscard]] float CrackZLimit(UnitSystem unitSystem);
 
 // The strip width in the stored section unit (cm for Metric and SI, in for British).
-[[nodiscard]] double StoredStripWidth(int16_t unitSystem);
+[[nodiscard]] double StoredStripWidth(UnitSystem unitSystem);
 // Height, diameter or pitch as stored (cm or in) into section units, and back.
-[[nodiscard]] float StoredLengthToSection(float stored, int16_t unitSystem);
-[[nodiscard]] float SectionLengthToStored(float section, int16_t unitSystem);
+[[nodiscard]] float StoredLengthToSection(float stored, UnitSystem unitSystem);
+[[nodiscard]] float SectionLengthToStored(float section, UnitSystem unitSystem);
 // Project length (m or ft) into the stored section length unit (cm or in); throws EngineError
 // when it does not fit in single precision.
-[[nodiscard]] float ProjectLengthToStored(double length, int16_t unitSystem);
-[[nodiscard]] float ProjectMomentToSection(float moment, int16_t unitSystem);
-[[nodiscard]] float SectionMomentToProject(double moment, int16_t unitSystem);
-[[nodiscard]] float ProjectForceToSection(float force, int16_t unitSystem);
-[[nodiscard]] float SectionForceToProject(double force, int16_t unitSystem);
-[[nodiscard]] float SectionZToProject(double z, int16_t unitSystem);
-[[nodiscard]] float SectionAreaToStored(double area, int16_t unitSystem);
+[[nodiscard]] float ProjectLengthToStored(double length, UnitSystem unitSystem);
+[[nodiscard]] float ProjectMomentToSection(float moment, UnitSystem unitSystem);
+[[nodiscard]] float SectionMomentToProject(double moment, UnitSystem unitSystem);
+[[nodiscard]] float ProjectForceToSection(float force, UnitSystem unitSystem);
+[[nodiscard]] float SectionForceToProject(double force, UnitSystem unitSystem);
+[[nodiscard]] float SectionZToProject(double z, UnitSystem unitSystem);
+[[nodiscard]] float SectionAreaToStored(double area, UnitSystem unitSystem);
 
 // The provided steel area (π/4)·d²·b/pitch with the stored diameter and pitch, in cm² or in² per
 // strip; meaningless when the pitch is 0 or less, which callers check first.
-[[nodiscard]] float StoredSteelArea(float diameter, float pitch, int16_t unitSystem);
+[[nodiscard]] float StoredSteelArea(float diameter, float pitch, UnitSystem unitSystem);
 
 }  // namespace kelvadrome

@@ -37,7 +37,7 @@ void ComputeSeismicPressure(ProjectData& p, AnalysisResults& r, MessageSink& sin
   const OutlineLevels levels = ReadOutlineLevels(r);
   const double D = levels.baseDepth, y10 = levels.backfillTop;
   const double Qw = p.waterDepthBack, Pw = p.waterDepthFront;
-  const double fE = r.loadFactor[7];
+  const double fE = r.loadFactor[LoadCaseIndex(LoadCase::seismic)];
   const double gamma = p.backfillUnitWeight;
   const double cosDelta = std::cos(delta);
 

@@ -93,7 +93,7 @@ SlipSection BuildSlipSection(const ProjectData& p) {
   s.y7 = Y(7);
   s.D = Y(4);
   s.slopeRise = p.backfillSlope > 0 ? 1.0 / double(p.backfillSlope) : 0.0;
-  s.hasKey = p.shearKeyOption == 1;
+  s.hasKey = p.shearKeyOption;
   s.keyBottom = s.D + double(p.shearKeyDepth);
 
   const double toPressure = StressToPressureFactor(p.unitSystem);
@@ -105,7 +105,7 @@ SlipSection BuildSlipSection(const ProjectData& p) {
                       p.baseCohesion,
                       toPressure);
 
-  s.hasWater = p.waterOption != 0;
+  s.hasWater = p.waterOption;
   s.waterWeight = p.waterUnitWeight;
   s.frontLevel = p.waterDepthFront;
   s.backLevel = p.waterDepthBack;
@@ -116,7 +116,7 @@ SlipSection BuildSlipSection(const ProjectData& p) {
   }
 
   s.surcharge = p.surchargeLoad;
-  s.seismic = p.seismicOption != 0 ? double(p.seismicCoefficient) : 0.0;
+  s.seismic = p.seismicOption ? double(p.seismicCoefficient) : 0.0;
 
   if (p.lineLoadCount < 0 || p.lineLoadCount > kMaxLineLoads) {
     throw EngineError("The number of line loads must be 0 to 10.");

@@ -118,7 +118,7 @@ void AddWater(const PressureResults& s, double D, LoadSums& sums) {
 void ComputeSafetyFactors(ProjectData& p, AnalysisResults& r) {
   StabilityResults& s = r.stability;
   if (p.unitSystem < kMetric || p.unitSystem > kBritish) {
-    throw EngineError("Unknown unit system " + std::to_string(p.unitSystem) + ".");
+    throw EngineError("Unknown unit system " + std::to_string(static_cast<int>(p.unitSystem)) + ".");
   }
   const double unitFactor = StressToPressureFactor(p.unitSystem);
   const double allowable =
@@ -131,12 +131,12 @@ void ComputeSafetyFactors(ProjectData& p, AnalysisResults& r) {
   s.baseFriction = Single(s.sumVertical * std::tan(Radians(p.baseFrictionAngle)));
   s.baseCohesionResistance = Single(p.baseWidth * double(p.baseCohesion) * unitFactor);
   float resisting = Single(double(s.baseFriction) + s.baseCohesionResistance);
-  if (p.restraintForceOption == 1) resisting = Single(double(resisting) + p.restraintForce);
-  if (p.toePassiveOption == 1) {
+  if (p.restraintForceOption) resisting = Single(double(resisting) + p.restraintForce);
+  if (p.toePassiveOption) {
     ComputePassivePressure(p, r);
     resisting = Single(resisting + (double(r.pressure.passiveForce[1]) + r.pressure.passiveForce[2]));
   }
-  if (p.shearKeyOption == 1) {
+  if (p.shearKeyOption) {
     ComputePassivePressure(p, r);
     resisting = Single(double(resisting) + r.pressure.passiveForce[3]);
   }

@@ -63,7 +63,7 @@ StabilityVerdict StabilityVerdictText(const StabilityResults& s) {
   return v;
 }
 
-std::vector<std::string> StabilityNotes(const StabilityResults& s, int unitSystem,
+std::vector<std::string> StabilityNotes(const StabilityResults& s, UnitSystem unitSystem,
                                         StabilityTextStyle style) {
   std::vector<std::string> notes;
   const auto add = [&notes](const std::string& text) { notes.push_back(kNoteMarker + text); };
@@ -95,7 +95,7 @@ std::vector<std::string> StabilityNotes(const StabilityResults& s, int unitSyste
   return notes;
 }
 
-std::vector<StabilityGroup> StabilityGroups(const StabilityResults& s, int unitSystem,
+std::vector<StabilityGroup> StabilityGroups(const StabilityResults& s, UnitSystem unitSystem,
                                             StabilityTextStyle style) {
   const bool report = style == StabilityTextStyle::report;
   const std::string dash = report ? "- " : "";

@@ -38,7 +38,7 @@ struct StabilityVerdict {
 // notes below unity, the tension note when part of the base lifts, and the bearing note (no
 // resistance at all, or a safety factor below unity).
 [[nodiscard]] std::vector<std::string> StabilityNotes(const StabilityResults& stability,
-                                                      int unitSystem, StabilityTextStyle style);
+                                                      UnitSystem unitSystem, StabilityTextStyle style);
 
 // One labelled value line. The caption is split around its subscript so that a window or the
 // report can lower it: "Moment at overturning point (ΣM" + "o" + ") =". Plain text is
@@ -62,7 +62,7 @@ struct StabilityGroup {
 // resistance (in that order, kBearingGroup last). Base pressure and sliding values read "N/A"
 // when the wall is not stable, the bearing values when the bearing check was not computed.
 [[nodiscard]] std::vector<StabilityGroup> StabilityGroups(const StabilityResults& stability,
-                                                          int unitSystem,
+                                                          UnitSystem unitSystem,
                                                           StabilityTextStyle style);
 
 }  // namespace kelvadrome

@@ -13,7 +13,7 @@ WallDimensions ReadWallDimensions(const ProjectData& p) {
   WallDimensions d{};
   for (int i = 0; i < kOptimisedDimensionCount; ++i) d[static_cast<std::size_t>(i)] = p.*OptimisedDimensionField(i);
   constexpr auto key = static_cast<std::size_t>(OptimisedDimension::shearKeyDepth);
-  if (p.shearKeyOption != 1) d[key] = 0;
+  if (!p.shearKeyOption) d[key] = 0;
   return d;
 }
 
@@ -24,7 +24,7 @@ void ApplyWallDimensions(ProjectData& p, const WallDimensions& d) {
     if (i != key) p.*OptimisedDimensionField(i) = d[static_cast<std::size_t>(i)];
   }
   const float keyDepth = d[static_cast<std::size_t>(key)];
-  p.shearKeyOption = keyDepth > 0 ? 1 : 0;
+  p.shearKeyOption = keyDepth > 0;
   if (keyDepth > 0) p.shearKeyDepth = keyDepth;
 
   p.baseWidth = static_cast<float>(double(p.toeLength) + p.stemFrontBatter + p.stemTopWidth +

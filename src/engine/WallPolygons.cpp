@@ -70,8 +70,8 @@ void ComputeWallPolygons(const ProjectData& p, AnalysisResults& r) {
   const double concrete = p.concreteUnitWeight;
   const double moist = p.backfillUnitWeight;
   const double submerged = double(p.backfillSaturatedDensity) - p.waterUnitWeight;
-  const double dead = r.loadFactor[1];
-  const double seismic = r.loadFactor[7];
+  const double dead = r.loadFactor[LoadCaseIndex(LoadCase::dead)];
+  const double seismic = r.loadFactor[LoadCaseIndex(LoadCase::seismic)];
   const double kh = p.seismicCoefficient;
 
   for (size_t i = 1; i <= kPolygonCount; ++i) {

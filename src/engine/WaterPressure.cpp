@@ -31,7 +31,7 @@ void ComputeWaterPressure(const ProjectData& p, AnalysisResults& r) {
   const double D = levels.baseDepth;
   const double Pw = p.waterDepthFront, Qw = p.waterDepthBack;
   const double gammaW = p.waterUnitWeight;
-  const double fF = r.loadFactor[4];
+  const double fF = r.loadFactor[LoadCaseIndex(LoadCase::water)];
   // Hydrostatic ordinate at a depth below the water table, 0 at or above it.
   const auto ordinate = [&](double depth, double table) {
     return depth > table ? gammaW * (depth - table) * fF : 0.0;

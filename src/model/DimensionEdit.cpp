@@ -140,7 +140,7 @@ void KeepWaterWithinWall(ProjectData& p) {
   const double total = FrontTotal(p);
   if (p.waterDepthFront > total) p.waterDepthFront = Stored(total);
   if (p.waterDepthBack > total) p.waterDepthBack = Stored(total);
-  if (p.waterOption == kFalse) p.waterDepthFront = p.waterDepthBack = Stored(total);
+  if (!p.waterOption) p.waterDepthFront = p.waterDepthBack = Stored(total);
 }
 
 }  // namespace

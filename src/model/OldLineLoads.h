@@ -12,7 +12,7 @@ namespace kelvadrome {
 struct OldLoadRecord {
   float signedLoad = 0;  // the sign gives the direction
   float position = 0;    // height above the base underside (front) or x from the toe (vertical)
-  int16_t loadCase = 1;
+  LoadCase loadCase = LoadCase::dead;
 };
 
 // A horizontal load on the front face: x lies on the front outline at the given height.

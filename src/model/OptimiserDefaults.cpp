@@ -39,7 +39,7 @@ const DimensionRow& Row(int dimension) {
 
 }  // namespace
 
-UnitPrices DefaultUnitPrices(int unitSystem) {
+UnitPrices DefaultUnitPrices(UnitSystem unitSystem) {
   if (unitSystem == kBritish) return {4.25f, 3.25f, 0.60f};
   return {150.0f, 35.0f, 1.3f};
 }
@@ -48,9 +48,9 @@ OptimiserTargets DefaultOptimiserTargets() {
   OptimiserTargets t;
   t.withoutSeismic = {1.5f, 2.0f, 3.0f, 2.5f, 1.5f};
   t.withSeismic = {1.1f, 1.5f, 2.0f, 2.0f, 1.1f};
-  t.resultantRule = kTrue;
-  t.bearingCheck = kTrue;
-  t.globalCheck = kFalse;
+  t.resultantRule = true;
+  t.bearingCheck = true;
+  t.globalCheck = false;
   return t;
 }
 
@@ -60,14 +60,14 @@ OptimiserVariables DefaultOptimiserVariables(const ProjectData& project) {
   for (int d = 0; d < kOptimisedDimensionCount; ++d) {
     const DimensionRow& row = Row(d);
     OptimiserVariable& v = variables[static_cast<std::size_t>(d)];
-    v.vary = row.variedByDefault ? kTrue : kFalse;
+    v.vary = row.variedByDefault;
     v.minimum = static_cast<float>(project.unitSystem == kBritish ? row.britishMinimum : row.metricMinimum);
     v.maximum = static_cast<float>(row.maximumShare * depth);
   }
   return variables;
 }
 
-double OptimiserStep(int unitSystem) { return unitSystem == kBritish ? 2.0 / 12 : 0.05; }
+double OptimiserStep(UnitSystem unitSystem) { return unitSystem == kBritish ? 2.0 / 12 : 0.05; }
 
 float ProjectData::*OptimisedDimensionField(int dimension) { return Row(dimension).field; }
 std::string_view OptimisedDimensionKey(int dimension) { return Row(dimension).key; }

@@ -9,7 +9,7 @@
 
 namespace kelvadrome {
 
-[[nodiscard]] UnitPrices DefaultUnitPrices(int unitSystem);
+[[nodiscard]] UnitPrices DefaultUnitPrices(UnitSystem unitSystem);
 [[nodiscard]] OptimiserTargets DefaultOptimiserTargets();
 
 // The bounds depend on D, the depth of the base underside below the stem top, and on the units:
@@ -18,7 +18,7 @@ namespace kelvadrome {
 [[nodiscard]] OptimiserVariables DefaultOptimiserVariables(const ProjectData& project);
 
 // The one grid step of every dimension: 0.05 m, or 2 in in British (in feet).
-[[nodiscard]] double OptimiserStep(int unitSystem);
+[[nodiscard]] double OptimiserStep(UnitSystem unitSystem);
 
 // The project field of an optimised dimension.
 [[nodiscard]] float ProjectData::*OptimisedDimensionField(int dimension);

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 namespace kelvadrome {
 
@@ -27,13 +26,12 @@ struct TargetFactors {
   bool operator==(const TargetFactors&) const = default;
 };
 
-// Switches are stored booleans (True -1, False 0); any value other than 0 counts as on.
 struct OptimiserTargets {
   TargetFactors withoutSeismic;
   TargetFactors withSeismic;
-  int16_t resultantRule = -1;  // |e| ≤ B/6 without seismic load, B/4 with it
-  int16_t bearingCheck = -1;
-  int16_t globalCheck = 0;
+  bool resultantRule = true;  // |e| ≤ B/6 without seismic load, B/4 with it
+  bool bearingCheck = true;
+  bool globalCheck = false;
   bool operator==(const OptimiserTargets&) const = default;
 };
 
@@ -51,13 +49,11 @@ enum class OptimisedDimension : int {
 inline constexpr int kOptimisedDimensionCount = 8;
 
 struct OptimiserVariable {
-  int16_t vary = 0;  // stored boolean
+  bool vary = false;
   float minimum = 0;  // project length unit
   float maximum = 0;
   bool operator==(const OptimiserVariable&) const = default;
 };
 using OptimiserVariables = std::array<OptimiserVariable, kOptimisedDimensionCount>;
-
-[[nodiscard]] constexpr bool SwitchOn(int16_t value) { return value != 0; }
 
 }  // namespace kelvadrome

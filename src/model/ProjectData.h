@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,24 +13,39 @@
 
 namespace kelvadrome {
 
-// Stored booleans follow the file format: True = -1, False = 0. The three restraint
-// switches are the exception and hold 1 = on, 0 = off.
-inline constexpr int16_t kTrue = -1;
-inline constexpr int16_t kFalse = 0;
-
 inline constexpr int kMaxLineLoads = 10;
 inline constexpr int kLoadCaseCount = 7;
 inline constexpr int kCombinationCount = 11;
 inline constexpr int kDesignColumnCount = 6;
 
-enum UnitSystemIndex : int16_t { kMetric = 0, kSI = 1, kBritish = 2 };
+enum class UnitSystem : int16_t { metric, si, british };
+inline constexpr UnitSystem kMetric = UnitSystem::metric;
+inline constexpr UnitSystem kSI = UnitSystem::si;
+inline constexpr UnitSystem kBritish = UnitSystem::british;
+inline constexpr int kUnitSystemCount = 3;
+// In the order of the unit lists shown and of every table with one entry per system.
+inline constexpr std::array<UnitSystem, kUnitSystemCount> kUnitSystems{kMetric, kSI, kBritish};
+
+// The position of a unit system in kUnitSystems and in the tables that follow its order.
+[[nodiscard]] constexpr std::size_t UnitIndex(UnitSystem system) { return static_cast<std::size_t>(system); }
+
+// In the order of kLoadCases.
+enum class LoadCase : int16_t { dead = 1, live, soil, water, structural, impact, seismic };
+// In the order of the load-case lists shown.
+inline constexpr std::array<LoadCase, kLoadCaseCount> kAllLoadCases{
+    LoadCase::dead,       LoadCase::live,   LoadCase::soil,   LoadCase::water,
+    LoadCase::structural, LoadCase::impact, LoadCase::seismic};
+
+// The element of a load case in the tables numbered from 1 by load case (kLoadCases, the load
+// factors); element 0 is unused.
+[[nodiscard]] constexpr std::size_t LoadCaseIndex(LoadCase loadCase) { return static_cast<std::size_t>(loadCase); }
 
 struct LineLoad {
   float load = 0.0f;       // force per length
   float x = 0.0f;          // from the toe's front edge
   float y = 0.0f;          // above the underside of the base
   float direction = 0.0f;  // degrees: 0 up, 90 towards the heel, 180 down, 270 towards the toe
-  int16_t loadCase = 1;    // 1..7
+  LoadCase loadCase = LoadCase::dead;
   bool operator==(const LineLoad&) const = default;
 };
 
@@ -45,10 +61,10 @@ struct ExtensionItem {
 struct ProjectData {
   // Identification and options
   std::string projectTitle;
-  int16_t unitSystem = kMetric;
-  int16_t waterOption = kTrue;
-  int16_t seismicOption = kTrue;
-  int16_t shearKeyOption = 0;
+  UnitSystem unitSystem = kMetric;
+  bool waterOption = true;
+  bool seismicOption = true;
+  bool shearKeyOption = false;
 
   // Wall dimensions (the comment is the dimension label that edits the field)
   float toeLength = 0;          // [0]
@@ -107,14 +123,14 @@ struct ProjectData {
 
   // Loads
   float surchargeLoad = 0;
-  int16_t surchargeLoadCase = 2;
+  LoadCase surchargeLoadCase = LoadCase::live;
   float seismicCoefficient = 0;
   int16_t lineLoadCount = 0;
   std::array<LineLoad, kMaxLineLoads + 1> lineLoads{};  // 1..10
 
-  // Sliding restraints (1 = on, 0 = off)
-  int16_t toePassiveOption = 0;
-  int16_t restraintForceOption = 0;
+  // Sliding restraints
+  bool toePassiveOption = false;
+  bool restraintForceOption = false;
   float restraintForce = 0;
 
   // Values kept while an option is off
@@ -123,7 +139,7 @@ struct ProjectData {
   float savedSeismicCoefficient = 0;
 
   // Reinforcement chosen by the user (centimetres in Metric and SI, inches in British)
-  int16_t userReinforcement = kFalse;
+  bool userReinforcement = false;
   std::array<float, kDesignColumnCount + 1> barDiameters{};  // 1..6
   std::array<float, kDesignColumnCount + 1> barPitches{};    // 1..6
 
@@ -141,12 +157,11 @@ struct ProjectData {
 
   // Values of the running program (not stored in the project file)
   std::string currentFilePath;
-  int16_t previousUnitSystem = kMetric;
+  UnitSystem previousUnitSystem = kMetric;
 
   [[nodiscard]] float TotalHeightFront() const {
     return static_cast<float>(double(stemFrontHeight) + toeTaper + toeEdgeThickness);
   }
-  [[nodiscard]] bool IsOn(int16_t restraintSwitch) const { return restraintSwitch == 1; }
   bool operator==(const ProjectData&) const = default;
 };
 

@@ -70,11 +70,11 @@ void SetDefaults(ProjectData& p, const std::string& defaultReportFont) {
   p.toeFrictionAngle = 30.0f;
   p.toeCohesion = 0.0f;
   p.surchargeLoad = 1.0f;
-  p.surchargeLoadCase = 2;
+  p.surchargeLoadCase = LoadCase::live;
   p.seismicCoefficient = 0.15f;
   p.lineLoadCount = 0;  // the entries of lineLoads are left as they are
 
-  p.userReinforcement = kFalse;  // the bar arrays are left as they are
+  p.userReinforcement = false;  // the bar arrays are left as they are
 
   p.pageMarginA = 25;
   p.pageMarginB = p.pageMarginC = p.pageMarginD = 20;
@@ -82,11 +82,11 @@ void SetDefaults(ProjectData& p, const std::string& defaultReportFont) {
   p.reportFontName = defaultReportFont;
   p.reportFontSize = 10.0f;
 
-  p.waterOption = kTrue;
-  p.seismicOption = kTrue;
+  p.waterOption = true;
+  p.seismicOption = true;
   p.restraintForce = 0.0f;
   p.shearKeyDepth = 0.67f;
-  p.toePassiveOption = p.restraintForceOption = p.shearKeyOption = 0;
+  p.toePassiveOption = p.restraintForceOption = p.shearKeyOption = false;
   SetExtensionDefaults(p);  // Metric, as set above
 }
 

@@ -24,6 +24,7 @@
 #include <optional>
 #include <string>
 
+#include "model/FileEncoding.h"
 #include "model/OptimiserDefaults.h"
 #include "model/Units.h"
 
@@ -41,7 +42,7 @@ class PayloadFields {
  public:
   virtual ~PayloadFields() = default;
   virtual void F32(float& value, ValueRule rule) = 0;
-  virtual void I16(int16_t& value) = 0;
+  virtual void Switch(bool& value) = 0;  // a stored boolean
 };
 
 using FieldList = void (*)(ProjectData&, PayloadFields&);
@@ -64,14 +65,14 @@ void TargetFields(ProjectData& p, PayloadFields& f) {
       f.F32(*factor, ValueRule::notNegative);
     }
   }
-  f.I16(t.resultantRule);
-  f.I16(t.bearingCheck);
-  f.I16(t.globalCheck);
+  f.Switch(t.resultantRule);
+  f.Switch(t.bearingCheck);
+  f.Switch(t.globalCheck);
 }
 
 void VariableFields(ProjectData& p, PayloadFields& f) {
   for (OptimiserVariable& v : p.optimiserVariables) {
-    f.I16(v.vary);
+    f.Switch(v.vary);
     f.F32(v.minimum, ValueRule::notNegative);
     f.F32(v.maximum, ValueRule::notNegative);
   }
@@ -116,7 +117,7 @@ class PayloadReader final : public PayloadFields {
     }
     value = read;
   }
-  void I16(int16_t& value) override { value = reader_.I16(); }
+  void Switch(bool& value) override { value = DecodeBoolean(reader_.I16()); }
 
  private:
   ByteReader reader_;
@@ -126,7 +127,7 @@ class PayloadReader final : public PayloadFields {
 class PayloadWriter final : public PayloadFields {
  public:
   void F32(float& value, ValueRule) override { writer_.F32(value); }
-  void I16(int16_t& value) override { writer_.I16(value); }
+  void Switch(bool& value) override { writer_.I16(EncodeBoolean(value)); }
   [[nodiscard]] const std::vector<uint8_t>& Bytes() const { return writer_.Bytes(); }
 
  private:
@@ -140,7 +141,7 @@ std::vector<uint8_t> PayloadOf(const ExtensionTag& row, const ProjectData& proje
   return writer.Bytes();
 }
 
-float ConvertedDefault(double metricValue, int unitSystem) {
+float ConvertedDefault(double metricValue, UnitSystem unitSystem) {
   const double factor = ConversionFactorsFor(kMetric, unitSystem).UnitWeight();
   return static_cast<float>(RoundTo(metricValue * factor, 2));
 }

@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <system_error>
 
 #include "model/BinaryCodec.h"
+#include "model/FileEncoding.h"
 #include "model/OldLineLoads.h"
 #include "model/OptimiserDefaults.h"
 #include "model/ProjectExtensions.h"
@@ -53,12 +55,13 @@ void ReadHeaderItem(ByteReader& r) {
   }
 }
 
-int16_t ReadLoadCase(ByteReader& r) {
-  const int16_t loadCase = r.I16();
-  if (loadCase < 1 || loadCase > kLoadCaseCount) {
-    throw FileFormatFault("it holds an unknown load case (" + std::to_string(loadCase) + ")");
+LoadCase ReadLoadCase(ByteReader& r) {
+  const int16_t stored = r.I16();
+  const std::optional<LoadCase> loadCase = DecodeLoadCase(stored);
+  if (!loadCase) {
+    throw FileFormatFault("it holds an unknown load case (" + std::to_string(stored) + ")");
   }
-  return loadCase;
+  return *loadCase;
 }
 
 void CheckRoomForLoad(int number) {
@@ -115,23 +118,23 @@ void ReadReinforcement(ByteReader& r, ProjectData& p) {
   if (marker == kReinforcementMarker) {
     for (std::size_t c = 1; c <= kDesignColumnCount; ++c) p.barDiameters[c] = r.F32();
     for (std::size_t c = 1; c <= kDesignColumnCount; ++c) p.barPitches[c] = r.F32();
-    p.userReinforcement = kTrue;
+    p.userReinforcement = true;
   } else if (marker == kOldResultsMarker) {
     r.Skip(kOldResultBytes);  // results of the oldest layout; every result is recomputed
   }
 }
 
 void ReadOptionsAndToeEarth(ByteReader& r, ProjectData& p) {
-  p.waterOption = r.I16();
-  p.seismicOption = r.I16();
+  p.waterOption = DecodeBoolean(r.I16());
+  p.seismicOption = DecodeBoolean(r.I16());
   p.savedWaterDepthFront = r.F32();
   p.savedWaterDepthBack = r.F32();
   p.savedSeismicCoefficient = r.F32();
   p.restraintForce = r.F32();
   p.shearKeyDepth = r.F32();
-  p.toePassiveOption = r.I16();
-  p.restraintForceOption = r.I16();
-  p.shearKeyOption = r.I16();
+  p.toePassiveOption = DecodeRestraint(r.I16());
+  p.restraintForceOption = DecodeRestraint(r.I16());
+  p.shearKeyOption = DecodeRestraint(r.I16());
   for (float* v : {&p.toeUnitWeight, &p.toeDryDensity, &p.toeSaturatedDensity,
                    &p.toeFrictionAngle, &p.toeCohesion}) {
     *v = r.F32();
@@ -140,11 +143,11 @@ void ReadOptionsAndToeEarth(ByteReader& r, ProjectData& p) {
 
 // Files of earlier versions know neither the options nor the toe earth.
 void SubstituteMissingItems(ProjectData& p) {
-  p.waterOption = kTrue;
-  p.seismicOption = kTrue;
+  p.waterOption = true;
+  p.seismicOption = true;
   p.restraintForce = 0;
   p.shearKeyDepth = 0;
-  p.toePassiveOption = p.restraintForceOption = p.shearKeyOption = 0;
+  p.toePassiveOption = p.restraintForceOption = p.shearKeyOption = false;
   p.toeUnitWeight = p.backfillUnitWeight;
   p.toeDryDensity = p.backfillDryDensity;
   p.toeSaturatedDensity = p.backfillSaturatedDensity;
@@ -163,10 +166,12 @@ void DecodeItems(ByteReader& r, ProjectData& p) {
   p.reportFontName = r.Text();
   p.reportFontSize = r.F32();
   p.projectTitle = r.Text();
-  p.unitSystem = r.I16();
-  if (p.unitSystem < kMetric || p.unitSystem > kBritish) {
-    throw FileFormatFault("it holds an unknown unit system (" + std::to_string(p.unitSystem) + ")");
+  const int16_t storedUnitSystem = r.I16();
+  const std::optional<UnitSystem> unitSystem = DecodeUnitSystem(storedUnitSystem);
+  if (!unitSystem) {
+    throw FileFormatFault("it holds an unknown unit system (" + std::to_string(storedUnitSystem) + ")");
   }
+  p.unitSystem = *unitSystem;
   SetExtensionDefaults(p);  // a file without the block has the defaults of its own units
 
   for (float* v : {&p.toeLength, &p.stemFrontBatter, &p.stemTopWidth, &p.stemBackBatter,

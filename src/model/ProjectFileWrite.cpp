@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "model/BinaryCodec.h"
+#include "model/FileEncoding.h"
 #include "model/ProjectExtensions.h"
 #include "model/ProjectFile.h"
 
@@ -30,7 +31,7 @@ void EncodeItems(const ProjectData& p, ByteWriter& w) {
   w.Text(p.reportFontName);
   w.F32(p.reportFontSize);
   w.Text(p.projectTitle);
-  w.I16(p.unitSystem);
+  w.I16(EncodeUnitSystem(p.unitSystem));
 
   for (const float v : {p.toeLength, p.stemFrontBatter, p.stemTopWidth, p.stemBackBatter,
                         p.heelLength, p.baseWidth, p.stemFrontHeight, p.toeTaper,
@@ -47,7 +48,7 @@ void EncodeItems(const ProjectData& p, ByteWriter& w) {
     w.F32(v);
   }
   w.F32(p.surchargeLoad);
-  w.I16(p.surchargeLoadCase);
+  w.I16(EncodeLoadCase(p.surchargeLoadCase));
   w.F32(p.seismicCoefficient);
 
   w.I16(kCurrentLineLoadMarker);
@@ -58,10 +59,10 @@ void EncodeItems(const ProjectData& p, ByteWriter& w) {
     w.F32(load.x);
     w.F32(load.y);
     w.F32(load.direction);
-    w.I16(load.loadCase);
+    w.I16(EncodeLoadCase(load.loadCase));
   }
 
-  const bool userBars = p.userReinforcement == kTrue;
+  const bool userBars = p.userReinforcement;
   w.I16(userBars ? kReinforcementMarker : 0);
   if (userBars) {
     for (std::size_t c = 1; c <= kDesignColumnCount; ++c) w.F32(p.barDiameters[c]);
@@ -70,16 +71,16 @@ void EncodeItems(const ProjectData& p, ByteWriter& w) {
 
   w.Text(kFileIdentText);
   w.Text(kProgramVersion);
-  w.I16(p.waterOption);
-  w.I16(p.seismicOption);
+  w.I16(EncodeBoolean(p.waterOption));
+  w.I16(EncodeBoolean(p.seismicOption));
   w.F32(p.savedWaterDepthFront);
   w.F32(p.savedWaterDepthBack);
   w.F32(p.savedSeismicCoefficient);
   w.F32(p.restraintForce);
   w.F32(p.shearKeyDepth);
-  w.I16(p.toePassiveOption);
-  w.I16(p.restraintForceOption);
-  w.I16(p.shearKeyOption);
+  w.I16(EncodeRestraint(p.toePassiveOption));
+  w.I16(EncodeRestraint(p.restraintForceOption));
+  w.I16(EncodeRestraint(p.shearKeyOption));
   for (const float v : {p.toeUnitWeight, p.toeDryDensity, p.toeSaturatedDensity,
                         p.toeFrictionAngle, p.toeCohesion}) {
     w.F32(v);

@@ -15,7 +15,7 @@ namespace kelvadrome {
 
 namespace {
 
-constexpr int kSystemCount = 3;
+constexpr int kSystemCount = kUnitSystemCount;
 constexpr int kQuantityCount = static_cast<int>(UnitQuantity::mass) + 1;
 
 // Rows in the order of UnitQuantity; columns Metric, SI, British.
@@ -36,11 +36,11 @@ constexpr std::array<std::array<std::string_view, kSystemCount>, kQuantityCount>
 
 constexpr std::array<std::string_view, kSystemCount> kSystemNames{"Metric", "SI", "British"};
 
-std::size_t SystemIndex(int unitSystem) {
-  if (unitSystem < 0 || unitSystem >= kSystemCount) {
-    throw std::out_of_range("unknown unit system " + std::to_string(unitSystem));
+std::size_t SystemIndex(UnitSystem unitSystem) {
+  if (unitSystem < kMetric || unitSystem > kBritish) {
+    throw std::out_of_range("unknown unit system " + std::to_string(static_cast<int>(unitSystem)));
   }
-  return static_cast<std::size_t>(unitSystem);
+  return UnitIndex(unitSystem);
 }
 
 // Multiplies, rounds and stores one value; a finite value that would not fit in single
@@ -158,18 +158,18 @@ void ConvertAll(ProjectData& p, const ConversionFactors& f) {
 
 }  // namespace
 
-std::string_view UnitSystemName(int unitSystem) { return kSystemNames[SystemIndex(unitSystem)]; }
+std::string_view UnitSystemName(UnitSystem unitSystem) { return kSystemNames[SystemIndex(unitSystem)]; }
 
-std::string UnitLabel(UnitQuantity quantity, int unitSystem) {
+std::string UnitLabel(UnitQuantity quantity, UnitSystem unitSystem) {
   return std::string(kLabels[static_cast<std::size_t>(quantity)][SystemIndex(unitSystem)]);
 }
 
-std::string ForcePerLengthLabel(int unitSystem) {
+std::string ForcePerLengthLabel(UnitSystem unitSystem) {
   return UnitLabel(UnitQuantity::force, unitSystem) + "/" +
          UnitLabel(UnitQuantity::length, unitSystem);
 }
 
-double StressToPressureFactor(int unitSystem) {
+double StressToPressureFactor(UnitSystem unitSystem) {
   constexpr std::array<double, kSystemCount> kFactors{10.0, 1000.0, 0.144};
   return kFactors[SystemIndex(unitSystem)];
 }
@@ -187,7 +187,7 @@ double RoundTo(double value, int decimals) {
 
 namespace {
 
-ConversionFactors FactorsWithoutMass(std::size_t from, std::size_t to) {
+ConversionFactors FactorsWithoutMass(UnitSystem from, UnitSystem to) {
   const double g = kGravity;
   const double foot = kFootInMetres;
   const double kip = kKipPerTonne;
@@ -209,14 +209,14 @@ ConversionFactors FactorsWithoutMass(std::size_t from, std::size_t to) {
 
 }  // namespace
 
-ConversionFactors ConversionFactorsFor(int fromSystem, int toSystem) {
+ConversionFactors ConversionFactorsFor(UnitSystem fromSystem, UnitSystem toSystem) {
   const std::size_t from = SystemIndex(fromSystem);
   const std::size_t to = SystemIndex(toSystem);
   if (from == to) return {};
-  ConversionFactors f = FactorsWithoutMass(from, to);
+  ConversionFactors f = FactorsWithoutMass(fromSystem, toSystem);
   // One pound is 0.454 kg, as one kip is 0.454 tonne.
-  if (from != kBritish && to == kBritish) f.mass = 1 / kKipPerTonne;
-  if (from == kBritish && to != kBritish) f.mass = kKipPerTonne;
+  if (fromSystem != kBritish && toSystem == kBritish) f.mass = 1 / kKipPerTonne;
+  if (fromSystem == kBritish && toSystem != kBritish) f.mass = kKipPerTonne;
   return f;
 }
 

@@ -31,17 +31,17 @@ inline constexpr double kFootInMetres = 0.3048;
 inline constexpr double kInchInMillimetres = 25.4;
 
 // "Metric", "SI" or "British". Throws std::out_of_range for another index.
-[[nodiscard]] std::string_view UnitSystemName(int unitSystem);
+[[nodiscard]] std::string_view UnitSystemName(UnitSystem unitSystem);
 
 // The label of a quantity in a unit system (UTF-8, with the characters ² ³ °), e.g. "T/m³".
 // Throws std::out_of_range for an unknown unit system.
-[[nodiscard]] std::string UnitLabel(UnitQuantity quantity, int unitSystem);
+[[nodiscard]] std::string UnitLabel(UnitQuantity quantity, UnitSystem unitSystem);
 
 // The force label, "/" and the length label: "T/m", "kN/m" or "Kip/ft".
-[[nodiscard]] std::string ForcePerLengthLabel(int unitSystem);
+[[nodiscard]] std::string ForcePerLengthLabel(UnitSystem unitSystem);
 
 // Multiplier from the stress unit to the pressure unit: 10, 1000 or 0.144.
-[[nodiscard]] double StressToPressureFactor(int unitSystem);
+[[nodiscard]] double StressToPressureFactor(UnitSystem unitSystem);
 
 // The value rounded to `decimals` decimals, halves away from zero, taken on the value's decimal
 // form of 15 significant digits (2.675 gives 2.68). Not finite values come back unchanged.
@@ -61,7 +61,7 @@ struct ConversionFactors {
 };
 
 // Throws std::out_of_range for an unknown unit system.
-[[nodiscard]] ConversionFactors ConversionFactorsFor(int fromSystem, int toSystem);
+[[nodiscard]] ConversionFactors ConversionFactorsFor(UnitSystem fromSystem, UnitSystem toSystem);
 
 class UnitConversionError : public std::runtime_error {
  public:

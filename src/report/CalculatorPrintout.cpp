@@ -20,8 +20,8 @@ namespace {
 
 constexpr double kPitch = 240;
 
-QString Label(UnitQuantity quantity, int unitSystem) { return QString::fromStdString(UnitLabel(quantity, unitSystem)); }
-QString ForcePerLength(int unitSystem) { return QString::fromStdString(ForcePerLengthLabel(unitSystem)); }
+QString Label(UnitQuantity quantity, UnitSystem unitSystem) { return QString::fromStdString(UnitLabel(quantity, unitSystem)); }
+QString ForcePerLength(UnitSystem unitSystem) { return QString::fromStdString(ForcePerLengthLabel(unitSystem)); }
 QString Number(double value, const char* pattern) { return QString::fromStdString(FormatNumber(value, pattern)); }
 
 struct InputLine {
@@ -44,7 +44,7 @@ constexpr std::array<InputLine, kCalcInputCount> kInputs{{
     {"- Hor. seismic coefficient (k_{h}) =", 5},
 }};
 
-QString InputUnit(int unit, int unitSystem) {
+QString InputUnit(int unit, UnitSystem unitSystem) {
   switch (unit) {
     case 0: return Label(UnitQuantity::unitWeight, unitSystem);
     case 1: return Label(UnitQuantity::angle, unitSystem);
@@ -77,7 +77,7 @@ constexpr std::array<TableRow, 12> kRows{{
     {"   depth of resultant =", 3, &CalculatorCaseResult::z},
 }};
 
-QString RowUnit(int unit, int unitSystem) {
+QString RowUnit(int unit, UnitSystem unitSystem) {
   switch (unit) {
     case 1: return Label(UnitQuantity::pressure, unitSystem);
     case 2: return ForcePerLength(unitSystem);
@@ -143,7 +143,7 @@ void PrintCaseTable(ReportSheet& sheet, const ProjectData& project, const Calcul
 }
 
 void PrintWaterResults(ReportSheet& sheet, const ProjectData& project, const CalculatorResults& results, double top) {
-  const int units = project.unitSystem;
+  const UnitSystem units = project.unitSystem;
   const double half = sheet.pageWidth / 2.0;
   const ValueColumn left{240, 3685.5, 3798.9};
   const ValueColumn right{half, half + 3175, half + 3288.4};

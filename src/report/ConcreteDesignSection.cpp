@@ -38,15 +38,15 @@ QString Number(double value, const char* pattern = "#0.#0") { return Text(Format
 
 // The display conversions of the reinforcement window: SI heights in mm and areas in mm², bar
 // sizes in mm for Metric and SI.
-double ShownHeight(float value, int units) { return units == kSI ? double(value) * 10 : value; }
-double ShownArea(float value, int units) { return units == kSI ? double(value) * 100 : value; }
-double ShownBar(float value, int units) { return units == kBritish ? double(value) : double(value) * 10; }
+double ShownHeight(float value, UnitSystem units) { return units == kSI ? double(value) * 10 : value; }
+double ShownArea(float value, UnitSystem units) { return units == kSI ? double(value) * 100 : value; }
+double ShownBar(float value, UnitSystem units) { return units == kBritish ? double(value) : double(value) * 10; }
 
 struct Labels {
   QString force, moment, section, area, bar, forcePerLength;
 };
 
-Labels LabelsFor(int units) {
+Labels LabelsFor(UnitSystem units) {
   const QString force = Text(UnitLabel(UnitQuantity::force, units));
   const QString section = Text(UnitLabel(UnitQuantity::sectionLength, units));
   return {force, force + Text(UnitLabel(UnitQuantity::length, units)), section, section + QStringLiteral("²"),
@@ -155,7 +155,7 @@ void PrintHeader(ReportSheet& sheet, DesignTable& table) {
 }
 
 void PrintRemarks(ReportSheet& sheet, const ProjectData& project, const DesignResults& d, double top) {
-  const int units = project.unitSystem;
+  const UnitSystem units = project.unitSystem;
   // The strip is 1 m wide in Metric and SI, 12 in wide in British; SI writes it in millimetres.
   const char* strip = units == kMetric ? "100" : units == kSI ? "1000" : "12";
   PrintAt(sheet, QStringLiteral("Width (b) = ") + QString::fromLatin1(strip) + u' ' + LabelsFor(units).section,
@@ -176,7 +176,7 @@ void PrintConcreteDesignSection(ReportSheet& sheet, const ProjectData& project, 
   SetPenWidthMm(sheet, 0.1);
   SetPenColour(sheet, ClassicColour(0));
 
-  const int units = project.unitSystem;
+  const UnitSystem units = project.unitSystem;
   const Labels l = LabelsFor(units);
   const auto column = [](const ColumnValues& values, auto shown) {
     return [&values, shown](int c) { return Number(shown(values.at(static_cast<size_t>(c)))); };

@@ -70,11 +70,11 @@ constexpr std::array<PropertyRow, 13> kRightRows{{
     {3600, "- Elasticity modulus (E) =", &ProjectData::steelModulus, "#0.#0", PropertyUnit::modulus},
 }};
 
-QString Label(UnitQuantity quantity, int unitSystem) {
+QString Label(UnitQuantity quantity, UnitSystem unitSystem) {
   return QString::fromStdString(UnitLabel(quantity, unitSystem));
 }
 
-QString UnitText(PropertyUnit unit, int unitSystem) {
+QString UnitText(PropertyUnit unit, UnitSystem unitSystem) {
   switch (unit) {
     case PropertyUnit::unitWeight: return Label(UnitQuantity::unitWeight, unitSystem);
     case PropertyUnit::angle: return Label(UnitQuantity::angle, unitSystem);

@@ -57,7 +57,7 @@ TEST_F(CalculatorCommand, UsageAndMissingFile) {
 TEST_F(CalculatorCommand, AnalyseWritesNullForADegenerateSection) {
   ProjectData p;
   SetDefaults(p);
-  p.userReinforcement = kTrue;
+  p.userReinforcement = true;
   p.barDiameters = {0, 1.6f, 1.6f, 1.6f, 1.6f, 1.6f, 1.6f};
   p.barPitches = {0, 20, 20, 0, 20, 20, 20};  // column 3 without pitch
   const test::CliResult r = Run({"analyse", SaveProject(p), "--json"});

@@ -46,13 +46,13 @@ TEST_F(AnalyseTest, DefaultWallSummary) {
 //   case 7:  1 at 225° at (6, 1)   V +1/√2  H -1/√2   M +5/√2
 TEST_F(AnalyseTest, LineLoadsOfEveryCase) {
   ProjectData p = test::WeightlessWall();
-  test::AddLineLoad(p, 10, 3, 0, 180, 1);
-  test::AddLineLoad(p, 2, 1, 5, 90, 2);
-  test::AddLineLoad(p, 1, 2, 4, 270, 3);
-  test::AddLineLoad(p, 4, 4, 0, 0, 4);
-  test::AddLineLoad(p, 2, 5, 2, 180, 5);
-  test::AddLineLoad(p, 3, 3, 3, 135, 6);
-  test::AddLineLoad(p, 1, 6, 1, 225, 7);
+  test::AddLineLoad(p, 10, 3, 0, 180, LoadCase::dead);
+  test::AddLineLoad(p, 2, 1, 5, 90, LoadCase::live);
+  test::AddLineLoad(p, 1, 2, 4, 270, LoadCase::soil);
+  test::AddLineLoad(p, 4, 4, 0, 0, LoadCase::water);
+  test::AddLineLoad(p, 2, 5, 2, 180, LoadCase::structural);
+  test::AddLineLoad(p, 3, 3, 3, 135, LoadCase::impact);
+  test::AddLineLoad(p, 1, 6, 1, 225, LoadCase::seismic);
   const CliResult r = AnalyseJson(p);
   ASSERT_EQ(r.status, 0) << r.err;
   json service = test::ParsedJson(r.out)["service"];

@@ -47,7 +47,7 @@ TEST_F(CliTest, ShowNamesEveryFieldInTextAndJson) {
   SetDefaults(p);
   p.projectTitle = "Wall \"A\" \\ 2³";
   p.lineLoadCount = 1;
-  p.lineLoads[1] = {12.5f, 1.0f, 2.0f, 180.0f, 3};
+  p.lineLoads[1] = {12.5f, 1.0f, 2.0f, 180.0f, LoadCase::soil};
   p.seismicCoefficient = 0.15f;
   WriteProjectFile(p, PathOf("p.kvi"));
 

@@ -19,10 +19,10 @@ using nlohmann::json;
 // A small search: heel and key only, on a toe long enough for the base to bear the wall.
 ProjectData SmallSearch() {
   ProjectData p = test::DefaultProject();
-  for (OptimiserVariable& v : p.optimiserVariables) v.vary = kFalse;
-  p.optimiserVariables[0] = {kTrue, 3.5f, 3.5f};
-  p.optimiserVariables[1] = {kTrue, 10.0f, 11.5f};
-  p.optimiserVariables[7] = {kTrue, 1.5f, 2.0f};
+  for (OptimiserVariable& v : p.optimiserVariables) v.vary = false;
+  p.optimiserVariables[0] = {true, 3.5f, 3.5f};
+  p.optimiserVariables[1] = {true, 10.0f, 11.5f};
+  p.optimiserVariables[7] = {true, 1.5f, 2.0f};
   return p;
 }
 
@@ -48,7 +48,7 @@ TEST_F(OptimiseTest, BestWallWrittenWithDashOAnalysesToTheReportedCost) {
   EXPECT_EQ(design["completed"], true);
   const ProjectData written = ReadProjectFile(PathOf("best.kvi"));
   EXPECT_EQ(best["heelLength"].get<float>(), written.heelLength);
-  EXPECT_EQ(written.shearKeyOption, 1);
+  EXPECT_TRUE(written.shearKeyOption);
 }
 
 TEST_F(OptimiseTest, ImpossibleTargetsAndBadArgumentsAreSaidPlainly) {
@@ -65,7 +65,7 @@ TEST_F(OptimiseTest, ImpossibleTargetsAndBadArgumentsAreSaidPlainly) {
     EXPECT_EQ(bad.status, 2) << threads;
     EXPECT_NE(bad.err.find("--threads needs a whole number"), std::string::npos);
   }
-  p.optimiserVariables[1] = {kTrue, 9.0f, 6.0f};
+  p.optimiserVariables[1] = {true, 9.0f, 6.0f};
   WriteProjectFile(p, PathOf("reversed.kvi"));
   const CliResult reversed = Run({"optimise", PathOf("reversed.kvi")});
   EXPECT_EQ(reversed.status, 1);

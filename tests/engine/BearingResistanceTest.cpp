@@ -25,7 +25,7 @@ struct BaseCase {
   AnalysisResults results;
 
   BaseCase() {
-    project.waterOption = kFalse;
+    project.waterOption = false;
     project.baseFrictionAngle = 30;
     project.baseCohesion = 0;
     project.toeUnitWeight = 1.8f;
@@ -106,13 +106,13 @@ TEST(BearingResistance, HorizontalLoadIsWhatTheOtherResistancesLeave) {
   c.project.restraintForce = 6;
   EXPECT_EQ(c.Run().horizontalLoad, 40.0f);  // every option off
 
-  c.project.toePassiveOption = 1;
+  c.project.toePassiveOption = true;
   EXPECT_EQ(c.Run().horizontalLoad, 28.0f);
-  c.project.shearKeyOption = 1;
+  c.project.shearKeyOption = true;
   EXPECT_EQ(c.Run().horizontalLoad, 17.0f);
-  c.project.restraintForceOption = 1;
+  c.project.restraintForceOption = true;
   EXPECT_EQ(c.Run().horizontalLoad, 11.0f);
-  c.project.toePassiveOption = -1;  // a stored True is not "on" for the restraint switches
+  c.project.toePassiveOption = false;
   EXPECT_EQ(c.Run().horizontalLoad, 23.0f);
 
   c.project.restraintForce = 60;  // more resistance than load: the base carries none of it
@@ -124,7 +124,7 @@ TEST(BearingResistance, HorizontalLoadIsWhatTheOtherResistancesLeave) {
 
 TEST(BearingResistance, WaterTablesSubmergeTheEarthBesideAndUnderTheBase) {
   BaseCase c;
-  c.project.waterOption = kTrue;
+  c.project.waterOption = true;
   c.project.waterUnitWeight = 1.0f;
   c.project.toeSaturatedDensity = 2.1f;
   c.project.foundationSaturatedDensity = 2.2f;
@@ -139,7 +139,7 @@ TEST(BearingResistance, WaterTablesSubmergeTheEarthBesideAndUnderTheBase) {
   EXPECT_NEAR(c.Run().overburden, 1.8, 1e-6);
 
   c.project.waterDepthFront = 5;
-  c.project.waterOption = kFalse;  // no water: moist throughout whatever the depth says
+  c.project.waterOption = false;  // no water: moist throughout whatever the depth says
   EXPECT_NEAR(c.Run().overburden, 1.8, 1e-6);
   EXPECT_EQ(c.Run().effectiveUnitWeight, 2.0f);
 }
@@ -231,7 +231,7 @@ TEST(BearingResistance, DoesNotDependOnTheUnitSystem) {
   metric.baseCohesion = 0.5f;
   AddLineLoad(metric, 30, 2.5f, 2, 200);
 
-  const auto convert = [&metric](int16_t system) {
+  const auto convert = [&metric](UnitSystem system) {
     const ConversionFactors f = ConversionFactorsFor(kMetric, system);
     ProjectData p = metric;
     p.unitSystem = system;
@@ -257,14 +257,14 @@ TEST(BearingResistance, DoesNotDependOnTheUnitSystem) {
   ASSERT_TRUE(base.hasResistance);
   ASSERT_GT(base.horizontalLoad, 0);
   ASSERT_NE(base.eccentricity, 0);
-  for (const int16_t system : {kSI, kBritish}) {
+  for (const UnitSystem system : {kSI, kBritish}) {
     const auto [b, f] = convert(system);
-    ASSERT_TRUE(b.hasResistance) << system;
-    EXPECT_NEAR(b.safetyFactor, base.safetyFactor, 1e-3 * base.safetyFactor) << system;
-    EXPECT_NEAR(b.resistance, base.resistance * f.ForcePerLength(), 1e-3 * b.resistance) << system;
+    ASSERT_TRUE(b.hasResistance) << UnitSystemName(system);
+    EXPECT_NEAR(b.safetyFactor, base.safetyFactor, 1e-3 * base.safetyFactor) << UnitSystemName(system);
+    EXPECT_NEAR(b.resistance, base.resistance * f.ForcePerLength(), 1e-3 * b.resistance) << UnitSystemName(system);
     EXPECT_NEAR(b.ultimatePressure, base.ultimatePressure * f.pressure, 1e-3 * b.ultimatePressure);
     EXPECT_NEAR(b.effectiveWidth, base.effectiveWidth * f.length, 1e-3 * b.effectiveWidth);
-    EXPECT_NEAR(b.ic, base.ic, 1e-3) << system;
+    EXPECT_NEAR(b.ic, base.ic, 1e-3) << UnitSystemName(system);
   }
 }
 

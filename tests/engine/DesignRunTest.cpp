@@ -54,10 +54,10 @@ ProjectData LoadedProject() {
   ProjectData p;
   SetDefaults(p);
   p.lineLoadCount = 4;
-  p.lineLoads[1] = {2.0f, 3.0f, 10.0f, 180, 2};  // live, on the stem top
-  p.lineLoads[2] = {1.0f, 3.0f, 9.0f, 270, 5};   // structural, towards the toe
-  p.lineLoads[3] = {1.5f, 5.0f, 10.5f, 180, 6};  // impact, on the backfill over the heel
-  p.lineLoads[4] = {1.0f, 1.0f, 2.0f, 180, 4};   // water case, on the toe
+  p.lineLoads[1] = {2.0f, 3.0f, 10.0f, 180, LoadCase::live};  // live, on the stem top
+  p.lineLoads[2] = {1.0f, 3.0f, 9.0f, 270, LoadCase::structural};   // structural, towards the toe
+  p.lineLoads[3] = {1.5f, 5.0f, 10.5f, 180, LoadCase::impact};  // impact, on the backfill over the heel
+  p.lineLoads[4] = {1.0f, 1.0f, 2.0f, 180, LoadCase::water};   // water case, on the toe
   return p;
 }
 
@@ -196,7 +196,7 @@ TEST(DesignRun, EveryColumnIsCoveredByTheChosenBars) {
                 std::atan(1.0) * d.project.barDiameters[c] * d.project.barDiameters[c] * 100 / d.project.barPitches[c],
                 1e-4);
   }
-  EXPECT_EQ(d.project.userReinforcement, kFalse);
+  EXPECT_FALSE(d.project.userReinforcement);
 }
 
 TEST(DesignRun, TwoRunsFromStartUpGiveTheSameResults) {
@@ -222,7 +222,7 @@ TEST(DesignRun, UserBarsAreKeptAndRecomputedOnEdit) {
   const float shearCapacity = d.design.sectionShearCapacity[2];
   const float required = d.design.colRequiredArea[4];
   SetColumnBars(d.project, d.design, 4, 1.6f, 10.0f);
-  EXPECT_EQ(d.project.userReinforcement, kTrue);
+  EXPECT_TRUE(d.project.userReinforcement);
   EXPECT_NEAR(d.design.colSteelArea[4], std::atan(1.0) * 1.6 * 1.6 * 100 / 10, 1e-4);
   EXPECT_EQ(d.design.sectionShearCapacity[2], shearCapacity);  // independent of the bars
   EXPECT_EQ(d.design.colRequiredArea[4], required);
@@ -278,7 +278,7 @@ TEST(DesignRun, SlopeFlattenedInTheFirstCaseIsReportedAfterTheRun) {
 // pressures; the stem's own earth coefficient and surcharge ordinate must see the same level
 // surface, or the stem is designed for less than the wall it stands in.
 TEST(DesignRun, NegativeSlopeRatioDesignsLikeALevelBackfill) {
-  for (const int16_t system : {kMetric, kSI, kBritish}) {
+  for (const UnitSystem system : {kMetric, kSI, kBritish}) {
     Design level = DefaultDesign();
     level.project.previousUnitSystem = kMetric;
     level.project.unitSystem = system;
@@ -288,30 +288,30 @@ TEST(DesignRun, NegativeSlopeRatioDesignsLikeALevelBackfill) {
     falling.project.backfillSlope = -2.0f;
     level.Run();
     falling.Run();
-    ASSERT_TRUE(level.design.completed && falling.design.completed) << system;
+    ASSERT_TRUE(level.design.completed && falling.design.completed) << UnitSystemName(system);
     const DesignResults& a = level.design;
     const DesignResults& b = falling.design;
     for (int s = 1; s <= kDesignSectionCount; ++s) {
-      EXPECT_EQ(a.caseMoment[s], b.caseMoment[s]) << "system " << system << ", section " << s;
-      EXPECT_EQ(a.caseShear[s], b.caseShear[s]) << "system " << system << ", section " << s;
-      EXPECT_EQ(a.caseNormal[s], b.caseNormal[s]) << "system " << system << ", section " << s;
+      EXPECT_EQ(a.caseMoment[s], b.caseMoment[s]) << "system " << UnitSystemName(system) << ", section " << s;
+      EXPECT_EQ(a.caseShear[s], b.caseShear[s]) << "system " << UnitSystemName(system) << ", section " << s;
+      EXPECT_EQ(a.caseNormal[s], b.caseNormal[s]) << "system " << UnitSystemName(system) << ", section " << s;
     }
     for (const auto member : {&DesignResults::envMaxMoment, &DesignResults::envMaxMomentNormal,
                               &DesignResults::envMinMoment, &DesignResults::envMinMomentNormal,
                               &DesignResults::envMaxShear, &DesignResults::envMaxShearNormal,
                               &DesignResults::serviceMoment, &DesignResults::serviceNormal,
                               &DesignResults::sectionDesignShear, &DesignResults::sectionShearCapacity}) {
-      EXPECT_EQ(a.*member, b.*member) << "system " << system;
+      EXPECT_EQ(a.*member, b.*member) << "system " << UnitSystemName(system);
     }
     for (const auto member : {&DesignResults::colMoment, &DesignResults::colNormal,
                               &DesignResults::colServiceMoment, &DesignResults::colHeight,
                               &DesignResults::colMomentCapacity, &DesignResults::colSteelRatio,
                               &DesignResults::colRequiredArea, &DesignResults::colSteelArea,
                               &DesignResults::colCrackZ}) {
-      EXPECT_EQ(a.*member, b.*member) << "system " << system;
+      EXPECT_EQ(a.*member, b.*member) << "system " << UnitSystemName(system);
     }
-    EXPECT_EQ(level.project.barDiameters, falling.project.barDiameters) << system;
-    EXPECT_EQ(level.project.barPitches, falling.project.barPitches) << system;
+    EXPECT_EQ(level.project.barDiameters, falling.project.barDiameters) << UnitSystemName(system);
+    EXPECT_EQ(level.project.barPitches, falling.project.barPitches) << UnitSystemName(system);
   }
 }
 

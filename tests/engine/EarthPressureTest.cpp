@@ -212,8 +212,8 @@ TEST(PassivePressure, DryToeEarthAboveALowWaterTable) {
 
 TEST(PassivePressure, ShearKeyWithAndWithoutToeEarth) {
   ProjectData p = DefaultProject();
-  p.shearKeyOption = 1;
-  p.toePassiveOption = 1;
+  p.shearKeyOption = true;
+  p.toePassiveOption = true;
   PressureRun run = Pressures(p);
   const float toeBottom = run.r.pressure.passivePressure[2];
   ASSERT_GT(toeBottom, 0.0f);
@@ -222,14 +222,14 @@ TEST(PassivePressure, ShearKeyWithAndWithoutToeEarth) {
   EXPECT_NEAR(run.r.pressure.passiveForce[3], 0.67 * (toeBottom + run.r.pressure.passivePressure[3]) / 2,
               1e-5);
 
-  p.toePassiveOption = 0;  // the key's diagram starts from zero at the base
+  p.toePassiveOption = false;  // the key's diagram starts from zero at the base
   run = Pressures(p);
   EXPECT_EQ(run.r.pressure.passivePressure[2], 0.0f);
   EXPECT_NEAR(run.r.pressure.passivePressure[3], keyOwn, 1e-5);
   EXPECT_NEAR(run.r.pressure.passiveForceDepth[3], 10 + 0.67 * 2 / 3, 1e-5);
   EXPECT_GT(run.r.pressure.passiveForce[2], 0.0f);  // computed before the key cleared [2]
 
-  p.waterOption = kFalse;  // without water the key sees the moist toe earth
+  p.waterOption = false;  // without water the key sees the moist toe earth
   run = Pressures(p);
   EXPECT_NEAR(run.r.pressure.passivePressure[3], keyOwn * 1.7, 1e-5);
 }

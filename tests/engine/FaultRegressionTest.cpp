@@ -101,13 +101,13 @@ TEST(FaultRegression, EveryFileTheFuzzerFaultedOnNowPasses) {
     }
     EXPECT_TRUE(Passes(p)) << entry.path();
     p.previousUnitSystem = p.unitSystem;
-    p.unitSystem = static_cast<int16_t>((p.unitSystem + 1) % 3);
+    p.unitSystem = kUnitSystems[(UnitIndex(p.unitSystem) + 1) % kUnitSystems.size()];
     try {
       ConvertUnits(p);
     } catch (const UnitConversionError&) {
       continue;
     }
-    EXPECT_TRUE(Passes(p)) << entry.path() << " in unit system " << p.unitSystem;
+    EXPECT_TRUE(Passes(p)) << entry.path() << " in unit system " << UnitSystemName(p.unitSystem);
   }
   EXPECT_GE(files, 3);
 }

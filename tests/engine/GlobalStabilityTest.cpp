@@ -24,7 +24,7 @@ using test::DefaultProject;
 // The default wall without water or cohesion.
 ProjectData DryWall() {
   ProjectData p = DefaultProject();
-  p.waterOption = kFalse;
+  p.waterOption = false;
   p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
   return p;
 }
@@ -60,10 +60,10 @@ double CircleFactor(const SlipSection& s, const SlipCircle& c = kDeepCircle) {
 
 // The project with every length, force and unit weight taken exactly (without the rounding of
 // the unit switch) into another system.
-ProjectData Converted(const ProjectData& metric, int system) {
+ProjectData Converted(const ProjectData& metric, UnitSystem system) {
   const ConversionFactors f = ConversionFactorsFor(kMetric, system);
   ProjectData p = metric;
-  p.unitSystem = static_cast<int16_t>(system);
+  p.unitSystem = system;
   const auto length = [&](float& v) { v = static_cast<float>(v * f.length); };
   const auto weight = [&](float& v) { v = static_cast<float>(v * f.UnitWeight()); };
   for (float* v : {&p.toeLength, &p.stemFrontBatter, &p.stemTopWidth, &p.stemBackBatter,
@@ -92,7 +92,7 @@ TEST(GlobalStability, SameFactorInEveryUnitSystem) {
   metric.backfillSlope = 0;  // the slope in the file is a ratio and needs no conversion either way
   AddLineLoad(metric, 3.0f, 6.5f, 9.0f, 200.0f);
   const double expected = SearchFactor(metric);
-  for (const int system : {kSI, kBritish}) {
+  for (const UnitSystem system : {kSI, kBritish}) {
     EXPECT_NEAR(SearchFactor(Converted(metric, system)), expected, 1e-4 * expected)
         << UnitSystemName(system);
   }
@@ -100,7 +100,7 @@ TEST(GlobalStability, SameFactorInEveryUnitSystem) {
 
 TEST(GlobalStability, StrengthRaisesAndSeismicLoadLowersTheFactor) {
   ProjectData base = DryWall();
-  base.seismicOption = kFalse;
+  base.seismicOption = false;
   base.seismicCoefficient = 0;
   const double reference = SearchFactor(base);
   EXPECT_GT(reference, 0.5);
@@ -118,7 +118,7 @@ TEST(GlobalStability, StrengthRaisesAndSeismicLoadLowersTheFactor) {
   EXPECT_GT(SearchFactor(rough), reference * 1.05);
 
   ProjectData shaken = base;
-  shaken.seismicOption = kTrue;
+  shaken.seismicOption = true;
   shaken.seismicCoefficient = 0.1f;
   EXPECT_LT(SearchFactor(shaken), reference * 0.95);
 }
@@ -135,7 +135,7 @@ TEST(GlobalStability, CircleThatCutsTheConcreteIsRefused) {
   // without the key, refused with it.
   const SlipCircle shallow{3.6, -8.0, 18.5};
   ASSERT_TRUE(EvaluateCircle(a.section, shallow).Admissible());
-  p.shearKeyOption = 1;
+  p.shearKeyOption = true;
   p.shearKeyDepth = 0.67f;
   EXPECT_EQ(EvaluateCircle(Prepare(p).section, shallow).refusal, CircleRefusal::cutsConcrete);
 }

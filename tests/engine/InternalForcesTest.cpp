@@ -90,7 +90,7 @@ struct LineLoadCase {
 CaseRun WithLineLoad(const LineLoadCase& l, float load = 10) {
   ProjectData p = PlainWall();
   p.lineLoadCount = 1;
-  p.lineLoads[1] = {load, l.x, l.y, l.direction, 1};
+  p.lineLoads[1] = {load, l.x, l.y, l.direction, LoadCase::dead};
   return Analyse(p, kDeadAndSoil);
 }
 
@@ -213,7 +213,7 @@ TEST(InternalForces, ToeShearFromTheBaseReactionFollowsTheContactWhenTheHeelLift
   p.toeEdgeThickness = p.heelEdgeThickness = 0.3f;
   p.stemFrontHeight = p.stemBackHeight = 5.2f;
   p.lineLoadCount = 1;
-  p.lineLoads[1] = {6.0f, 1.25f, 5.5f, 270, 1};  // pushes the stem top towards the toe
+  p.lineLoads[1] = {6.0f, 1.25f, 5.5f, 270, LoadCase::dead};  // pushes the stem top towards the toe
   const CaseRun run = Analyse(p, kDeadAndSoil);
   ASSERT_TRUE(run.stable);
   const StabilityResults& s = run.results.stability;
@@ -231,7 +231,7 @@ TEST(InternalForces, ToeShearFromTheBaseReactionFollowsTheContactWhenTheHeelLift
 TEST(InternalForces, NotStableLeavesTheForcesOfThePreviousCase) {
   ProjectData p = PlainWall();
   p.lineLoadCount = 1;
-  p.lineLoads[1] = {200.0f, 1.25f, 5.5f, 270, 5};  // structural case only
+  p.lineLoads[1] = {200.0f, 1.25f, 5.5f, 270, LoadCase::structural};  // structural case only
   CaseRun run = Analyse(p, kDeadAndSoil);
   ASSERT_TRUE(run.stable);
   const SectionForces before = run.forces;

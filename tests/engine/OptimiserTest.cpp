@@ -25,9 +25,9 @@ constexpr auto kKey = static_cast<std::size_t>(OptimisedDimension::shearKeyDepth
 // held at a length on which the base can bear the wall unless the list varies it.
 ProjectData VaryOnly(std::initializer_list<std::tuple<std::size_t, float, float>> varied) {
   ProjectData p = test::DefaultProject();
-  for (OptimiserVariable& v : p.optimiserVariables) v.vary = kFalse;
-  p.optimiserVariables[kToe] = {kTrue, 3.5f, 3.5f};
-  for (const auto& [d, lo, hi] : varied) p.optimiserVariables[d] = {kTrue, lo, hi};
+  for (OptimiserVariable& v : p.optimiserVariables) v.vary = false;
+  p.optimiserVariables[kToe] = {true, 3.5f, 3.5f};
+  for (const auto& [d, lo, hi] : varied) p.optimiserVariables[d] = {true, lo, hi};
   return p;
 }
 
@@ -146,13 +146,13 @@ TEST(Optimiser, ImpossibleTargetsAndUnusableSettingsGiveAClearMessage) {
                        "the near-misses: sliding.");
 
   ProjectData reversed = p;
-  reversed.optimiserVariables[kHeel] = {kTrue, 7.0f, 6.0f};
+  reversed.optimiserVariables[kHeel] = {true, 7.0f, 6.0f};
   EXPECT_EQ(OptimiseWall(reversed).message, "The minimum of Heel length is above its maximum.");
   ProjectData none = p;
-  for (OptimiserVariable& v : none.optimiserVariables) v.vary = kFalse;
+  for (OptimiserVariable& v : none.optimiserVariables) v.vary = false;
   EXPECT_EQ(OptimiserSettingsProblem(none), "No dimension is set to vary.");
   ProjectData wide = p;
-  wide.optimiserVariables[kHeel] = {kTrue, 0.0f, 1e6f};
+  wide.optimiserVariables[kHeel] = {true, 0.0f, 1e6f};
   EXPECT_NE(OptimiserSettingsProblem(wide).find("more than 10000 steps"), std::string::npos);
 }
 

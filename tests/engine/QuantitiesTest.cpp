@@ -16,7 +16,7 @@ namespace {
 
 // A block 0.5 wide and 4.0 high: no toe, no heel, no batter, no taper; stem heights 3.4 and
 // edge thicknesses 0.6 on both sides. Bars of column c: diameter c cm at 20 cm, cover 5 cm.
-ProjectData RectangularWall(int16_t system = kMetric) {
+ProjectData RectangularWall(UnitSystem system = kMetric) {
   ProjectData p = test::DefaultProject();
   p.unitSystem = system;
   p.toeLength = p.stemFrontBatter = p.stemBackBatter = p.heelLength = 0;
@@ -62,7 +62,7 @@ TEST(Quantities, RectangularWallByHand) {
   EXPECT_NEAR(q.cost, 2.0 * 150 + 8.0 * 35 + (main + 28.26) * 1.3, 1e-2);
 
   // The key adds stem top width × depth; a column without bars adds nothing.
-  p.shearKeyOption = 1;
+  p.shearKeyOption = true;
   p.shearKeyDepth = 0.4f;
   p.barPitches[6] = 0;
   const Quantities keyed = Measure(p);

@@ -31,7 +31,7 @@ class WallMaker {
     ProjectData p;
     SetDefaults(p);
     p.previousUnitSystem = kMetric;
-    p.unitSystem = static_cast<int16_t>(Pick(3));
+    p.unitSystem = kUnitSystems[static_cast<std::size_t>(Pick(3))];
     ConvertUnits(p);  // as the Units menu does, so each system starts from its own numbers
     Dimensions(p);
     Options(p);
@@ -86,20 +86,20 @@ class WallMaker {
   void Options(ProjectData& p) {
     const double total = p.TotalHeightFront();
     if (Chance(0.5)) {  // water on, as the main window switches it
-      p.waterOption = kTrue;
+      p.waterOption = true;
       Edit(p, 12, Between(0, total * 1.2));
       Edit(p, 13, Chance(0.2) ? 0.0 : Between(0, total * 1.2));
     } else {
       p.savedWaterDepthFront = p.waterDepthFront;
       p.savedWaterDepthBack = p.waterDepthBack;
-      p.waterOption = kFalse;
+      p.waterOption = false;
       p.waterDepthFront = p.waterDepthBack = static_cast<float>(total);
     }
     if (Chance(0.5)) {
-      p.seismicOption = kTrue;
+      p.seismicOption = true;
       p.seismicCoefficient = static_cast<float>(Chance(0.1) ? Between(1, 5) : Between(0, 0.6));
     } else {
-      p.seismicOption = kFalse;
+      p.seismicOption = false;
       p.savedSeismicCoefficient = p.seismicCoefficient;
       p.seismicCoefficient = 0;
     }
@@ -128,7 +128,7 @@ class WallMaker {
 
   void Loads(ProjectData& p) {
     p.surchargeLoad = static_cast<float>(Chance(0.3) ? 0.0 : Amount(p.surchargeLoad, true));
-    p.surchargeLoadCase = static_cast<int16_t>(1 + Pick(kLoadCaseCount));
+    p.surchargeLoadCase = kAllLoadCases[static_cast<std::size_t>(Pick(kLoadCaseCount))];
     p.lineLoadCount = static_cast<int16_t>(Chance(0.3) ? 0 : Pick(kMaxLineLoads + 1));
     const double width = p.baseWidth;
     const double height = p.TotalHeightFront();
@@ -140,7 +140,7 @@ class WallMaker {
       load.y = static_cast<float>(Between(0, height * 1.3));
       load.direction = Chance(0.6) ? kDirections[static_cast<std::size_t>(Pick(6))]
                                    : static_cast<float>(Between(0, 720));
-      load.loadCase = static_cast<int16_t>(1 + Pick(kLoadCaseCount));
+      load.loadCase = kAllLoadCases[static_cast<std::size_t>(Pick(kLoadCaseCount))];
     }
   }
 
@@ -152,7 +152,7 @@ class WallMaker {
 
   void Reinforcement(ProjectData& p) {
     if (Chance(0.7)) return;  // the design chooses the bars
-    p.userReinforcement = kTrue;
+    p.userReinforcement = true;
     for (std::size_t c = 1; c <= kDesignColumnCount; ++c) {
       p.barDiameters[c] = static_cast<float>(Amount(p.unitSystem == kBritish ? 0.6 : 1.6, false));
       p.barPitches[c] = static_cast<float>(Amount(p.unitSystem == kBritish ? 8 : 20, false));
@@ -163,7 +163,7 @@ class WallMaker {
 };
 
 std::string Describe(const ProjectData& p) {
-  std::string text = "unit system " + std::to_string(p.unitSystem) + ", base " + std::to_string(p.baseWidth) +
+  std::string text = "unit system " + std::string(UnitSystemName(p.unitSystem)) + ", base " + std::to_string(p.baseWidth) +
                      ", height " + std::to_string(p.TotalHeightFront()) + ", slope " + std::to_string(p.backfillSlope) +
                      ", loads " + std::to_string(p.lineLoadCount);
   return text;

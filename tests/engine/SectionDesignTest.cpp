@@ -17,7 +17,7 @@ SectionMaterials Metric() {
   return MakeSectionMaterials(p);
 }
 
-SectionMaterials InSystem(int16_t system, float strength, float yield, float cover) {
+SectionMaterials InSystem(UnitSystem system, float strength, float yield, float cover) {
   ProjectData p;
   SetDefaults(p);
   p.unitSystem = system;

@@ -36,7 +36,7 @@ inline ProjectData WeightlessWall() {
 }
 
 inline void AddLineLoad(ProjectData& p, float load, float x, float y, float direction,
-                        int16_t loadCase = 1) {
+                        LoadCase loadCase = LoadCase::dead) {
   p.lineLoadCount = static_cast<int16_t>(p.lineLoadCount + 1);
   p.lineLoads[static_cast<size_t>(p.lineLoadCount)] = {load, x, y, direction, loadCase};
 }

@@ -181,7 +181,7 @@ TEST(Stability, NothingOnTheBaseIsAFault) {
 // A load moved along its own line of action has the same moment about every point.
 TEST(Stability, LoadMovedAlongItsLineOfActionGivesTheSameResultant) {
   ProjectData p = DefaultProject();
-  AddLineLoad(p, 4, 5.0f, 11, 135, 2);
+  AddLineLoad(p, 4, 5.0f, 11, 135, LoadCase::live);
   const StabilityResults first = Analyse(p).results.stability;
   // Direction 135°: down and towards the heel; 2 units further along the line: x + 2 sin 135°,
   // height + 2 cos 135°.
@@ -195,7 +195,7 @@ TEST(Stability, LoadMovedAlongItsLineOfActionGivesTheSameResultant) {
 
 TEST(Stability, LineLoadsUseTheFactorOfTheirLoadCase) {
   ProjectData p = WeightlessWall();
-  AddLineLoad(p, 10, 3.0f, 0, 180, 2);
+  AddLineLoad(p, 10, 3.0f, 0, 180, LoadCase::live);
   AnalysisResults r;
   RecordingSink sink;
   SetLoadFactors(r, 1, 1.7, 1, 1, 1, 1, 1);
@@ -203,7 +203,7 @@ TEST(Stability, LineLoadsUseTheFactorOfTheirLoadCase) {
   ComputeStability(p, r, sink);
   EXPECT_FLOAT_EQ(r.stability.sumVertical, 17);
 
-  p.lineLoads[1].loadCase = 8;
+  p.lineLoads[1].loadCase = static_cast<LoadCase>(8);  // not one of the seven
   EXPECT_THROW(ComputeStability(p, r, sink), EngineError);
 }
 
@@ -214,10 +214,10 @@ TEST(Stability, SlidingResistanceOfEachRestraint) {
   EXPECT_FLOAT_EQ(plain.baseCohesionResistance, 7.2f * 0.5f * 10);
   EXPECT_FLOAT_EQ(plain.resistingForce, plain.baseFriction + plain.baseCohesionResistance);
 
-  p.restraintForceOption = 1;
+  p.restraintForceOption = true;
   p.restraintForce = 12;
-  p.toePassiveOption = 1;
-  p.shearKeyOption = 1;
+  p.toePassiveOption = true;
+  p.shearKeyOption = true;
   const test::ServiceRun run = Analyse(p);
   const StabilityResults& s = run.results.stability;
   const PressureResults& q = run.results.pressure;
@@ -227,8 +227,8 @@ TEST(Stability, SlidingResistanceOfEachRestraint) {
   // Passive pressure is a resistance only; it does not enter the sums.
   EXPECT_EQ(s.sumHorizontal, plain.sumHorizontal);
 
-  p.toePassiveOption = 0;
-  p.restraintForceOption = -1;  // only 1 switches a restraint on
+  p.toePassiveOption = false;
+  p.restraintForceOption = false;  // the key alone
   const test::ServiceRun keyOnly = Analyse(p);
   EXPECT_NEAR(keyOnly.results.stability.resistingForce,
               plain.resistingForce + keyOnly.results.pressure.passiveForce[3], 1e-4);

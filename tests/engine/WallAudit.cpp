@@ -76,7 +76,7 @@ class Auditor {
   WallAuditReport& report_;
 };
 
-void AuditStability(Auditor& a, const StabilityResults& s, int unitSystem) {
+void AuditStability(Auditor& a, const StabilityResults& s, UnitSystem unitSystem) {
   for (const StabilityTextStyle style : {StabilityTextStyle::dialog, StabilityTextStyle::report}) {
     for (const StabilityGroup& group : StabilityGroups(s, unitSystem, style)) {
       for (const StabilityLine& line : group.lines) a.Text(group.caption + line.Caption(), line.value);
@@ -158,7 +158,7 @@ void AuditServiceResults(Auditor& a, const AnalysisResults& r) {
 }
 
 void AuditDesign(Auditor& a, const ProjectData& project, const DesignResults& d) {
-  const int16_t u = project.unitSystem;
+  const UnitSystem u = project.unitSystem;
   for (int section = 1; section <= kDesignSectionCount; ++section) {
     for (int c = 1; c <= kAnalysisCaseCount; ++c) {
       a.Value({"caseMoment", section, c}, d.caseMoment[section][c]);

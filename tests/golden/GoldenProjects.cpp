@@ -22,20 +22,20 @@ using kelvadrome::test::FileBytes;
 namespace {
 
 // As a change of units in the program converts a project.
-ProjectData Converted(ProjectData p, int16_t unitSystem) {
+ProjectData Converted(ProjectData p, UnitSystem unitSystem) {
   p.previousUnitSystem = p.unitSystem;
   p.unitSystem = unitSystem;
   ConvertUnits(p);
   return p;
 }
 
-ProjectData Default(int16_t unitSystem = kMetric) {
+ProjectData Default(UnitSystem unitSystem = kMetric) {
   ProjectData p;
   SetDefaults(p);
   return Converted(p, unitSystem);
 }
 
-void AddLoad(ProjectData& p, float load, float x, float y, float direction, int16_t loadCase) {
+void AddLoad(ProjectData& p, float load, float x, float y, float direction, LoadCase loadCase) {
   p.lineLoadCount = static_cast<int16_t>(p.lineLoadCount + 1);
   p.lineLoads[static_cast<std::size_t>(p.lineLoadCount)] = {load, x, y, direction, loadCase};
 }
@@ -52,7 +52,7 @@ ProjectData Water(float front, float back) {
 // What the Water switch of the main window leaves: the depths kept aside, no water on the wall.
 ProjectData WaterOff() {
   ProjectData p = Default(kSI);
-  p.waterOption = kFalse;
+  p.waterOption = false;
   p.savedWaterDepthFront = p.waterDepthFront;
   p.savedWaterDepthBack = p.waterDepthBack;
   p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
@@ -60,7 +60,7 @@ ProjectData WaterOff() {
 }
 
 ProjectData SeismicOff(ProjectData p) {
-  p.seismicOption = kFalse;
+  p.seismicOption = false;
   p.savedSeismicCoefficient = p.seismicCoefficient;
   p.seismicCoefficient = 0;
   return p;
@@ -74,16 +74,16 @@ ProjectData Slope(float run) {
 
 ProjectData ShearKey(bool toePassive) {
   ProjectData p = Default();
-  p.shearKeyOption = 1;
+  p.shearKeyOption = true;
   p.shearKeyDepth = 0.8f;
-  p.toePassiveOption = toePassive ? 1 : 0;
+  p.toePassiveOption = toePassive;
   return p;
 }
 
 ProjectData Restraints() {
   ProjectData p = Default(kBritish);
-  p.toePassiveOption = 1;
-  p.restraintForceOption = 1;
+  p.toePassiveOption = true;
+  p.restraintForceOption = true;
   p.restraintForce = 4.5f;
   return p;
 }
@@ -91,13 +91,13 @@ ProjectData Restraints() {
 // One load of each load case, in several directions, on and beside the wall.
 ProjectData LoadsOfEveryCase() {
   ProjectData p = Default();
-  AddLoad(p, 2.0f, 3.0f, 10.0f, 180, 1);   // dead, on the stem top
-  AddLoad(p, 1.5f, 3.0f, 9.0f, 90, 2);     // live, towards the heel
-  AddLoad(p, 1.0f, 2.5f, 6.0f, 270, 3);    // soil, towards the toe
-  AddLoad(p, 1.0f, 1.0f, 2.0f, 180, 4);    // water, on the toe
-  AddLoad(p, 0.5f, 3.0f, 9.5f, 270, 5);    // structural
-  AddLoad(p, 1.5f, 5.0f, 10.5f, 135, 6);   // impact, on the backfill over the heel
-  AddLoad(p, 0.8f, 6.0f, 4.0f, 225, 7);    // seismic
+  AddLoad(p, 2.0f, 3.0f, 10.0f, 180, LoadCase::dead);   // dead, on the stem top
+  AddLoad(p, 1.5f, 3.0f, 9.0f, 90, LoadCase::live);     // live, towards the heel
+  AddLoad(p, 1.0f, 2.5f, 6.0f, 270, LoadCase::soil);    // soil, towards the toe
+  AddLoad(p, 1.0f, 1.0f, 2.0f, 180, LoadCase::water);    // water, on the toe
+  AddLoad(p, 0.5f, 3.0f, 9.5f, 270, LoadCase::structural);    // structural
+  AddLoad(p, 1.5f, 5.0f, 10.5f, 135, LoadCase::impact);   // impact, on the backfill over the heel
+  AddLoad(p, 0.8f, 6.0f, 4.0f, 225, LoadCase::seismic);    // seismic
   return p;
 }
 
@@ -106,44 +106,44 @@ ProjectData LoadsOfEveryDirection() {
   ProjectData p = Default(kSI);
   for (int i = 0; i < 8; ++i) {
     AddLoad(p, 5.0f + float(i), 0.5f + 0.8f * float(i), 3.0f + 0.5f * float(i), 45.0f * float(i),
-            static_cast<int16_t>(1 + i % 7));
+            kAllLoadCases[static_cast<std::size_t>(i % 7)]);
   }
-  AddLoad(p, 12.0f, 7.2f, 10.0f, 30, 2);   // on the heel edge
-  AddLoad(p, 9.0f, 0.0f, 2.0f, 330, 6);    // on the toe edge
+  AddLoad(p, 12.0f, 7.2f, 10.0f, 30, LoadCase::live);   // on the heel edge
+  AddLoad(p, 9.0f, 0.0f, 2.0f, 330, LoadCase::impact);    // on the toe edge
   return p;
 }
 
 ProjectData BritishLoads() {
   ProjectData p = Default(kBritish);
-  AddLoad(p, 1.2f, 10.0f, 33.0f, 180, 1);
-  AddLoad(p, 0.4f, 10.0f, 30.0f, 270, 2);
-  AddLoad(p, 0.6f, 3.0f, 6.0f, 180, 6);
+  AddLoad(p, 1.2f, 10.0f, 33.0f, 180, LoadCase::dead);
+  AddLoad(p, 0.4f, 10.0f, 30.0f, 270, LoadCase::live);
+  AddLoad(p, 0.6f, 3.0f, 6.0f, 180, LoadCase::impact);
   p.surchargeLoad = 0.25f;
-  p.surchargeLoadCase = 1;
+  p.surchargeLoadCase = LoadCase::dead;
   return p;
 }
 
 // A large push towards the toe near the stem top: the resultant leaves the base.
 ProjectData Unstable() {
   ProjectData p = Default();
-  AddLoad(p, 40.0f, 3.0f, 9.5f, 270, 1);
+  AddLoad(p, 40.0f, 3.0f, 9.5f, 270, LoadCase::dead);
   return p;
 }
 
 // Stable in service, but a live push towards the toe, factored up, tips it over.
 ProjectData DesignStops() {
   ProjectData p = Default();
-  AddLoad(p, 2.0f, 3.0f, 10.0f, 180, 2);
-  AddLoad(p, 16.0f, 3.0f, 9.0f, 270, 2);
-  AddLoad(p, 1.5f, 5.0f, 10.5f, 180, 6);
-  AddLoad(p, 1.0f, 1.0f, 2.0f, 180, 4);
+  AddLoad(p, 2.0f, 3.0f, 10.0f, 180, LoadCase::live);
+  AddLoad(p, 16.0f, 3.0f, 9.0f, 270, LoadCase::live);
+  AddLoad(p, 1.5f, 5.0f, 10.5f, 180, LoadCase::impact);
+  AddLoad(p, 1.0f, 1.0f, 2.0f, 180, LoadCase::water);
   return p;
 }
 
 // The user's bars (diameters in cm, pitches in cm), entered in Metric and then converted.
-ProjectData UserBars(int16_t unitSystem) {
+ProjectData UserBars(UnitSystem unitSystem) {
   ProjectData p = Default();
-  p.userReinforcement = kTrue;
+  p.userReinforcement = true;
   for (std::size_t c = 1; c <= kDesignColumnCount; ++c) {
     p.barDiameters[c] = 1.2f + 0.4f * float(c % 3);
     p.barPitches[c] = 20.0f - 5.0f * float(c % 2);
@@ -160,7 +160,7 @@ ProjectData NoToeNoHeel() {
   p.stemFrontHeight = p.stemBackHeight + p.heelTaper + p.heelEdgeThickness;
   p.waterDepthFront = 6.0f;
   p.backfillSlope = 0;
-  AddLoad(p, 1.0f, 0.5f, 8.0f, 180, 1);
+  AddLoad(p, 1.0f, 0.5f, 8.0f, 180, LoadCase::dead);
   return p;
 }
 
@@ -172,10 +172,10 @@ ProjectData Extensions() {
   p.prices = {180.0f, 42.5f, 1.45f};
   p.optimiserTargets.withoutSeismic = {1.6f, 2.1f, 3.1f, 2.6f, 1.4f};
   p.optimiserTargets.withSeismic = {1.2f, 1.6f, 2.2f, 2.1f, 1.1f};
-  p.optimiserTargets.resultantRule = 0;
-  p.optimiserTargets.globalCheck = kTrue;
-  p.optimiserVariables[0] = {kTrue, 1.0f, 3.0f};
-  p.optimiserVariables[1] = {kTrue, 2.0f, 5.0f};
+  p.optimiserTargets.resultantRule = false;
+  p.optimiserTargets.globalCheck = true;
+  p.optimiserVariables[0] = {true, 1.0f, 3.0f};
+  p.optimiserVariables[1] = {true, 2.0f, 5.0f};
   return p;
 }
 

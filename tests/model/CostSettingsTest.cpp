@@ -13,7 +13,7 @@ using kelvadrome::test::FileBytes;
 
 namespace {
 
-ProjectData Converted(ProjectData p, int16_t system) {
+ProjectData Converted(ProjectData p, UnitSystem system) {
   p.previousUnitSystem = p.unitSystem;
   p.unitSystem = system;
   ConvertUnits(p);
@@ -47,19 +47,19 @@ TEST(CostSettings, DefaultsFollowTheUnitsAndTheWallDepth) {
   const ProjectData metric = Default();
   EXPECT_EQ(metric.prices, (UnitPrices{150, 35, 1.3f}));
   const OptimiserVariables& v = metric.optimiserVariables;  // D = 10 m
-  EXPECT_EQ(v[0], (OptimiserVariable{kTrue, 0, 6}));        // toe [0, 0.6·D]
-  EXPECT_EQ(v[1], (OptimiserVariable{kTrue, 0, 12}));       // heel [0, 1.2·D]
-  EXPECT_EQ(v[2], (OptimiserVariable{kTrue, 0.2f, 1.5f}));  // stem top [0.2, 0.15·D]
-  EXPECT_EQ(v[4].vary, kFalse);                              // the front batter stays
-  EXPECT_EQ(v[5], (OptimiserVariable{kTrue, 0.3f, 1.5f}));
-  EXPECT_EQ(v[7], (OptimiserVariable{kTrue, 0, 2}));
+  EXPECT_EQ(v[0], (OptimiserVariable{true, 0, 6}));        // toe [0, 0.6·D]
+  EXPECT_EQ(v[1], (OptimiserVariable{true, 0, 12}));       // heel [0, 1.2·D]
+  EXPECT_EQ(v[2], (OptimiserVariable{true, 0.2f, 1.5f}));  // stem top [0.2, 0.15·D]
+  EXPECT_FALSE(v[4].vary);                              // the front batter stays
+  EXPECT_EQ(v[5], (OptimiserVariable{true, 0.3f, 1.5f}));
+  EXPECT_EQ(v[7], (OptimiserVariable{true, 0, 2}));
 
   // Converted, the defaults become the defaults of the other system and the file stays short.
-  for (const int16_t system : {kSI, kBritish}) {
+  for (const UnitSystem system : {kSI, kBritish}) {
     const ProjectData p = Converted(metric, system);
     EXPECT_EQ(p.prices, DefaultUnitPrices(system));
     EXPECT_EQ(p.optimiserVariables, DefaultOptimiserVariables(p));
-    EXPECT_EQ(EncodeProjectFile(p).size(), 291u) << system;
+    EXPECT_EQ(EncodeProjectFile(p).size(), 291u) << UnitSystemName(system);
   }
   const ProjectData british = Converted(metric, kBritish);
   EXPECT_EQ(british.prices, (UnitPrices{4.25f, 3.25f, 0.6f}));
@@ -91,8 +91,8 @@ TEST(CostSettings, ItemsTwoToFourAreWrittenOnlyWhenChangedAndReadBack) {
   EXPECT_EQ(EncodeProjectFile(p), expected.bytes);
 
   p.optimiserTargets.withoutSeismic.bearing = 3;
-  p.optimiserTargets.globalCheck = kTrue;
-  p.optimiserVariables[4].vary = kTrue;
+  p.optimiserTargets.globalCheck = true;
+  p.optimiserVariables[4].vary = true;
   const std::vector<uint8_t> bytes = EncodeProjectFile(p);
   EXPECT_EQ(bytes.size(), 291u + 4 + (4 + 12) + (4 + 46) + (4 + 80));
   EXPECT_EQ(DecodeProjectFile(bytes, "x"), p);

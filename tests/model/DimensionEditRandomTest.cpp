@@ -28,7 +28,7 @@ testing::AssertionResult RulesHold(const ProjectData& p) {
     return testing::AssertionFailure() << "front total " << front << " but back total " << back;
   if (p.waterDepthFront > front + tolerance || p.waterDepthBack > front + tolerance)
     return testing::AssertionFailure() << "water below the base";
-  if (p.waterOption == kFalse &&
+  if (!p.waterOption &&
       (std::abs(p.waterDepthFront - front) > tolerance || std::abs(p.waterDepthBack - front) > tolerance))
     return testing::AssertionFailure() << "water depths off the base underside without water";
   if (double(p.toeTaper) + p.toeEdgeThickness == 0 && p.toeLength != 0)
@@ -52,8 +52,8 @@ TEST(DimensionEditRandom, RulesHoldAfterEveryEdit) {
     SetDefaults(p);
     for (int edit = 0; edit < 500; ++edit) {
       if (toggleWater(random)) {  // as the main window's water option does
-        p.waterOption = p.waterOption == kFalse ? kTrue : kFalse;
-        if (p.waterOption == kFalse) p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
+        p.waterOption = !p.waterOption;
+        if (!p.waterOption) p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
       }
       const int label = pickLabel(random);
       // Zeros and small values often, since they reach the fitting rules' far branches.

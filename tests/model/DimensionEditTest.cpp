@@ -160,7 +160,7 @@ TEST(DimensionEdit, WaterDepthsStayWithinTheWall) {
 
   // Without water both depths are the total height whatever is typed.
   ProjectData dry = Defaults();
-  dry.waterOption = kFalse;
+  dry.waterOption = false;
   ASSERT_TRUE(ApplyDimensionEdit(dry, 12, 3.0));
   EXPECT_EQ(dry.waterDepthFront, 10.0f);
   EXPECT_EQ(dry.waterDepthBack, 10.0f);

@@ -11,13 +11,13 @@ TEST(SetDefaults, KeepsLineLoadEntriesAndBarsButResetsTheirSwitches) {
   ProjectData p;
   p.lineLoads[1].load = 7;
   p.barDiameters[2] = 1.6f;
-  p.userReinforcement = kTrue;
+  p.userReinforcement = true;
   p.lineLoadCount = 1;
   p.savedSeismicCoefficient = 0.3f;
   SetDefaults(p);
   EXPECT_EQ(p.lineLoadCount, 0);
   EXPECT_EQ(p.lineLoads[1].load, 7);
   EXPECT_EQ(p.barDiameters[2], 1.6f);
-  EXPECT_EQ(p.userReinforcement, kFalse);
+  EXPECT_FALSE(p.userReinforcement);
   EXPECT_EQ(p.savedSeismicCoefficient, 0.3f);
 }

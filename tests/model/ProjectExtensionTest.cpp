@@ -14,7 +14,7 @@ using kelvadrome::test::FileBytes;
 
 namespace {
 
-ProjectData DefaultIn(int16_t unitSystem) {
+ProjectData DefaultIn(UnitSystem unitSystem) {
   ProjectData p;
   SetDefaults(p);
   p.previousUnitSystem = p.unitSystem;
@@ -50,17 +50,17 @@ std::string DecodeError(const FileBytes& f) {
 
 TEST(FoundationEarth, DefaultsFollowTheUnitSystemAndConvertLikeTheOtherUnitWeights) {
   struct Expected {
-    int16_t system;
+    UnitSystem system;
     float unitWeight;
     float saturated;
   };
   // 1.7 and 2.0 T/m³ times 9.81, and times 0.3048³ / 0.454, to two decimals.
   for (const Expected e : {Expected{kMetric, 1.7f, 2.0f}, {kSI, 16.68f, 19.62f}, {kBritish, 0.11f, 0.12f}}) {
     const ProjectData p = DefaultIn(e.system);
-    EXPECT_EQ(p.foundationUnitWeight, e.unitWeight) << e.system;
-    EXPECT_EQ(p.foundationSaturatedDensity, e.saturated) << e.system;
+    EXPECT_EQ(p.foundationUnitWeight, e.unitWeight) << UnitSystemName(e.system);
+    EXPECT_EQ(p.foundationSaturatedDensity, e.saturated) << UnitSystemName(e.system);
     // The converted default is still the default: no block, the file keeps its 291 bytes.
-    EXPECT_EQ(EncodeProjectFile(p).size(), 291u) << e.system;
+    EXPECT_EQ(EncodeProjectFile(p).size(), 291u) << UnitSystemName(e.system);
   }
   ProjectData p = DefaultIn(kSI);
   p.previousUnitSystem = kSI;
@@ -72,7 +72,7 @@ TEST(FoundationEarth, DefaultsFollowTheUnitSystemAndConvertLikeTheOtherUnitWeigh
 
 TEST(FoundationEarth, AFileWithoutTheBlockGetsTheDefaultsOfItsOwnUnits) {
   FileBytes si = DefaultFile();
-  si.bytes[58] = kSI;  // the unit system, after the margins, texts and font size
+  si.bytes[58] = 1;  // SI: the unit system, after the margins, texts and font size
   const ProjectData p = Decode(si);
   EXPECT_EQ(p.unitSystem, kSI);
   EXPECT_EQ(p.foundationUnitWeight, 16.68f);
@@ -97,7 +97,7 @@ TEST(ExtensionBlock, NonDefaultValuesAreWrittenAsTag1AfterItem25AndReadBack) {
   EXPECT_EQ(DecodeProjectFile(bytes, "x"), p);
 
   // Random non-default values in every system survive the round trip.
-  for (const int16_t system : {kMetric, kSI, kBritish}) {
+  for (const UnitSystem system : {kMetric, kSI, kBritish}) {
     for (int i = 1; i <= 20; ++i) {
       ProjectData q = DefaultIn(system);
       q.foundationUnitWeight = 0.013f * float(i * i);
@@ -105,6 +105,23 @@ TEST(ExtensionBlock, NonDefaultValuesAreWrittenAsTag1AfterItem25AndReadBack) {
       EXPECT_EQ(DecodeProjectFile(EncodeProjectFile(q), "x"), q);
     }
   }
+}
+
+TEST(ExtensionBlock, OptimiserSwitchesAreOnForAnyValueButZeroAndWrittenAsMinusOne) {
+  const auto targets = [](int resultant, int bearing, int global) {
+    FileBytes f = DefaultFile();
+    f.I16(-3).I16(1).I16(3).I16(46);
+    for (float v : {1.5f, 2.0f, 3.0f, 2.5f, 1.5f, 1.1f, 1.5f, 2.0f, 2.0f, 1.1f}) f.F32(v);
+    f.I16(resultant).I16(bearing).I16(global);
+    return f;
+  };
+  const ProjectData read = Decode(targets(1, 0, 7));
+  EXPECT_TRUE(read.optimiserTargets.resultantRule);
+  EXPECT_FALSE(read.optimiserTargets.bearingCheck);
+  EXPECT_TRUE(read.optimiserTargets.globalCheck);
+  EXPECT_EQ(EncodeProjectFile(read), targets(-1, 0, -1).bytes);
+  // Stored as 1, the defaults are still the defaults: no block is written for them.
+  EXPECT_EQ(EncodeProjectFile(Decode(targets(1, 1, 0))), DefaultFile().bytes);
 }
 
 TEST(ExtensionBlock, UnknownItemsAreKeptInOrderAndWrittenBackAfterTheKnownOnes) {

@@ -43,19 +43,19 @@ ProjectData BusyProject() {
   p.unitSystem = kSI;
   p.stemTopWidth = 0.9f;
   p.lineLoadCount = 2;
-  p.lineLoads[1] = {12.5f, 1.0f, 2.0f, 180.0f, 2};
-  p.lineLoads[2] = {3.0f, 0.0f, 4.5f, 270.0f, 7};
-  p.userReinforcement = kTrue;
+  p.lineLoads[1] = {12.5f, 1.0f, 2.0f, 180.0f, LoadCase::live};
+  p.lineLoads[2] = {3.0f, 0.0f, 4.5f, 270.0f, LoadCase::seismic};
+  p.userReinforcement = true;
   for (std::size_t c = 1; c <= 6; ++c) {
     p.barDiameters[c] = 1.0f + 0.2f * float(c);
     p.barPitches[c] = 25.0f - float(c);
   }
-  p.waterOption = kFalse;
+  p.waterOption = false;
   p.savedWaterDepthFront = 4.0f;
   p.savedSeismicCoefficient = 0.2f;
   p.seismicCoefficient = 0.0f;
-  p.toePassiveOption = 1;
-  p.shearKeyOption = 1;
+  p.toePassiveOption = true;
+  p.shearKeyOption = true;
   p.restraintForce = 50.0f;
   p.toeCohesion = 1.5f;
   return p;
@@ -103,7 +103,7 @@ TEST(ProjectFileLayout, DefaultProjectIs291BytesAndMatchesTheLayoutByteForByte) 
 
 TEST(ProjectFileLayout, UserReinforcementAdds48BytesAfterMarkerMinus2) {
   ProjectData p = DefaultProject();
-  p.userReinforcement = kTrue;
+  p.userReinforcement = true;
   p.barDiameters[1] = 1.6f;
   const std::vector<uint8_t> bytes = EncodeProjectFile(p);
   ASSERT_EQ(bytes.size(), 291u + 48u);
@@ -139,16 +139,43 @@ TEST(ProjectFileRoundTrip, DefaultAndBusyProjectsReadBackUnchanged) {
   EXPECT_EQ(DecodeProjectFile(EncodeProjectFile(busy), "x", "Liberation Sans").reportFontName, "Times New Roman");
 }
 
+// Files written by other programs hold other numbers for on and off. Water and seismic are on for
+// any value but 0; the three restraint switches only for 1; user bars only after the marker -2.
+// Whatever was read is written back as -1 / 0 and 1 / 0.
+TEST(ProjectFileRoundTrip, OddStoredSwitchesReadAsAlwaysAndAreWrittenBackCanonically) {
+  const auto file = [](int bars, int water, int seismic, int toe, int force, int key) {
+    FileBytes f;
+    f.DefaultHead().I16(-1).I16(0).I16(bars).Text("Kelvadrome Input Data").Text("2.10");
+    f.I16(water).I16(seismic).F32(0).F32(0).F32(0).F32(0).F32(0.67f).I16(toe).I16(force).I16(key);
+    for (float v : {1.7f, 1.7f, 2.0f, 30.0f, 0.0f}) f.F32(v);
+    return f;
+  };
+  FileBytes canonical;
+  canonical.DefaultHead().I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+
+  const ProjectData odd = Decode(file(1, 1, 5, -1, 2, -1));
+  EXPECT_TRUE(odd.waterOption);
+  EXPECT_TRUE(odd.seismicOption);
+  EXPECT_FALSE(odd.toePassiveOption || odd.restraintForceOption || odd.shearKeyOption);
+  EXPECT_FALSE(odd.userReinforcement);
+  EXPECT_EQ(EncodeProjectFile(odd), canonical.bytes);
+
+  const ProjectData on = Decode(file(0, 0, 0, 1, 1, 1));
+  EXPECT_FALSE(on.waterOption || on.seismicOption);
+  EXPECT_TRUE(on.toePassiveOption && on.restraintForceOption && on.shearKeyOption);
+  EXPECT_EQ(EncodeProjectFile(on), file(0, 0, 0, 1, 1, 1).bytes);
+}
+
 TEST(ProjectFileOlderLayouts, VersionOtherThanCurrentSubstitutesOptionsAndToeEarth) {
   FileBytes file;
   file.DefaultHead();
   file.I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.00");
   const ProjectData p = Decode(file);
-  EXPECT_EQ(p.waterOption, kTrue);
-  EXPECT_EQ(p.seismicOption, kTrue);
+  EXPECT_TRUE(p.waterOption);
+  EXPECT_TRUE(p.seismicOption);
   EXPECT_EQ(p.restraintForce, 0.0f);
   EXPECT_EQ(p.shearKeyDepth, 0.0f);
-  EXPECT_EQ(p.toePassiveOption + p.restraintForceOption + p.shearKeyOption, 0);
+  EXPECT_FALSE(p.toePassiveOption || p.restraintForceOption || p.shearKeyOption);
   EXPECT_EQ(p.toeUnitWeight, p.backfillUnitWeight);
   EXPECT_EQ(p.toeFrictionAngle, p.backfillFrictionAngle);
   EXPECT_EQ(p.toeCohesion, p.backfillCohesion);
@@ -183,9 +210,9 @@ TEST(ProjectFileOlderLayouts, OldLineLoadsBecomeFrontLoadsThenVerticalLoads) {
   file.I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
   const ProjectData p = Decode(file);
   ASSERT_EQ(p.lineLoadCount, 3);
-  EXPECT_EQ(p.lineLoads[1], (LineLoad{3.0f, (5.0f - 2.0f) / 8.0f * 0.5f + 2.0f, 5.0f, 270.0f, 4}));
-  EXPECT_EQ(p.lineLoads[2], (LineLoad{2.0f, 0.0f, 0.5f, 90.0f, 1}));
-  EXPECT_EQ(p.lineLoads[3], (LineLoad{4.0f, 1.0f, 1.5f, 0.0f, 2}));  // 1 / 2 x 1 + 1
+  EXPECT_EQ(p.lineLoads[1], (LineLoad{3.0f, (5.0f - 2.0f) / 8.0f * 0.5f + 2.0f, 5.0f, 270.0f, LoadCase::water}));
+  EXPECT_EQ(p.lineLoads[2], (LineLoad{2.0f, 0.0f, 0.5f, 90.0f, LoadCase::dead}));
+  EXPECT_EQ(p.lineLoads[3], (LineLoad{4.0f, 1.0f, 1.5f, 0.0f, LoadCase::live}));  // 1 / 2 x 1 + 1
 }
 
 TEST(ProjectFileOlderLayouts, VerticalLoadsFollowTheTopOutline) {

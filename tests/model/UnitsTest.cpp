@@ -19,7 +19,7 @@ ProjectData DefaultProject() {
   return p;
 }
 
-void ChangeSystem(ProjectData& p, int16_t to) {
+void ChangeSystem(ProjectData& p, UnitSystem to) {
   p.previousUnitSystem = p.unitSystem;
   p.unitSystem = to;
   ConvertUnits(p);
@@ -31,8 +31,8 @@ TEST(UnitLabel, RealSuperscriptsAndUnknownSystemsRefused) {
   EXPECT_EQ(UnitLabel(UnitQuantity::unitWeight, kMetric), "T/m³");
   EXPECT_EQ(UnitLabel(UnitQuantity::stress, kMetric), "kg/cm²");
   EXPECT_EQ(ForcePerLengthLabel(kBritish), "Kip/ft");
-  EXPECT_THROW((void)UnitLabel(UnitQuantity::force, 3), std::out_of_range);
-  EXPECT_THROW((void)UnitLabel(UnitQuantity::force, -1), std::out_of_range);
+  EXPECT_THROW((void)UnitLabel(UnitQuantity::force, static_cast<UnitSystem>(3)), std::out_of_range);
+  EXPECT_THROW((void)UnitLabel(UnitQuantity::force, static_cast<UnitSystem>(-1)), std::out_of_range);
 }
 
 TEST(RoundTo, HalvesAwayFromZeroOnTheReadableDecimal) {
@@ -79,10 +79,10 @@ TEST(ConvertUnits, SameSystemConvertsNothing) {
 TEST(ConvertUnits, LineLoadsConvertButNotAnglesRatiosOrSwitches) {
   ProjectData p = DefaultProject();
   p.lineLoadCount = 1;
-  p.lineLoads[1] = {2.0f, 3.0f, 4.0f, 270.0f, 6};
-  p.lineLoads[2] = {5.0f, 5.0f, 5.0f, 90.0f, 3};  // beyond the count: left alone
+  p.lineLoads[1] = {2.0f, 3.0f, 4.0f, 270.0f, LoadCase::impact};
+  p.lineLoads[2] = {5.0f, 5.0f, 5.0f, 90.0f, LoadCase::soil};  // beyond the count: left alone
   ChangeSystem(p, kSI);
-  EXPECT_EQ(p.lineLoads[1], (LineLoad{19.62f, 3.0f, 4.0f, 270.0f, 6}));
+  EXPECT_EQ(p.lineLoads[1], (LineLoad{19.62f, 3.0f, 4.0f, 270.0f, LoadCase::impact}));
   EXPECT_EQ(p.lineLoads[2].load, 5.0f);
   ChangeSystem(p, kBritish);
   EXPECT_EQ(p.lineLoads[1].x, 9.84f);
@@ -90,13 +90,13 @@ TEST(ConvertUnits, LineLoadsConvertButNotAnglesRatiosOrSwitches) {
   EXPECT_EQ(p.backfillFrictionAngle, 30.0f);
   EXPECT_EQ(p.concretePoisson, 0.17f);
   EXPECT_EQ(p.seismicCoefficient, 0.15f);
-  EXPECT_EQ(p.surchargeLoadCase, 2);
+  EXPECT_EQ(p.surchargeLoadCase, LoadCase::live);
   EXPECT_EQ(p.pageMarginA, 25);
 }
 
 TEST(ConvertUnits, UserBarSizesFollowTheCoverFactor) {
   ProjectData p = DefaultProject();
-  p.userReinforcement = kTrue;
+  p.userReinforcement = true;
   p.barDiameters[1] = 1.6f;
   p.barPitches[1] = 20.0f;
   ChangeSystem(p, kSI);  // centimetres in both: unchanged
@@ -119,8 +119,8 @@ TEST(ConvertUnits, OverflowLeavesTheProjectInItsOldSystem) {
 }
 
 TEST(ConversionFactors, EveryPairIsTheInverseOfItsReverse) {
-  for (int from = 0; from < 3; ++from) {
-    for (int to = 0; to < 3; ++to) {
+  for (const UnitSystem from : kUnitSystems) {
+    for (const UnitSystem to : kUnitSystems) {
       const ConversionFactors a = ConversionFactorsFor(from, to);
       const ConversionFactors b = ConversionFactorsFor(to, from);
       EXPECT_DOUBLE_EQ(a.length * b.length, 1.0);

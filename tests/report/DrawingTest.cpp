@@ -46,7 +46,7 @@ ProjectData BoxWall(float width, float height) {
 ProjectData UnstableWall() {
   ProjectData p = DefaultWall();
   p.lineLoadCount = 1;
-  p.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, 1};  // a huge push towards the toe at the top
+  p.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};  // a huge push towards the toe at the top
   return p;
 }
 
@@ -130,7 +130,7 @@ class DrawingTest : public QObject {
 
   void slopeAndShearKeyMakeRoomAbove() {
     ProjectData p = DefaultWall();
-    p.shearKeyOption = 1;
+    p.shearKeyOption = true;
     const double rise = (0.5 + 3.37) / 5.0;
     QVERIFY(std::fabs(FittedWallHeight(p) - (10 + rise + 0.67)) < 1e-5);
     const WallFitting fit = FitWallToPicture(p, 24000, 15000);
@@ -249,8 +249,8 @@ class DrawingTest : public QObject {
     // screen, where the value is how it is sloped again, but prints none.
     ProjectData p = DefaultWall();
     p.backfillSlope = 0;
-    p.waterOption = kFalse;
-    p.shearKeyOption = 1;
+    p.waterOption = false;
+    p.shearKeyOption = true;
     QCOMPARE(SortedLabelIndices(p), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16}));
 
     Sketch paper;
@@ -280,21 +280,21 @@ class DrawingTest : public QObject {
     ProjectData p = DefaultWall();
     if (wall == "level") p.backfillSlope = 0;
     if (wall == "dry") {
-      p.waterOption = kFalse;
+      p.waterOption = false;
       p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
     }
-    if (wall == "key") p.shearKeyOption = 1;
+    if (wall == "key") p.shearKeyOption = true;
     if (wall == "unstable") p = UnstableWall();
     if (wall == "loaded") {
-      p.shearKeyOption = p.toePassiveOption = p.restraintForceOption = 1;
+      p.shearKeyOption = p.toePassiveOption = p.restraintForceOption = true;
       p.restraintForce = 3;
       p.lineLoadCount = 7;
-      for (int k = 1; k <= 7; ++k) p.lineLoads[k] = LineLoad{2.0f * k, 2.9f, 10.0f, 180.0f, int16_t(k)};
-      p.surchargeLoadCase = 5;
+      for (int k = 1; k <= 7; ++k) p.lineLoads[k] = LineLoad{2.0f * k, 2.9f, 10.0f, 180.0f, kAllLoadCases[std::size_t(k - 1)]};
+      p.surchargeLoadCase = LoadCase::structural;
     }
     if (wall == "lifts") {
       p.lineLoadCount = 1;
-      p.lineLoads[1] = LineLoad{10.0f, 2.9f, 10.0f, 270.0f, 3};
+      p.lineLoads[1] = LineLoad{10.0f, 2.9f, 10.0f, 270.0f, LoadCase::soil};
     }
     if (wall == "british") {
       p.previousUnitSystem = p.unitSystem;
@@ -321,7 +321,7 @@ class DrawingTest : public QObject {
     bare.surchargeLoad = 0;
     ProjectData loaded = bare;
     loaded.lineLoadCount = 1;
-    loaded.lineLoads[1] = LineLoad{5.0f, 2.9f, 10.0f, 180.0f, 5};
+    loaded.lineLoads[1] = LineLoad{5.0f, 2.9f, 10.0f, 180.0f, LoadCase::structural};
     QVERIFY(Render(loaded, ViewKind::Structural).image != Render(bare, ViewKind::Structural).image);
     QCOMPARE(Render(loaded, ViewKind::Impact).image, Render(bare, ViewKind::Impact).image);
     loaded.lineLoads[1].load = 0;

@@ -115,13 +115,13 @@ class LoadedWalls {
     p.baseWidth = p.toeLength + p.stemFrontBatter + p.stemTopWidth + p.stemBackBatter + p.heelLength;
     p.backfillSlope = Chance(0.3) ? 0.0f : static_cast<float>(Between(2.5, 8));
     const double height = p.TotalHeightFront();
-    p.waterOption = kTrue;
+    p.waterOption = true;
     p.waterDepthFront = static_cast<float>(Between(0.2, 1.0) * height);
     p.waterDepthBack = static_cast<float>(Between(0.1, 1.0) * height);
-    p.seismicOption = kTrue;
+    p.seismicOption = true;
     p.seismicCoefficient = static_cast<float>(Between(0.05, 0.3));
     p.surchargeLoad = static_cast<float>(Between(-3, 5));
-    p.surchargeLoadCase = static_cast<int16_t>(Pick(1, kLoadCaseCount));
+    p.surchargeLoadCase = kAllLoadCases[static_cast<std::size_t>(Pick(1, kLoadCaseCount) - 1)];
     p.lineLoadCount = static_cast<int16_t>(Pick(1, kMaxLineLoads));
     for (int k = 1; k <= p.lineLoadCount; ++k) {
       LineLoad& load = p.lineLoads[static_cast<std::size_t>(k)];
@@ -129,7 +129,7 @@ class LoadedWalls {
       load.x = static_cast<float>(Between(0, p.baseWidth));
       load.y = static_cast<float>(Between(0, height * 1.1));
       load.direction = static_cast<float>(Chance(0.5) ? 45 * Pick(0, 7) : Between(0, 360));
-      load.loadCase = static_cast<int16_t>(Pick(1, kLoadCaseCount));
+      load.loadCase = kAllLoadCases[static_cast<std::size_t>(Pick(1, kLoadCaseCount) - 1)];
     }
     return p;
   }
@@ -234,7 +234,7 @@ class FigureLabelsTest : public QObject {
     ProjectData p;
     SetDefaults(p);
     p.surchargeLoad = surcharge;
-    p.surchargeLoadCase = 2;
+    p.surchargeLoadCase = LoadCase::live;
 
     AnalysisResults paperResults;
     const BoardPtr paper = PaperFigure(p, paperResults);

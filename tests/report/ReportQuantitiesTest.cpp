@@ -44,7 +44,7 @@ class ReportQuantitiesTest : public QObject {
   void leftOutForAWallTheFactoredLoadsOverturn() {
     ReportFixture fixture;
     fixture.project.lineLoadCount = 1;
-    fixture.project.lineLoads[1] = LineLoad{500.0f, 3.0f, 10.0f, 270.0f, 1};
+    fixture.project.lineLoads[1] = LineLoad{500.0f, 3.0f, 10.0f, 270.0f, LoadCase::dead};
     ReportSelection selection;
     selection.properties = true;
     selection.quantities = true;

@@ -22,7 +22,7 @@ ReportSelection StabilityOnly() {
 // A wall pushed over by a large line load towards the toe at its top.
 void MakeUnstable(ProjectData& project) {
   project.lineLoadCount = 1;
-  project.lineLoads[1] = LineLoad{500.0f, 3.0f, 10.0f, 270.0f, 1};
+  project.lineLoads[1] = LineLoad{500.0f, 3.0f, 10.0f, 270.0f, LoadCase::dead};
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ struct Harness {
   int beeps = 0;
   std::unique_ptr<frmCalculator> window;
 
-  explicit Harness(int unitSystem = kMetric) : project(testing::DefaultProjectIn(unitSystem)) {
+  explicit Harness(UnitSystem unitSystem = kMetric) : project(testing::DefaultProjectIn(unitSystem)) {
     window = std::make_unique<frmCalculator>(project, nullptr, &sink, [this] { ++beeps; });
     window->show();
     window->activateWindow();

@@ -63,7 +63,7 @@ class ConcreteCommandTest : public QObject {
     QVERIFY(c.messages.messages.empty());
     QCOMPARE(c.refreshes, 0);  // nothing was flattened, nothing to redraw
     QCOMPARE(c.changes, 2);
-    QCOMPARE(c.d.project.userReinforcement, kTrue);
+    QVERIFY(c.d.project.userReinforcement);
     QString diameter, pitch;
     c.Run([&](frmRein& w) {
       diameter = w.txtReinDia(0)->text();

@@ -59,7 +59,7 @@ class ConcreteWiringTest : public QObject {
     DesignResults design;
     ConnectResultCommands(*h.window, design, h.session.fonts);
     h.project.lineLoadCount = 1;
-    h.project.lineLoads[1] = {80.0f, 3.0f, 9.0f, 270, 1};
+    h.project.lineLoads[1] = {80.0f, 3.0f, 9.0f, 270, LoadCase::dead};
     ModalCloser closer;
     closer.Arm();
     h.window->Actions().calculateConcrete->trigger();

@@ -32,7 +32,7 @@ ModalScript<frmEdit>::Step Type(const QString& text) {
 ProjectData Defaults() {
   ProjectData p;
   SetDefaults(p);
-  p.shearKeyOption = 1;
+  p.shearKeyOption = true;
   return p;
 }
 

@@ -18,13 +18,13 @@ using namespace kelvadrome;
 
 namespace {
 
-ProjectData Project(int16_t unitSystem, int lineLoads) {
+ProjectData Project(UnitSystem unitSystem, int lineLoads) {
   ProjectData p;
   SetDefaults(p);
   p.unitSystem = unitSystem;
   p.lineLoadCount = static_cast<int16_t>(lineLoads);
-  for (int i = 1; i <= lineLoads; ++i) p.lineLoads[std::size_t(i)] = LineLoad{12.5f * float(i), 1.25f, 3, 270, int16_t(i % 7 + 1)};
-  p.shearKeyOption = 1;
+  for (int i = 1; i <= lineLoads; ++i) p.lineLoads[std::size_t(i)] = LineLoad{12.5f * float(i), 1.25f, 3, 270, kAllLoadCases[std::size_t(i % 7)]};
+  p.shearKeyOption = true;
   return p;
 }
 
@@ -75,7 +75,7 @@ void CheckLayout(QWidget& window, const QString& name) {
   }
 }
 
-const char* SystemName(int16_t system) { return system == kMetric ? "metric" : system == kSI ? "si" : "british"; }
+const char* SystemName(UnitSystem system) { return system == kMetric ? "metric" : system == kSI ? "si" : "british"; }
 
 }  // namespace
 
@@ -93,14 +93,14 @@ class EditorLookTest : public QObject {
   }
 
   void Properties() {
-    for (const int16_t system : {kMetric, kSI, kBritish}) {
+    for (const UnitSystem system : {kMetric, kSI, kBritish}) {
       frmProperties w(Project(system, 0));
       CheckLayout(w, QStringLiteral("properties-%1").arg(QLatin1String(SystemName(system))));
     }
   }
 
   void Restraint() {
-    for (const int16_t system : {kMetric, kBritish}) {
+    for (const UnitSystem system : {kMetric, kBritish}) {
       frmRestraint w(Project(system, 0));
       CheckLayout(w, QStringLiteral("restraint-%1").arg(QLatin1String(SystemName(system))));
     }

@@ -218,8 +218,8 @@ void FileCommandsTest::newRestoresDefaults() {
   h.window->Controls().check3->click();
   h.prompts.saveAnswers.push_back(SaveChoice::Discard);
   h.window->Actions().fileNew->trigger();
-  QCOMPARE(h.project.unitSystem, int16_t{kMetric});
-  QCOMPARE(h.project.shearKeyOption, int16_t{0});
+  QCOMPARE(h.project.unitSystem, kMetric);
+  QCOMPARE(h.project.shearKeyOption, false);
   QCOMPARE(h.project.stemTopWidth, 0.83f);
   QCOMPARE(h.window->Controls().combo1->currentIndex(), 0);
   QVERIFY(!h.window->Controls().check3->isChecked());

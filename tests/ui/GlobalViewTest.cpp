@@ -73,7 +73,7 @@ class GlobalViewTest : public QObject {
   void wallThatIsNotStableSaysSo() {
     WindowHarness h;
     h.project.lineLoadCount = 1;
-    h.project.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, 1};
+    h.project.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
     h.document.ReplaceProject(h.project, QString());
     h.window->FillControlsFromProject();
     h.window->SelectView(ViewKind::Global);

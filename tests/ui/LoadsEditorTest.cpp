@@ -21,7 +21,7 @@ ProjectData WithLoads(int count) {
   ProjectData p;
   SetDefaults(p);
   p.lineLoadCount = static_cast<int16_t>(count);
-  for (int i = 1; i <= count; ++i) p.lineLoads[std::size_t(i)] = LineLoad{float(i), float(i) / 2, 1, 180, int16_t(i % 7 + 1)};
+  for (int i = 1; i <= count; ++i) p.lineLoads[std::size_t(i)] = LineLoad{float(i), float(i) / 2, 1, 180, kAllLoadCases[std::size_t(i % 7)]};
   return p;
 }
 
@@ -273,15 +273,15 @@ class LoadsEditorTest : public QObject {
     QCOMPARE(p.lineLoads[2].x, 3.0f);
     QCOMPARE(p.lineLoads[2].y, 4.25f);
     QCOMPARE(p.lineLoads[2].direction, 90.0f);
-    QCOMPARE(p.lineLoads[2].loadCase, int16_t(2));
+    QCOMPARE(p.lineLoads[2].loadCase, LoadCase::live);
     QCOMPARE(p.lineLoads[1].load, 1.0f);
-    QCOMPARE(p.surchargeLoadCase, int16_t(7));
+    QCOMPARE(p.surchargeLoadCase, LoadCase::seismic);
     QCOMPARE(p.seismicCoefficient, 0.15f);
   }
 
   void SeismicBoxIsOffWithoutSeismicLoading() {
     ProjectData p = WithLoads(0);
-    p.seismicOption = kFalse;
+    p.seismicOption = false;
     p.seismicCoefficient = 0;
     frmLoads w(p);
     QLineEdit* seismic = w.findChild<QLineEdit*>(QStringLiteral("txtSeismic"));

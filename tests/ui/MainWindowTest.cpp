@@ -36,7 +36,7 @@ ProjectData OverturnedWall() {
   ProjectData p;
   SetDefaults(p, "Arial");
   p.lineLoadCount = 1;
-  p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, 1};
+  p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
   return p;
 }
 
@@ -95,7 +95,7 @@ void MainWindowTest::waterOptionOffAndOnRestoresDepths() {
   const MainActions& a = h.window->Actions();
 
   c.check1->click();
-  QCOMPARE(h.project.waterOption, kFalse);
+  QVERIFY(!h.project.waterOption);
   QCOMPARE(h.project.waterDepthFront, h.project.TotalHeightFront());
   QCOMPARE(h.project.waterDepthBack, h.project.TotalHeightFront());
   QVERIFY(!a.optionWater->isChecked());
@@ -103,19 +103,19 @@ void MainWindowTest::waterOptionOffAndOnRestoresDepths() {
 
   a.optionWater->trigger();  // the menu entry toggles the box, the box does the rest
   QVERIFY(c.check1->isChecked());
-  QCOMPARE(h.project.waterOption, kTrue);
+  QVERIFY(h.project.waterOption);
   QCOMPARE(h.project.waterDepthFront, 3.37f);
   QCOMPARE(h.project.waterDepthBack, 2.11f);
   QVERIFY(a.optionWater->isChecked());
 
   // Saved with the water off after the wall was lowered: the kept depths lie below the base, and
   // switching the water on puts those tables at the base instead.
-  p.waterOption = kFalse;
+  p.waterOption = false;
   p.savedWaterDepthFront = p.savedWaterDepthBack = p.TotalHeightFront() + 4;
   p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
   Replace(h, p);
   c.check1->click();
-  QCOMPARE(h.project.waterOption, kTrue);
+  QVERIFY(h.project.waterOption);
   QCOMPARE(h.project.waterDepthFront, h.project.TotalHeightFront());
   QCOMPARE(h.project.waterDepthBack, h.project.TotalHeightFront());
 }
@@ -130,7 +130,7 @@ void MainWindowTest::seismicOptionOffAndOnRestoresCoefficient() {
 
   c.check2->click();
   QCOMPARE(h.project.seismicCoefficient, 0.0f);
-  QCOMPARE(h.project.seismicOption, kFalse);
+  QVERIFY(!h.project.seismicOption);
   QVERIFY(!c.label8->isVisible());
   QVERIFY(!h.window->ViewEnabled()[static_cast<int>(ViewKind::Seismic)]);
 
@@ -146,10 +146,10 @@ void MainWindowTest::shearKeyOptionFromBoxAndMenu() {
   const MainActions& a = h.window->Actions();
   QVERIFY(!a.optionKey->isChecked());
   a.optionKey->trigger();
-  QCOMPARE(h.project.shearKeyOption, int16_t{1});
+  QCOMPARE(h.project.shearKeyOption, true);
   QVERIFY(h.window->Controls().check3->isChecked());
   h.window->Controls().check3->click();
-  QCOMPARE(h.project.shearKeyOption, int16_t{0});
+  QCOMPARE(h.project.shearKeyOption, false);
   QVERIFY(!a.optionKey->isChecked());
 }
 
@@ -164,9 +164,9 @@ void MainWindowTest::viewAvailabilityFollowsProject() {
 
   ProjectData p = h.project;
   p.lineLoadCount = 2;
-  p.lineLoads[1] = LineLoad{0.0f, 3.0f, 10.0f, 180.0f, 5};  // a zero load shows nothing
-  p.lineLoads[2] = LineLoad{2.0f, 3.0f, 10.0f, 180.0f, 6};
-  p.surchargeLoadCase = 3;
+  p.lineLoads[1] = LineLoad{0.0f, 3.0f, 10.0f, 180.0f, LoadCase::structural};  // a zero load shows nothing
+  p.lineLoads[2] = LineLoad{2.0f, 3.0f, 10.0f, 180.0f, LoadCase::impact};
+  p.surchargeLoadCase = LoadCase::soil;
   Replace(h, p);
   enabled = h.window->ViewEnabled();
   QVERIFY(!enabled[5]);
@@ -214,7 +214,7 @@ void MainWindowTest::unitChangeConvertsAndRecomputes() {
   QComboBox* combo = h.window->Controls().combo1;
   combo->setCurrentIndex(1);
   emit combo->activated(1);
-  QCOMPARE(h.project.unitSystem, int16_t{kSI});
+  QCOMPARE(h.project.unitSystem, kSI);
   QCOMPARE(h.project.stemTopWidth, 0.83f);
   QCOMPARE(h.project.concreteUnitWeight, 23.54f);
   QVERIFY(h.window->Actions().unit[1]->isChecked());
@@ -222,7 +222,7 @@ void MainWindowTest::unitChangeConvertsAndRecomputes() {
 
   h.window->Actions().unit[2]->trigger();  // the menu entry sets the selector
   QCOMPARE(combo->currentIndex(), 2);
-  QCOMPARE(h.project.unitSystem, int16_t{kBritish});
+  QCOMPARE(h.project.unitSystem, kBritish);
   QCOMPARE(h.project.stemTopWidth, 2.72f);
   // The analysis ran again in the new system.
   QCOMPARE(h.results.stability.baseWidthUsed, h.project.baseWidth);

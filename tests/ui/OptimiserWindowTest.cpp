@@ -37,10 +37,10 @@ struct Change {
 ProjectData QuickSearch() {
   ProjectData p;
   SetDefaults(p);
-  for (OptimiserVariable& v : p.optimiserVariables) v.vary = kFalse;
-  p.optimiserVariables[0] = {kTrue, 3.5f, 3.5f};  // a toe on which the base bears the wall
-  p.optimiserVariables[1] = {kTrue, 10.0f, 11.5f};
-  p.optimiserVariables[7] = {kTrue, 1.5f, 2.0f};
+  for (OptimiserVariable& v : p.optimiserVariables) v.vary = false;
+  p.optimiserVariables[0] = {true, 3.5f, 3.5f};  // a toe on which the base bears the wall
+  p.optimiserVariables[1] = {true, 10.0f, 11.5f};
+  p.optimiserVariables[7] = {true, 1.5f, 2.0f};
   return p;
 }
 
@@ -73,13 +73,13 @@ class OptimiserWindowTest : public QObject {
     QCOMPARE(changes.size(), std::size_t(1));
     QCOMPARE(changes[0].description, QStringLiteral("Undo optimise"));
     QCOMPARE(changes[0].project.heelLength, r.walls[2].dimensions[1]);
-    QCOMPARE(changes[0].project.shearKeyOption, int16_t(1));
+    QCOMPARE(changes[0].project.shearKeyOption, true);
     QCOMPARE(beeps, 0);
   }
 
   void cancelStopsASlowRunAndKeepsTheBestSoFar() {
     ProjectData p = QuickSearch();
-    p.optimiserTargets.globalCheck = kTrue;  // the slow check: the run lasts
+    p.optimiserTargets.globalCheck = true;  // the slow check: the run lasts
     std::vector<Change> changes;
     frmOptimise window(p, nullptr, [] {}, [&](const QString& d, const ProjectData& q) { changes.push_back({d, q}); });
     QVERIFY(window.StartRun());
@@ -146,7 +146,7 @@ class OptimiserWindowTest : public QObject {
     h.window->Actions().calculateOptimise->trigger();
     QApplication::processEvents();
     QVERIFY(h.project.heelLength != before.heelLength || h.project.shearKeyDepth != before.shearKeyDepth);
-    QCOMPARE(h.project.shearKeyOption, int16_t(1));
+    QCOMPARE(h.project.shearKeyOption, true);
     QVERIFY(h.window->Controls().check3->isChecked());
     QCOMPARE(h.window->Actions().editUndo->text(), QStringLiteral("&Undo optimise"));
     h.window->Actions().editUndo->trigger();

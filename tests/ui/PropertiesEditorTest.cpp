@@ -17,7 +17,7 @@ using namespace kelvadrome::test;
 
 namespace {
 
-ProjectData Defaults(int16_t unitSystem = kMetric) {
+ProjectData Defaults(UnitSystem unitSystem = kMetric) {
   ProjectData p;
   SetDefaults(p);
   p.unitSystem = unitSystem;

@@ -10,12 +10,12 @@
 namespace kelvadrome::testing {
 
 // The default project converted into a unit system.
-inline ProjectData DefaultProjectIn(int unitSystem) {
+inline ProjectData DefaultProjectIn(UnitSystem unitSystem) {
   ProjectData project;
   SetDefaults(project);
   if (unitSystem != kMetric) {
     project.previousUnitSystem = project.unitSystem;
-    project.unitSystem = static_cast<int16_t>(unitSystem);
+    project.unitSystem = unitSystem;
     ConvertUnits(project);
   }
   return project;
@@ -27,7 +27,7 @@ struct DesignedProject {
   DesignResults design;
   RecordingSink sink;
 
-  explicit DesignedProject(int unitSystem = kMetric) : project(DefaultProjectIn(unitSystem)) {}
+  explicit DesignedProject(UnitSystem unitSystem = kMetric) : project(DefaultProjectIn(unitSystem)) {}
   void Run() {
     ComputeWallOutline(project, results);
     RunConcreteDesign(project, results, design, sink);

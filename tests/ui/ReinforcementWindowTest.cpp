@@ -30,7 +30,7 @@ struct Harness {
   int changes = 0;
   std::unique_ptr<frmRein> window;
 
-  explicit Harness(int unitSystem = kMetric, bool show = true) : d(unitSystem) {
+  explicit Harness(UnitSystem unitSystem = kMetric, bool show = true) : d(unitSystem) {
     d.Run();
     QVERIFY(d.design.completed);
     Open(show);
@@ -70,12 +70,13 @@ class ReinforcementWindowTest : public QObject {
     QFETCH(QStringList, unitLabels);
     QFETCH(QString, widthNote);
     QFETCH(QString, zNote);
-    Harness h(units, false);
+    const UnitSystem system = kUnitSystems[std::size_t(units)];
+    Harness h(system, false);
     const DesignResults& r = h.d.design;
     const ProjectData& p = h.d.project;
-    const double lengthFactor = units == kSI ? 10 : 1;   // cm shown as mm
-    const double areaFactor = units == kSI ? 100 : 1;    // cm² shown as mm²
-    const double barFactor = units == kBritish ? 1 : 10; // cm shown as mm
+    const double lengthFactor = system == kSI ? 10 : 1;   // cm shown as mm
+    const double areaFactor = system == kSI ? 100 : 1;    // cm² shown as mm²
+    const double barFactor = system == kBritish ? 1 : 10; // cm shown as mm
     frmRein& w = *h.window;
     QCOMPARE(w.Pages()->currentIndex(), 0);
     for (int i = 0; i < 14; ++i) QCOMPARE(w.lblUnitRein(i)->text(), unitLabels[i]);
@@ -139,7 +140,7 @@ class ReinforcementWindowTest : public QObject {
     test::Enter(h.window->txtReinDia(c - 1), QStringLiteral("16"));
     QCOMPARE(h.beeps, 0);
     QCOMPARE(h.d.project.barDiameters[c], 1.6f);
-    QCOMPARE(h.d.project.userReinforcement, kTrue);
+    QVERIFY(h.d.project.userReinforcement);
     QCOMPARE(h.changes, 1);
     QCOMPARE(h.window->txtReinDia(c - 1)->text(), QStringLiteral("16.00"));
     QCOMPARE(h.d.design.colMomentCapacity[c], expected.colMomentCapacity[c]);
@@ -167,14 +168,14 @@ class ReinforcementWindowTest : public QObject {
     QFETCH(int, units);
     QFETCH(QString, typed);
     QFETCH(float, stored);
-    Harness h(units);
+    Harness h(kUnitSystems[std::size_t(units)]);
     const float diameterBefore = h.d.project.barDiameters[5];
     // Leaving the box commits as Enter does.
     test::Retype(h.window->txtReinPitch(4), typed);
     h.window->txtReinDia(0)->setFocus();
     QCOMPARE(h.d.project.barPitches[5], stored);
     QCOMPARE(h.d.project.barDiameters[5], diameterBefore);
-    QCOMPARE(h.d.project.userReinforcement, kTrue);
+    QVERIFY(h.d.project.userReinforcement);
   }
 
   void refusedEntriesBeepAndStoreNothing_data() {

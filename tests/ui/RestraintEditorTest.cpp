@@ -21,7 +21,7 @@ ProjectData Defaults() {
   ProjectData p;
   SetDefaults(p);
   p.restraintForce = 12.5f;
-  p.restraintForceOption = 1;
+  p.restraintForceOption = true;
   return p;
 }
 
@@ -68,17 +68,17 @@ class RestraintEditorTest : public QObject {
     }});
     QVERIFY(RunRestraintEditor(nullptr, p, [] {}));
     QVERIFY(script.Finished());
-    QCOMPARE(p.restraintForceOption, int16_t(0));
+    QCOMPARE(p.restraintForceOption, false);
     QCOMPARE(p.restraintForce, 12.5f);  // not reset by unchecking
-    QCOMPARE(p.shearKeyOption, int16_t(1));
-    QCOMPARE(p.toePassiveOption, int16_t(1));
+    QCOMPARE(p.shearKeyOption, true);
+    QCOMPARE(p.toePassiveOption, true);
     QCOMPARE(p.shearKeyDepth, 0.67f);
   }
 
   void ZeroIsAcceptedNegativeBeeps() {
     BeepCounter beeps;
     ProjectData p = Defaults();
-    p.shearKeyOption = 1;
+    p.shearKeyOption = true;
     frmRestraint w(p, nullptr, beeps.Beeper());
     QVERIFY(ShowActive(w));
     for (int i = 0; i < 2; ++i) {
@@ -107,7 +107,7 @@ class RestraintEditorTest : public QObject {
     QCOMPARE(w.result(), int(QDialog::Accepted));
     w.ApplyTo(p);
     QCOMPARE(p.restraintForce, 12.5f);
-    QCOMPARE(p.restraintForceOption, int16_t(0));
+    QCOMPARE(p.restraintForceOption, false);
   }
 
   void CancelWritesNothing() {

@@ -78,7 +78,7 @@ class StabilityDialogTest : public QObject {
     ProjectData project;
     SetDefaults(project);
     project.lineLoadCount = 1;
-    project.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, 1};
+    project.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
     const AnalysisResults results = Analyse(project);
     QVERIFY(!results.stability.wallStable);
     // A factor from an earlier, stable state is neither shown nor noted.

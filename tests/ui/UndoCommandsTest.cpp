@@ -124,7 +124,7 @@ class UndoCommandsTest : public QObject {
     }});
     h.actions.editRestraints->trigger();
     QVERIFY(script.Finished());
-    QCOMPARE(h.project.shearKeyOption, int16_t(1));
+    QCOMPARE(h.project.shearKeyOption, true);
     QVERIFY(h.window->Controls().check3->isChecked());
     QVERIFY(h.window->Picture().DimensionLabel(15)->isVisible());  // the key's depth is drawn
     h.Undo();
@@ -136,25 +136,25 @@ class UndoCommandsTest : public QObject {
     const ProjectData opened = h.project;
     const MainControls& c = h.window->Controls();
     c.check1->click();  // water off
-    QCOMPARE(h.project.waterOption, kFalse);
+    QVERIFY(!h.project.waterOption);
     c.combo1->setCurrentIndex(2);
     emit c.combo1->activated(2);
     QCOMPARE(h.project.stemTopWidth, 2.72f);
 
     h.Undo();
-    QCOMPARE(h.project.unitSystem, int16_t{kMetric});
+    QCOMPARE(h.project.unitSystem, kMetric);
     QCOMPARE(h.project.stemTopWidth, 0.83f);
     QCOMPARE(c.combo1->currentIndex(), 0);
     QVERIFY(h.actions.unit[0]->isChecked());
     h.Undo();
-    QCOMPARE(h.project.waterOption, kTrue);
+    QVERIFY(h.project.waterOption);
     QVERIFY(c.check1->isChecked());
     QCOMPARE(h.project.waterDepthFront, opened.waterDepthFront);
     h.Redo();
     QVERIFY(!c.check1->isChecked());
     h.Redo();
     QCOMPARE(c.combo1->currentIndex(), 2);
-    QCOMPARE(h.project.unitSystem, int16_t{kBritish});
+    QCOMPARE(h.project.unitSystem, kBritish);
   }
 
   void TitleBurstIsOneStep() {
@@ -182,7 +182,7 @@ class UndoCommandsTest : public QObject {
     QVERIFY(h.prompts.warnings.isEmpty());
     h.document.ApplyChange(QStringLiteral("Overturning load"), [](ProjectData& p) {
       p.lineLoadCount = 1;
-      p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, 1};
+      p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
     });
     h.window->RefreshView();
     Harness::Settle();
@@ -279,12 +279,12 @@ class UndoCommandsTest : public QObject {
     h.window->Controls().check3->click();  // shear key on
     h.window->Picture().setFocus();
     QTest::keyClick(h.window.get(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(h.project.shearKeyOption, int16_t(0));
+    QCOMPARE(h.project.shearKeyOption, false);
     QTest::keyClick(h.window.get(), Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(h.project.shearKeyOption, int16_t(1));
+    QCOMPARE(h.project.shearKeyOption, true);
     QTest::keyClick(h.window.get(), Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(h.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(h.project.shearKeyOption, int16_t(1));
+    QCOMPARE(h.project.shearKeyOption, true);
     QVERIFY(h.window->Controls().check3->isChecked());
   }
 };

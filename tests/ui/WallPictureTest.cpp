@@ -53,7 +53,7 @@ class WallPictureTest : public QObject {
   void levelBackfillKeepsItsSlopeOnTheSurface() {
     Fixture f;
     f.project.backfillSlope = 0;
-    f.project.shearKeyOption = 1;
+    f.project.shearKeyOption = true;
     f.Show(ViewKind::Dimensions);
     QLabel* caption = f.picture.SlopeLabel();
     QLabel* value = f.picture.DimensionLabel(14);

@@ -62,7 +62,7 @@ std::vector<DimensionLabel> DrawDimensionsFigure(WallCanvas& canvas, const DrawS
   horizontal(4, p.heelLength, 7, 6, top, LabelSide::above);
 
   const ShearKeyOutline key = ShearKeyOf(p);
-  const bool hasKey = p.shearKeyOption == 1;
+  const bool hasKey = p.shearKeyOption;
   const double underside = hasKey ? pt.Y(key.bottom) : pt.y[4];
   horizontal(5, p.baseWidth, 4, 5, underside + kBaseLineDrop, LabelSide::below);
 
@@ -75,7 +75,7 @@ std::vector<DimensionLabel> DrawDimensionsFigure(WallCanvas& canvas, const DrawS
   vertical(10, p.heelTaper, 7, 6, back, LabelSide::right);
   vertical(11, p.heelEdgeThickness, 6, 5, back, LabelSide::right);
 
-  if (p.waterOption != kFalse) {
+  if (p.waterOption) {
     labels.push_back(DrawDimensionV(canvas, style, 12, text(p.waterDepthFront), pt.Y(0), pt.Y(p.waterDepthFront),
                                     pt.x[1], pt.x[11], pt.x[4] - kWaterLineOffset, LabelSide::left));
     labels.push_back(DrawDimensionV(canvas, style, 13, text(p.waterDepthBack), pt.Y(0), pt.Y(p.waterDepthBack),

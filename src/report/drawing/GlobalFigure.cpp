@@ -64,7 +64,7 @@ void DrawGlobalStabilityFigure(WallCanvas& canvas, const DrawStyle& style, const
 
   // The ground out to both ends of the arc: the toe earth in front of the figure's own toe-side
   // lines and the backfill surface beyond the far end of the drawn backfill.
-  canvas.SetColour(project.waterOption != kFalse ? 1 : style.groundColour);
+  canvas.SetColour(project.waterOption ? 1 : style.groundColour);
   canvas.SetWidth(style.groundPen);
   if (pt.X(g.exitX) < pt.x[15]) canvas.Line(pt.Map(g.exitX, s.y3), QPointF(pt.x[15], pt.y[3]));
   if (pt.X(g.entryX) > pt.x[10]) canvas.Line(pt.P(10), pt.Map(g.entryX, g.entryY));

@@ -14,9 +14,9 @@ namespace {
 
 constexpr double kSurchargeStep = 90;
 
-QString CaseMark(int loadCase, bool mark) {
-  if (!mark || loadCase < 1 || loadCase > kLoadCaseCount) return {};
-  return QString::fromUtf8("(") + QString::fromUtf8(kLoadCases[static_cast<std::size_t>(loadCase)].symbol) + ")";
+QString CaseMark(LoadCase loadCase, bool mark) {
+  if (!mark || loadCase < LoadCase::dead || loadCase > LoadCase::seismic) return {};
+  return QString::fromUtf8("(") + QString::fromUtf8(kLoadCases[LoadCaseIndex(loadCase)].symbol) + ")";
 }
 
 void DrawSurcharge(WallCanvas& canvas, const DrawStyle& style, const ProjectData& p, const ScreenPoints& pt,
@@ -54,12 +54,12 @@ void DrawLineLoadsFigure(WallCanvas& canvas, const DrawStyle& style, const Proje
   const int count = std::clamp<int>(p.lineLoadCount, 0, kMaxLineLoads);
   for (int k = 1; k <= count; ++k) {
     const LineLoad& load = p.lineLoads[static_cast<std::size_t>(k)];
-    if (selection.loadCase != 0 && load.loadCase != selection.loadCase) continue;
+    if (selection.loadCase && load.loadCase != *selection.loadCase) continue;
     if (load.load == 0) continue;
     DrawInclinedForce(canvas, style, pt.LoadPoint(load.x, load.y), load.direction, load.load,
                       CaseMark(load.loadCase, selection.markCases));
   }
-  const bool surchargeShown = selection.loadCase == 0 || p.surchargeLoadCase == selection.loadCase;
+  const bool surchargeShown = !selection.loadCase || p.surchargeLoadCase == *selection.loadCase;
   if (surchargeShown && p.surchargeLoad != 0) DrawSurcharge(canvas, style, p, pt, selection);
 }
 
@@ -98,7 +98,7 @@ void DrawPartForcesFigure(WallCanvas& canvas, const DrawStyle& style, const Scre
 }
 
 void DrawLoadLegend(WallCanvas& canvas, const ProjectData& p, double left, double bottom, bool seismicLine) {
-  const int units = p.unitSystem;
+  const UnitSystem units = p.unitSystem;
   // Fixed labels: the legend stays where it is and the values keep clear of it.
   const auto line = [&](double above, const QString& text) {
     canvas.Label(canvas.TextBox(left, bottom - above, text), text, true);

@@ -3,6 +3,8 @@
 // forces) of the wall and earth parts, and the legend of the load units.
 #pragma once
 
+#include <optional>
+
 #include "engine/AnalysisResults.h"
 #include "model/ProjectData.h"
 #include "report/drawing/DrawStyle.h"
@@ -12,7 +14,7 @@
 namespace kelvadrome {
 
 struct LoadSelection {
-  int loadCase = 0;                    // the case to draw (1..7), or 0 for every case
+  std::optional<LoadCase> loadCase;    // the case to draw, or none for every case
   bool markCases = false;              // write "(D)", "(L)", ... after each value
   double surchargeArrowLength = 240;   // length of the surcharge arrows in logical units (the
                                        // surcharge's own sign decides which way they point)

@@ -53,15 +53,15 @@ void DrawRestraintsFigure(WallCanvas& canvas, const DrawStyle& style, const Proj
   const StabilityResults& s = results.stability;
   const auto& passive = results.pressure.passivePressure;
   DrawForceH(canvas, style, pt.X(p.baseWidth / 2.0), pt.y[4], double(s.baseFriction) + s.baseCohesionResistance);
-  if (p.restraintForceOption == 1) {
+  if (p.restraintForceOption) {
     // The adjacent structure, anchor or pile acts on the stem front, half way down it.
     const double depth = p.stemFrontHeight / 2.0;
     DrawForceH(canvas, style, pt.X(FrontFaceX(p, depth)), pt.Y(depth), p.restraintForce);
   }
 
   // No toe earth in front of the toe edge (its passive pressure at the base is 0): nothing to draw.
-  const bool toe = p.toePassiveOption == 1 && passive[2] > 0;
-  const bool key = p.shearKeyOption == 1;
+  const bool toe = p.toePassiveOption && passive[2] > 0;
+  const bool key = p.shearKeyOption;
   double largest = 0;
   for (std::size_t i = 0; i < passive.size(); ++i) {
     if ((toe && i <= 2) || (key && i >= 2)) largest = std::max(largest, std::fabs(double(passive[i])));

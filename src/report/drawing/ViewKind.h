@@ -3,6 +3,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
+
+#include "model/ProjectData.h"
 
 namespace kelvadrome {
 
@@ -24,10 +27,11 @@ inline constexpr int kViewCount = 11;
 inline constexpr std::array<const char*, kViewCount> kViewCaptions{
     "Dimensions", "Dead", "Live", "Soil", "Water", "Structural", "Impact", "Seismic", "Reactions", "Restraints", "Global"};
 
-// The load case a load view shows (1..7), or 0 for the other views.
-[[nodiscard]] constexpr int LoadCaseOfView(ViewKind view) {
+// The load case a load view shows, or none for the other views.
+[[nodiscard]] constexpr std::optional<LoadCase> LoadCaseOfView(ViewKind view) {
   const int index = static_cast<int>(view);
-  return index >= 1 && index <= 7 ? index : 0;
+  if (index < 1 || index > kLoadCaseCount) return std::nullopt;
+  return kAllLoadCases[static_cast<std::size_t>(index - 1)];
 }
 
 }  // namespace kelvadrome

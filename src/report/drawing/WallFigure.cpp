@@ -85,7 +85,7 @@ bool BackWaterAboveStemFoot(const ProjectData& project) {
 
 void DrawWallFigure(WallCanvas& canvas, const DrawStyle& style, const ProjectData& project,
                     const ScreenPoints& pt) {
-  const bool water = project.waterOption != kFalse;
+  const bool water = project.waterOption;
   const bool frontHigh = FrontWaterAboveStemFoot(project);
   canvas.SetColour(style.groundColour);
   if (style.fillEarthAndWater) {
@@ -115,7 +115,7 @@ void DrawWallFigure(WallCanvas& canvas, const DrawStyle& style, const ProjectDat
   canvas.SetColour(style.wallColour);
   canvas.SetWidth(style.heavyPen);
   DrawOutline(canvas, pt);
-  if (project.shearKeyOption == 1) {
+  if (project.shearKeyOption) {
     canvas.SetColour(style.shearKeyColour);
     DrawShearKey(canvas, project, pt);
   }

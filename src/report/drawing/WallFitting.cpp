@@ -54,7 +54,7 @@ double FittedWallWidth(const ProjectData& p) { return p.baseWidth; }
 
 double FittedWallHeight(const ProjectData& p) {
   double h = double(p.stemFrontHeight) + p.toeTaper + p.toeEdgeThickness + BackfillRise(p);
-  if (p.shearKeyOption == 1) h += p.shearKeyDepth;
+  if (p.shearKeyOption) h += p.shearKeyDepth;
   return h;
 }
 

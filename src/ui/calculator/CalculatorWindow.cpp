@@ -201,7 +201,7 @@ void frmCalculator::BuildResults(QGridLayout* grid) {
   grid->setVerticalSpacing(2);
 }
 
-void frmCalculator::FillUnits(int unitSystem) {
+void frmCalculator::FillUnits(UnitSystem unitSystem) {
   const QString unitWeight = Q(UnitLabel(UnitQuantity::unitWeight, unitSystem));
   const QString angle = Q(UnitLabel(UnitQuantity::angle, unitSystem));
   const QString length = Q(UnitLabel(UnitQuantity::length, unitSystem));

@@ -65,7 +65,7 @@ class frmCalculator final : public QDialog {
  private:
   void BuildInputs(QGridLayout* grid);
   void BuildResults(QGridLayout* grid);
-  void FillUnits(int unitSystem);
+  void FillUnits(UnitSystem unitSystem);
   bool AcceptInput(int index, const QString& text);
   void Recompute();
   void ShowResults();

@@ -47,10 +47,14 @@ bool NoShiftCtrlAlt(const QKeyEvent& key) {
 }
 
 void AddLoadCaseNames(QComboBox* list) {
-  for (int i = 1; i <= kLoadCaseCount; ++i) list->addItem(QString::fromLatin1(kLoadCases[std::size_t(i)].name));
+  for (const LoadCase c : kAllLoadCases) list->addItem(QString::fromLatin1(kLoadCases[LoadCaseIndex(c)].name));
 }
 
-LineLoad NewLineLoad() { return LineLoad{0, 0, 0, 0, 1}; }
+// The lists hold the load cases in the order of kAllLoadCases.
+int ListIndexOf(LoadCase loadCase) { return static_cast<int>(LoadCaseIndex(loadCase)) - 1; }
+LoadCase LoadCaseAt(int listIndex) { return kAllLoadCases.at(static_cast<std::size_t>(listIndex)); }
+
+LineLoad NewLineLoad() { return LineLoad{0, 0, 0, 0, LoadCase::dead}; }
 
 }  // namespace
 
@@ -137,7 +141,7 @@ void frmLoads::BuildGrid() {
 }
 
 void frmLoads::BuildSideControls(const ProjectData& project) {
-  const int system = project.unitSystem;
+  const UnitSystem system = project.unitSystem;
   const QString length = QString::fromStdString(UnitLabel(UnitQuantity::length, system));
   const std::array<QString, 5> headers{
       QStringLiteral("Load\n(%1)").arg(QString::fromStdString(ForcePerLengthLabel(system))),
@@ -163,7 +167,7 @@ void frmLoads::BuildSideControls(const ProjectData& project) {
   cmbSurType_ = new QComboBox(surcharge);
   cmbSurType_->setObjectName(QStringLiteral("cmbSurType"));
   AddLoadCaseNames(cmbSurType_);
-  cmbSurType_->setCurrentIndex(project.surchargeLoadCase - 1);
+  cmbSurType_->setCurrentIndex(ListIndexOf(project.surchargeLoadCase));
   cmbSurType_->setGeometry(TwipsRect(150, 720, 1800, kCellHeight));
   guard_->Watch(txtSurcharge_, [](double v) { return v >= 0; });
 
@@ -177,7 +181,7 @@ void frmLoads::BuildSideControls(const ProjectData& project) {
   txtSeismic_->setObjectName(QStringLiteral("txtSeismic"));
   txtSeismic_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   txtSeismic_->setGeometry(TwipsRect(150 + captionWidth + 60, 330, 1000, kCellHeight));
-  txtSeismic_->setEnabled(project.seismicOption != kFalse);
+  txtSeismic_->setEnabled(project.seismicOption);
   guard_->Watch(txtSeismic_, [](double v) { return v >= 0; });
 
   auto* sketch = new LoadDirectionSketch(this);
@@ -228,7 +232,7 @@ void frmLoads::FillGrid() {
     const GridRow& row = rows_[std::size_t(r - 1)];
     const std::array<float, 4> values{load.load, load.x, load.y, load.direction};
     for (std::size_t c = 0; c < 4; ++c) row.cells[c]->setText(GeneralText(values[c]));
-    row.type->setCurrentIndex(load.loadCase - 1);
+    row.type->setCurrentIndex(ListIndexOf(load.loadCase));
   }
   command1_[0]->setEnabled(rowCount_ < kMaxLineLoads);
   command1_[1]->setEnabled(rowCount_ < kMaxLineLoads);
@@ -244,7 +248,7 @@ frmLoads::WorkLoads frmLoads::GridLoads() const {
     load.x = static_cast<float>(LeadingNumber(row.cells[1]->text()));
     load.y = static_cast<float>(LeadingNumber(row.cells[2]->text()));
     load.direction = static_cast<float>(LeadingNumber(row.cells[3]->text()));
-    load.loadCase = static_cast<int16_t>(row.type->currentIndex() + 1);
+    load.loadCase = LoadCaseAt(row.type->currentIndex());
   }
   return loads;
 }
@@ -405,7 +409,7 @@ void frmLoads::ApplyTo(ProjectData& project) const {
     return static_cast<float>(guard_->AcceptedValue(box).value_or(stored));
   };
   project.surchargeLoad = valueOf(txtSurcharge_, project.surchargeLoad);
-  project.surchargeLoadCase = static_cast<int16_t>(cmbSurType_->currentIndex() + 1);
+  project.surchargeLoadCase = LoadCaseAt(cmbSurType_->currentIndex());
   project.seismicCoefficient = valueOf(txtSeismic_, project.seismicCoefficient);
   project.lineLoadCount = static_cast<int16_t>(rowCount_);
   const WorkLoads loads = GridLoads();

@@ -75,7 +75,7 @@ const std::array<PropertyGroup, 7> kGroups{{
 }};
 
 // The cover is held in centimetres in SI too but shown in millimetres there.
-double CoverShownFactor(int unitSystem) { return unitSystem == kSI ? 10.0 : 1.0; }
+double CoverShownFactor(UnitSystem unitSystem) { return unitSystem == kSI ? 10.0 : 1.0; }
 
 }  // namespace
 

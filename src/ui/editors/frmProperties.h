@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <array>
 
+#include "model/ProjectData.h"
 #include "ui/editors/EditorEntry.h"
 
 class QLabel;
@@ -35,7 +36,7 @@ class frmProperties final : public QDialog {
   void Accept();
 
   EntryGuard* guard_;
-  int16_t unitSystem_;
+  UnitSystem unitSystem_;
   std::array<QLineEdit*, kPropertyCount> txtValue_{};
   std::array<QString, kPropertyCount> shownText_{};
   QPushButton* command1_;

@@ -22,15 +22,15 @@ frmRestraint::frmRestraint(const ProjectData& project, QWidget* parent, Beeper b
   setWindowTitle(QStringLiteral("Kelvadrome: Sliding restraints"));
   setModal(true);
 
-  const auto check = [this](int index, const QString& caption, int16_t value) {
+  const auto check = [this](int index, const QString& caption, bool value) {
     auto* box = new QCheckBox(caption, this);
     box->setObjectName(QStringLiteral("Check1_%1").arg(index));
-    box->setChecked(value == 1);
+    box->setChecked(value);
     check1_[std::size_t(index)] = box;
     return box;
   };
   // Base friction and cohesion always count: a fixed tick beside a caption that stays readable.
-  check(3, QString(), 1)->setEnabled(false);
+  check(3, QString(), true)->setEnabled(false);
   auto* baseCaption = new QLabel(QStringLiteral("Base friction and cohesion"), this);
   check(0, QStringLiteral("Passive toe soil pressure"), project.toePassiveOption);
   check(1, QStringLiteral("Adjacent structure, anchors or piles"), project.restraintForceOption);
@@ -91,9 +91,9 @@ void frmRestraint::Accept() {
 }
 
 void frmRestraint::ApplyTo(ProjectData& project) const {
-  project.toePassiveOption = check1_[0]->isChecked() ? 1 : 0;
-  project.restraintForceOption = check1_[1]->isChecked() ? 1 : 0;
-  project.shearKeyOption = check1_[2]->isChecked() ? 1 : 0;
+  project.toePassiveOption = check1_[0]->isChecked();
+  project.restraintForceOption = check1_[1]->isChecked();
+  project.shearKeyOption = check1_[2]->isChecked();
   // A disabled box keeps its value and writes it back; one left with a refused text before it
   // was disabled keeps the stored value instead.
   const auto write = [this](std::size_t i, float& field) {

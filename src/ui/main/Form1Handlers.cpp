@@ -131,30 +131,30 @@ void Form1::OnSeismicClicked() {
 void Form1::OnShearKeyClicked() {
   const bool ticked = controls_.check3->isChecked();
   document_.ApplyChange(QStringLiteral("Shear key"),
-                        [ticked](ProjectData& p) { p.shearKeyOption = ticked ? int16_t{1} : int16_t{0}; });
+                        [ticked](ProjectData& p) { p.shearKeyOption = ticked; });
   actions_.optionKey->setChecked(ticked);
   RefreshView();
 }
 
 void Form1::OnUnitChosen(int index) {
   ProjectData& project = document_.Project();
-  const int16_t previous = project.unitSystem;
+  const UnitSystem previous = project.unitSystem;
   for (int i = 0; i < 3; ++i) actions_.unit[i]->setChecked(i == index);
-  if (previous == index) {
+  if (UnitIndex(previous) == static_cast<std::size_t>(index)) {
     project.previousUnitSystem = previous;
     return;
   }
   try {
     document_.ApplyChange(QStringLiteral("Units"), [index, previous](ProjectData& p) {
       p.previousUnitSystem = previous;
-      p.unitSystem = static_cast<int16_t>(index);
+      p.unitSystem = kUnitSystems.at(static_cast<std::size_t>(index));
       ConvertUnits(p);
     });
   } catch (...) {
     // The conversion left the project in its old system; the selector follows it.
     const QSignalBlocker blocker(controls_.combo1);
-    controls_.combo1->setCurrentIndex(project.unitSystem);
-    for (int i = 0; i < 3; ++i) actions_.unit[i]->setChecked(i == project.unitSystem);
+    controls_.combo1->setCurrentIndex(static_cast<int>(UnitIndex(project.unitSystem)));
+    for (int i = 0; i < 3; ++i) actions_.unit[i]->setChecked(static_cast<std::size_t>(i) == UnitIndex(project.unitSystem));
     throw;
   }
   RefreshView();

@@ -97,9 +97,9 @@ void Form1::SyncViewControls() {
 
 void Form1::SyncOptionControls() {
   const ProjectData& project = document_.Project();
-  const bool water = project.waterOption != kFalse;
-  const bool seismic = project.seismicOption != kFalse;
-  const bool key = project.shearKeyOption == 1;
+  const bool water = project.waterOption;
+  const bool seismic = project.seismicOption;
+  const bool key = project.shearKeyOption;
   {
     const QSignalBlocker b1(controls_.check1), b2(controls_.check2), b3(controls_.check3);
     controls_.check1->setChecked(water);
@@ -118,9 +118,9 @@ void Form1::FillControlsFromProject() {
     const ProjectData& project = document_.Project();
     {
       const QSignalBlocker blocker(controls_.combo1);
-      controls_.combo1->setCurrentIndex(project.unitSystem);
+      controls_.combo1->setCurrentIndex(static_cast<int>(UnitIndex(project.unitSystem)));
     }
-    for (int i = 0; i < 3; ++i) actions_.unit[i]->setChecked(i == project.unitSystem);
+    for (int i = 0; i < 3; ++i) actions_.unit[i]->setChecked(static_cast<std::size_t>(i) == UnitIndex(project.unitSystem));
     {
       const QSignalBlocker blocker(controls_.text1);
       controls_.text1->setText(QString::fromStdString(project.projectTitle));

@@ -49,7 +49,7 @@ QLineEdit* NumberBox(QWidget* parent, const QString& name) {
   return box;
 }
 
-int16_t* SwitchField(OptimiserTargets& t, int index) {
+bool* SwitchField(OptimiserTargets& t, int index) {
   return index == 0 ? &t.resultantRule : index == 1 ? &t.bearingCheck : &t.globalCheck;
 }
 
@@ -206,10 +206,10 @@ void frmOptimise::FillSettings() {
     for (std::size_t c = 0; c < 5; ++c) targets_[static_cast<std::size_t>(set)][c]->setText(Number(f.*kTargetFields[c]));
   }
   OptimiserTargets copy = t;
-  for (int i = 0; i < 3; ++i) switches_[static_cast<std::size_t>(i)]->setChecked(SwitchOn(*SwitchField(copy, i)));
+  for (int i = 0; i < 3; ++i) switches_[static_cast<std::size_t>(i)]->setChecked(*SwitchField(copy, i));
   for (std::size_t d = 0; d < vary_.size(); ++d) {
     const OptimiserVariable& v = project_.optimiserVariables[d];
-    vary_[d]->setChecked(SwitchOn(v.vary));
+    vary_[d]->setChecked(v.vary);
     minimum_[d]->setText(Number(v.minimum));
     maximum_[d]->setText(Number(v.maximum));
   }
@@ -239,11 +239,11 @@ std::optional<ProjectData> frmOptimise::ReadSettings() {
     for (std::size_t c = 0; c < 5; ++c) read(targets_[static_cast<std::size_t>(set)][c], f.*kTargetFields[c]);
   }
   for (int i = 0; i < 3; ++i) {
-    *SwitchField(p.optimiserTargets, i) = switches_[static_cast<std::size_t>(i)]->isChecked() ? kTrue : kFalse;
+    *SwitchField(p.optimiserTargets, i) = switches_[static_cast<std::size_t>(i)]->isChecked();
   }
   for (std::size_t d = 0; d < vary_.size(); ++d) {
     OptimiserVariable& v = p.optimiserVariables[d];
-    v.vary = vary_[d]->isChecked() ? kTrue : kFalse;
+    v.vary = vary_[d]->isChecked();
     read(minimum_[d], v.minimum);
     read(maximum_[d], v.maximum);
   }

@@ -20,9 +20,9 @@ namespace {
 ProjectData Content(const ProjectData& project) {
   ProjectData content = project;
   content.currentFilePath.clear();
-  content.previousUnitSystem = 0;
-  if (content.waterOption != kFalse) content.savedWaterDepthFront = content.savedWaterDepthBack = 0;
-  if (content.seismicOption != kFalse) content.savedSeismicCoefficient = 0;
+  content.previousUnitSystem = kMetric;
+  if (content.waterOption) content.savedWaterDepthFront = content.savedWaterDepthBack = 0;
+  if (content.seismicOption) content.savedSeismicCoefficient = 0;
   return content;
 }
 

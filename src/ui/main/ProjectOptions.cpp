@@ -8,7 +8,7 @@ namespace kelvadrome {
 
 namespace {
 
-bool HasLineLoadOfCase(const ProjectData& project, int loadCase) {
+bool HasLineLoadOfCase(const ProjectData& project, LoadCase loadCase) {
   for (int i = 1; i <= project.lineLoadCount && i <= kMaxLineLoads; ++i) {
     const LineLoad& load = project.lineLoads[i];
     if (load.loadCase == loadCase && load.load > 0) return true;
@@ -23,17 +23,17 @@ std::array<bool, kViewCount> SelectableViews(const ProjectData& p) {
   available.fill(true);
   const float total = p.TotalHeightFront();
   available[static_cast<int>(ViewKind::Live)] =
-      (p.surchargeLoad > 0 && p.surchargeLoadCase == 2) || HasLineLoadOfCase(p, 2);
+      (p.surchargeLoad > 0 && p.surchargeLoadCase == LoadCase::live) || HasLineLoadOfCase(p, LoadCase::live);
   available[static_cast<int>(ViewKind::Water)] =
-      p.waterDepthFront < total || p.waterDepthBack < total || HasLineLoadOfCase(p, 4);
-  available[static_cast<int>(ViewKind::Structural)] = HasLineLoadOfCase(p, 5);
-  available[static_cast<int>(ViewKind::Impact)] = HasLineLoadOfCase(p, 6);
-  available[static_cast<int>(ViewKind::Seismic)] = p.seismicCoefficient > 0 || HasLineLoadOfCase(p, 7);
+      p.waterDepthFront < total || p.waterDepthBack < total || HasLineLoadOfCase(p, LoadCase::water);
+  available[static_cast<int>(ViewKind::Structural)] = HasLineLoadOfCase(p, LoadCase::structural);
+  available[static_cast<int>(ViewKind::Impact)] = HasLineLoadOfCase(p, LoadCase::impact);
+  available[static_cast<int>(ViewKind::Seismic)] = p.seismicCoefficient > 0 || HasLineLoadOfCase(p, LoadCase::seismic);
   return available;
 }
 
 void ApplyWaterOption(ProjectData& p, bool ticked) {
-  if (p.waterOption != kFalse) {
+  if (p.waterOption) {
     p.savedWaterDepthFront = p.waterDepthFront;
     p.savedWaterDepthBack = p.waterDepthBack;
     if (!ticked) {
@@ -45,17 +45,17 @@ void ApplyWaterOption(ProjectData& p, bool ticked) {
     p.waterDepthFront = std::min(p.savedWaterDepthFront, p.TotalHeightFront());
     p.waterDepthBack = std::min(p.savedWaterDepthBack, p.TotalHeightFront());
   }
-  p.waterOption = ticked ? kTrue : kFalse;
+  p.waterOption = ticked;
 }
 
 void ApplySeismicOption(ProjectData& p, bool ticked) {
-  if (p.seismicOption != kFalse) {
+  if (p.seismicOption) {
     p.savedSeismicCoefficient = p.seismicCoefficient;
     if (!ticked) p.seismicCoefficient = 0;
   } else {
     p.seismicCoefficient = p.savedSeismicCoefficient;
   }
-  p.seismicOption = ticked ? kTrue : kFalse;
+  p.seismicOption = ticked;
 }
 
 }  // namespace kelvadrome

@@ -110,7 +110,7 @@ void ReinforcementForces::ShowTable(ForceTable table) {
     captions_[row]->setVisible(false);
     for (int s = 1; s <= kDesignSectionCount; ++s) values_[row][s]->setVisible(false);
   }
-  const int units = project_.unitSystem;
+  const UnitSystem units = project_.unitSystem;
   const std::string force = kelvadrome::UnitLabel(UnitQuantity::force, units);
   const QString forDesign = QStringLiteral("For design");
   const QString corresponding = QStringLiteral("Coresponding N (%1)").arg(QString::fromStdString(force));

@@ -255,7 +255,7 @@ QWidget* frmRein::BuildDesignPage() {
 }
 
 void frmRein::FillUnits() {
-  const int16_t units = project_.unitSystem;
+  const UnitSystem units = project_.unitSystem;
   const QString moment = Q(MomentLabel(units));
   const QString force = Q(UnitLabel(UnitQuantity::force, units));
   const QString sectionLength = Q(UnitLabel(UnitQuantity::sectionLength, units));
@@ -267,7 +267,7 @@ void frmRein::FillUnits() {
 }
 
 void frmRein::FillNotes() {
-  const int16_t units = project_.unitSystem;
+  const UnitSystem units = project_.unitSystem;
   notes_[0]->setText(Q(StripWidthNote(units)).toHtmlEscaped());
   notes_[1]->setText(QStringLiteral("\u03C1<sub>b</sub> = ") + Q(FormatNumber(design_.balancedRatio, "0.#0%")));
   notes_[2]->setText(QStringLiteral("z<sub>max</sub> = ") + Q(CrackZLimitNote(design_.crackZLimit, units)));
@@ -280,7 +280,7 @@ void frmRein::FillAll() {
 }
 
 void frmRein::FillColumn(int c) {
-  const int16_t units = project_.unitSystem;
+  const UnitSystem units = project_.unitSystem;
   const ColumnAvailability& available = design_.available[c];
   const auto set = [this, c](ReinRow row, const QString& text) { ColumnValue(row, c)->setText(text); };
   const auto orNotAvailable = [](bool ok, double value) { return ok ? Number(value) : kNotAvailable; };

@@ -93,7 +93,7 @@ QString NotesText(const std::vector<std::string>& notes) {
 }  // namespace
 
 frmStability::frmStability(const StabilityResults& stability, const GlobalStabilityResults& global,
-                           int unitSystem, QWidget* parent)
+                           UnitSystem unitSystem, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmStability"));
   setWindowTitle(QStringLiteral("Kelvadrome: Stability"));

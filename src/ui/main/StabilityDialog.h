@@ -21,7 +21,7 @@ class frmStability final : public QDialog {
 
  public:
   // Filled once from the results; centred over the window that opens it (parent).
-  frmStability(const StabilityResults& stability, const GlobalStabilityResults& global, int unitSystem,
+  frmStability(const StabilityResults& stability, const GlobalStabilityResults& global, UnitSystem unitSystem,
                QWidget* parent = nullptr);
 
   // Top left corner that centres a window of size own over the frame main, never negative.
