@@ -92,7 +92,7 @@ class TextFields final : public ProjectFieldVisitor {
 
 }  // namespace
 
-void VisitProjectFields(const ProjectData& p, ProjectFieldVisitor& v) {
+void VisitProjectFields(const ProjectData& p, const LoadedProjectValues& loaded, ProjectFieldVisitor& v) {
   v.Text("projectTitle", p.projectTitle);
   v.Integer("unitSystem", p.unitSystem);
   v.Integer("waterOption", p.waterOption);
@@ -182,18 +182,18 @@ void VisitProjectFields(const ProjectData& p, ProjectFieldVisitor& v) {
   }
   v.EndList();
 
-  v.Text("currentFilePath", p.currentFilePath);
-  v.Integer("previousUnitSystem", p.previousUnitSystem);
+  v.Text("currentFilePath", loaded.filePath);
+  v.Integer("previousUnitSystem", loaded.previousUnitSystem);
 }
 
-void WriteProjectFieldsJson(const ProjectData& project, JsonWriter& json) {
+void WriteProjectFieldsJson(const ProjectData& project, const LoadedProjectValues& loaded, JsonWriter& json) {
   JsonFields fields(json);
-  VisitProjectFields(project, fields);
+  VisitProjectFields(project, loaded, fields);
 }
 
-std::string ProjectFieldsText(const ProjectData& project) {
+std::string ProjectFieldsText(const ProjectData& project, const LoadedProjectValues& loaded) {
   TextFields fields;
-  VisitProjectFields(project, fields);
+  VisitProjectFields(project, loaded, fields);
   return fields.Result();
 }
 

@@ -14,9 +14,9 @@ using kelvadrome::test::FileBytes;
 namespace {
 
 ProjectData Converted(ProjectData p, int16_t system) {
-  p.previousUnitSystem = p.unitSystem;
+  const int16_t previous = p.unitSystem;
   p.unitSystem = system;
-  ConvertUnits(p);
+  ConvertUnits(p, previous);
   return p;
 }
 

@@ -14,9 +14,8 @@ inline ProjectData DefaultProjectIn(int unitSystem) {
   ProjectData project;
   SetDefaults(project);
   if (unitSystem != kMetric) {
-    project.previousUnitSystem = project.unitSystem;
     project.unitSystem = static_cast<int16_t>(unitSystem);
-    ConvertUnits(project);
+    ConvertUnits(project, kMetric);
   }
   return project;
 }
