@@ -17,7 +17,10 @@
 #include "ui/editors/frmProperties.h"
 #include "ui/editors/frmRestraint.h"
 #include "ui/main/FileCommands.h"
+#include "ui/main/ReportFonts.h"
 #include "ui/main/WallPicture.h"
+#include "ui/print/PageSetupDialog.h"
+#include "ui/print/PrintCommands.h"
 
 using namespace kelvadrome;
 using kelvadrome::test::ModalScript;
@@ -86,6 +89,78 @@ class UndoCommandsTest : public QObject {
     QCOMPARE(h.actions.editRedo->text(), QStringLiteral("R&edo toe length"));
     h.Redo();
     QCOMPARE(h.project.baseWidth, 8.21f);
+  }
+
+  // Each of the sixteen labels is one step named after its dimension. The water depths and the
+  // key depth are drawn only with their options on; the heel length (4) is not a label of its own
+  // value in every layout, so each label takes a value a little above the one it shows.
+  void EveryDimensionLabelIsAStepOfItsOwnName() {
+    Harness h;
+    h.window->Controls().check3->click();  // the shear key, so that its depth is drawn
+    Harness::Settle();
+    QVERIFY(h.project.waterOption != kFalse);
+    QStringList names;
+    for (int index = 0; index < kDimensionLabelCount; ++index) {
+      QLabel* label = h.window->Picture().DimensionLabel(index);
+      QVERIFY2(label->isVisible(), qPrintable(QString::number(index)));
+      const double shown = label->text().toDouble();
+      EditDimension(h, index, QString::number(shown + (index == 14 ? 1.0 : 0.1), 'f', 2));
+      names.append(h.UndoText());
+    }
+    QCOMPARE(names, (QStringList{
+                        "&Undo toe length", "&Undo stem front batter", "&Undo stem top width",
+                        "&Undo stem back batter", "&Undo heel length", "&Undo base width",
+                        "&Undo stem front height", "&Undo toe taper", "&Undo toe edge thickness",
+                        "&Undo stem back height", "&Undo heel taper", "&Undo heel edge thickness",
+                        "&Undo water depth front", "&Undo water depth back", "&Undo backfill slope",
+                        "&Undo shear key depth"}));
+    // Sixteen steps and the shear key: undoing them all gives the project as opened.
+    for (int step = 0; step < kDimensionLabelCount + 1; ++step) h.Undo();
+    QVERIFY(!h.document.IsModified());
+  }
+
+  // However many changes arrive in one turn of the event loop, the picture analyses once.
+  void TenEditsInOneTurnAnalyseOnce() {
+    Harness h;
+    const MainControls& c = h.window->Controls();
+    const int before = h.window->AnalysisCount();
+    for (int i = 0; i < 10; ++i) {
+      QCheckBox* box = std::array{c.check1, c.check2, c.check3}[static_cast<std::size_t>(i % 3)];
+      box->click();
+    }
+    QCOMPARE(h.window->AnalysisCount(), before);  // nothing drawn yet
+    Harness::Settle();
+    QCOMPARE(h.window->AnalysisCount(), before + 1);
+    Harness::Settle();
+    QCOMPARE(h.window->AnalysisCount(), before + 1);  // and no second refresh behind it
+    QCOMPARE(h.UndoText(), QStringLiteral("&Undo water on"));
+    for (int i = 0; i < 10; ++i) h.document.Undo();  // ten steps all the same
+    QVERIFY(!h.document.CanUndo());
+  }
+
+  // Page Setup goes through the document like every editor: one step, none when cancelled.
+  void PageSetupIsOneStep() {
+    Harness h;
+    const ReportFontChoice fonts{"Arial", "Arial"};
+    ConnectPrintCommands(*h.window, fonts);
+    ModalScript<PageSetupDialog> script({
+        [](PageSetupDialog& d) {
+          d.findChild<QLineEdit*>(QStringLiteral("txtMargin0"))->setText(QStringLiteral("30"));
+          d.accept();
+        },
+        [](PageSetupDialog& d) {
+          d.findChild<QLineEdit*>(QStringLiteral("txtMargin1"))->setText(QStringLiteral("40"));
+          d.reject();
+        },
+    });
+    h.actions.filePageSetup->trigger();
+    h.actions.filePageSetup->trigger();
+    QVERIFY(script.Finished());
+    QCOMPARE(h.project.pageMarginA, int16_t{30});
+    QCOMPARE(h.UndoText(), QStringLiteral("&Undo Page Setup"));
+    h.Undo();
+    QCOMPARE(h.project.pageMarginA, int16_t{25});
+    QVERIFY(!h.actions.editUndo->isEnabled());
   }
 
   // A level backfill still shows "1 : 0.00", so that it can be sloped again from the drawing.

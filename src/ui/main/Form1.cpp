@@ -53,7 +53,7 @@ Form1::Form1(ProjectDocument& document, SessionState& session, Form1Services ser
   picture_->SetGlobalSearch(globalSearch_);
   refreshTimer_.setSingleShot(true);
   refreshTimer_.setInterval(0);
-  connect(&refreshTimer_, &QTimer::timeout, this, [this] { RunGuarded([this] { RefreshView(); }); });
+  connect(&refreshTimer_, &QTimer::timeout, this, [this] { RunGuarded([this] { RefreshNow(); }); });
   connect(&document_, &ProjectDocument::Changed, this, &Form1::ScheduleRefresh);
   files_ = std::make_unique<FileCommands>(document_, session_, services_.dialogs, services_.prompts, this);
 
