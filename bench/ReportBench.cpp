@@ -33,7 +33,7 @@ void BM_PrintReport_NineSections_DefaultProject_Budget500ms(benchmark::State& st
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("report.pdf")));
     ReportJob job{project, *results, *design, sink, ReportSelection::All(), ReportFonts{},
-                  FooterContextNow(project.currentFilePath), {}};
+                  FooterContextNow(std::string()), {}};
     pages = PrintReport(printer, job).pages;
   }
   state.counters["pages"] = pages;

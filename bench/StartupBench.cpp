@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "engine/AnalysisResults.h"
 #include "ui/main/FileDialogs.h"
 #include "ui/main/InstanceGuard.h"
 #include "ui/main/ProjectDocument.h"
@@ -40,9 +39,7 @@ void StartToFirstPaint(benchmark::State& state) {
   QTemporaryDir folder;
   Services services;
   for (auto _ : state) {
-    ProjectData project;
-    AnalysisResults results;
-    ProjectDocument document(project, results);
+    ProjectDocument document;
     SessionState session;
     InstanceGuard instance(folder.filePath(QStringLiteral("bench.lock")));
     QSettings settings(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);

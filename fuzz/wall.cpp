@@ -86,10 +86,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   CheckSummaries(project);
 
   // The same wall after the Units menu took it to the next system, when that is possible.
-  project.previousUnitSystem = project.unitSystem;
+  const UnitSystem previous = project.unitSystem;
   project.unitSystem = kUnitSystems[(UnitIndex(project.unitSystem) + 1) % kUnitSystems.size()];
   try {
-    ConvertUnits(project);
+    ConvertUnits(project, previous);
   } catch (const UnitConversionError&) {
     return 0;
   }

@@ -2,7 +2,6 @@
 // The connection of the commands other windows provide.
 #include "app/ProvidedCommands.h"
 
-#include "engine/DesignResults.h"
 #include "ui/editors/EditorWiring.h"
 #include "ui/main/ConcreteCommand.h"
 #include "ui/main/Form1.h"
@@ -11,11 +10,11 @@
 
 namespace kelvadrome {
 
-void ConnectProvidedCommands(Form1& window, DesignResults& design, const SessionState& session) {
+void ConnectProvidedCommands(Form1& window, const SessionState& session) {
   ConnectEditorCommands(window);
   InstallProjectUndo(window);
-  ConnectResultCommands(window, design, session.fonts);
-  ConnectPrintCommands(window, design, session.fonts);
+  ConnectResultCommands(window, session.fonts);
+  ConnectPrintCommands(window, session.fonts);
 }
 
 }  // namespace kelvadrome

@@ -6,9 +6,8 @@
 namespace kelvadrome {
 
 class Form1;
-struct DesignResults;
 struct SessionState;
 
-void ConnectProvidedCommands(Form1& window, DesignResults& design, const SessionState& session);
+void ConnectProvidedCommands(Form1& window, const SessionState& session);
 
 }  // namespace kelvadrome

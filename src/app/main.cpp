@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop program's entry: the application owns the project, the engine's results (service
-// and design) and the run's session values for the whole run, and hands them to the main window
-// by reference.
+// The desktop program's entry: the application owns the project document and the run's session
+// values for the whole run, and hands them to the main window by reference.
 #include <QApplication>
 #include <QSettings>
 #include <QStringList>
 
 #include "app/ProvidedCommands.h"
-#include "engine/AnalysisResults.h"
-#include "engine/DesignResults.h"
-#include "model/ProjectData.h"
 #include "ui/main/FileDialogs.h"
 #include "ui/main/InstanceGuard.h"
 #include "ui/main/ProjectDocument.h"
@@ -23,10 +19,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Kelvadrome"));
   QApplication::setApplicationVersion(QString::fromLatin1(kelvadrome::kProgramVersion));
 
-  kelvadrome::ProjectData project;
-  kelvadrome::AnalysisResults results;
-  kelvadrome::DesignResults design;
-  kelvadrome::ProjectDocument document(project, results);
+  kelvadrome::ProjectDocument document;
   kelvadrome::SessionState session;
   kelvadrome::InstanceGuard instance;
   kelvadrome::QtFileDialogs dialogs;
@@ -38,6 +31,6 @@ int main(int argc, char* argv[]) {
                                    arguments.size() > 1 ? arguments.at(1) : QString()};
   const std::unique_ptr<kelvadrome::Form1> window = kelvadrome::StartProgram(context);
   if (!window) return 1;
-  kelvadrome::ConnectProvidedCommands(*window, design, session);
+  kelvadrome::ConnectProvidedCommands(*window, session);
   return QApplication::exec();
 }

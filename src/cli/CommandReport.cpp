@@ -103,7 +103,8 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-int WriteReport(const CommandLine& line, ProjectData& project, std::ostream& out, std::ostream& err) {
+int WriteReport(const CommandLine& line, ProjectData& project, const std::string& filePath, std::ostream& out,
+                std::ostream& err) {
   ReportSelection selection = ReportSelection::All();
   if (const std::string* list = line.Value("--sections")) {
     const auto parsed = ParseSections(*list);
@@ -131,7 +132,7 @@ int WriteReport(const CommandLine& line, ProjectData& project, std::ostream& out
     }
     auto results = std::make_unique<AnalysisResults>();
     auto design = std::make_unique<DesignResults>();
-    ReportJob job{project, *results, *design, sink, selection, fonts, FooterForRun(project.currentFilePath, err), {}};
+    ReportJob job{project, *results, *design, sink, selection, fonts, FooterForRun(filePath, err), {}};
     const ReportOutcome outcome = PrintReport(printer, job);
     if (!outcome.deviceOpened) return CommandFailure(kSyntax.name, "cannot write " + path, err);
     if (outcome.pages == 0) return CommandFailure(kSyntax.name, "no section of the selection can be printed", err);
@@ -157,7 +158,7 @@ int RunReport(const CommandArgs& args, std::ostream& out, std::ostream& err) {
 #ifdef KELVADROME_WITH_REPORT
   auto project = LoadProjectForCommand(kSyntax.name, line->positionals.front(), err);
   if (!project) return kExitFailure;
-  return WriteReport(*line, *project, out, err);
+  return WriteReport(*line, *project, ProjectFilePath(line->positionals.front()), out, err);
 #else
   return CommandFailure(kSyntax.name, "this build has no report printing", err);
 #endif

@@ -30,15 +30,17 @@ int RunShow(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   const CommandLine& line = *start.line;
   const auto project = LoadProjectForCommand(kShowSyntax.name, line.positionals[0], err);
   if (!project) return kExitFailure;
+  // A project is loaded in the unit system it was saved in.
+  const LoadedProjectValues loaded{ProjectFilePath(line.positionals[0]), project->unitSystem};
 
   if (line.Has("--json")) {
     JsonWriter json;
     json.BeginObject();
-    WriteProjectFieldsJson(*project, json);
+    WriteProjectFieldsJson(*project, loaded, json);
     json.EndObject();
     out << json.Text();
   } else {
-    out << ProjectFieldsText(*project);
+    out << ProjectFieldsText(*project, loaded);
   }
   return kExitOk;
 }

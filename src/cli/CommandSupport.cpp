@@ -119,14 +119,15 @@ std::optional<ProjectData> LoadProjectForCommand(std::string_view commandName,
     return project;
   }
   try {
-    ProjectData project = ReadProjectFile(pathOrDefault);
-    project.currentFilePath = pathOrDefault;
-    project.previousUnitSystem = project.unitSystem;
-    return project;
+    return ReadProjectFile(pathOrDefault);
   } catch (const ProjectFileError& e) {
     CommandFailure(commandName, e.what(), err);
     return std::nullopt;
   }
+}
+
+std::string ProjectFilePath(const std::string& pathOrDefault) {
+  return pathOrDefault == kDefaultProjectWord ? std::string() : pathOrDefault;
 }
 
 bool SaveProjectForCommand(std::string_view commandName, const ProjectData& project,
@@ -142,10 +143,10 @@ bool SaveProjectForCommand(std::string_view commandName, const ProjectData& proj
 
 bool ChangeUnitSystemForCommand(std::string_view commandName, ProjectData& project,
                                 UnitSystem unitSystem, std::ostream& err) {
-  project.previousUnitSystem = project.unitSystem;
+  const UnitSystem previous = project.unitSystem;
   project.unitSystem = unitSystem;
   try {
-    ConvertUnits(project);
+    ConvertUnits(project, previous);
     return true;
   } catch (const UnitConversionError& e) {
     CommandFailure(commandName, e.what(), err);

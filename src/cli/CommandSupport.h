@@ -73,10 +73,13 @@ int CommandFailure(std::string_view commandName, std::string_view reason, std::o
 
 // The project named by a FILE argument, or the default project for "--default" (report font
 // "Arial"). A file that cannot be read is reported on err and gives nothing; the caller returns
-// kExitFailure. currentFilePath is set to the file's path.
+// kExitFailure.
 [[nodiscard]] std::optional<ProjectData> LoadProjectForCommand(std::string_view commandName,
                                                                const std::string& pathOrDefault,
                                                                std::ostream& err);
+
+// The file a FILE argument names: the argument itself, or "" for the default project.
+[[nodiscard]] std::string ProjectFilePath(const std::string& pathOrDefault);
 
 // Writes the project to path; a failure is reported on err and gives false.
 [[nodiscard]] bool SaveProjectForCommand(std::string_view commandName, const ProjectData& project,

@@ -93,7 +93,7 @@ class TextFields final : public ProjectFieldVisitor {
 
 }  // namespace
 
-void VisitProjectFields(const ProjectData& p, ProjectFieldVisitor& v) {
+void VisitProjectFields(const ProjectData& p, const LoadedProjectValues& loaded, ProjectFieldVisitor& v) {
   v.Text("projectTitle", p.projectTitle);
   v.Integer("unitSystem", EncodeUnitSystem(p.unitSystem));
   v.Integer("waterOption", EncodeBoolean(p.waterOption));
@@ -183,18 +183,18 @@ void VisitProjectFields(const ProjectData& p, ProjectFieldVisitor& v) {
   }
   v.EndList();
 
-  v.Text("currentFilePath", p.currentFilePath);
-  v.Integer("previousUnitSystem", EncodeUnitSystem(p.previousUnitSystem));
+  v.Text("currentFilePath", loaded.filePath);
+  v.Integer("previousUnitSystem", EncodeUnitSystem(loaded.previousUnitSystem));
 }
 
-void WriteProjectFieldsJson(const ProjectData& project, JsonWriter& json) {
+void WriteProjectFieldsJson(const ProjectData& project, const LoadedProjectValues& loaded, JsonWriter& json) {
   JsonFields fields(json);
-  VisitProjectFields(project, fields);
+  VisitProjectFields(project, loaded, fields);
 }
 
-std::string ProjectFieldsText(const ProjectData& project) {
+std::string ProjectFieldsText(const ProjectData& project, const LoadedProjectValues& loaded) {
   TextFields fields;
-  VisitProjectFields(project, fields);
+  VisitProjectFields(project, loaded, fields);
   return fields.Result();
 }
 

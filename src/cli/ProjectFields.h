@@ -24,12 +24,19 @@ struct ProjectFieldVisitor {
   virtual void EndRecord() = 0;
 };
 
-void VisitProjectFields(const ProjectData& project, ProjectFieldVisitor& visitor);
+// What the command keeps beside the project it loaded, listed after the project's own fields:
+// the file it came from ("" for the default project) and the unit system it was loaded in.
+struct LoadedProjectValues {
+  std::string filePath;
+  UnitSystem previousUnitSystem = kMetric;
+};
+
+void VisitProjectFields(const ProjectData& project, const LoadedProjectValues& loaded, ProjectFieldVisitor& visitor);
 
 // The fields as members of the JSON object being written.
-void WriteProjectFieldsJson(const ProjectData& project, JsonWriter& json);
+void WriteProjectFieldsJson(const ProjectData& project, const LoadedProjectValues& loaded, JsonWriter& json);
 
 // One line per field: "name = value", list items as "name[i]", record members as "name[i].member".
-[[nodiscard]] std::string ProjectFieldsText(const ProjectData& project);
+[[nodiscard]] std::string ProjectFieldsText(const ProjectData& project, const LoadedProjectValues& loaded);
 
 }  // namespace kelvadrome

@@ -74,13 +74,10 @@ std::string_view OptimisedDimensionKey(int dimension) { return Row(dimension).ke
 std::string_view OptimisedDimensionCaption(int dimension) { return Row(dimension).caption; }
 
 void KeepDefaultCostSettings(ProjectData& converted, const ProjectData& original) {
-  // ConvertUnits hands the project with its new unitSystem; its values are still in the old one.
-  if (original.prices == DefaultUnitPrices(original.previousUnitSystem)) {
+  if (original.prices == DefaultUnitPrices(original.unitSystem)) {
     converted.prices = DefaultUnitPrices(converted.unitSystem);
   }
-  ProjectData before = original;
-  before.unitSystem = original.previousUnitSystem;
-  if (original.optimiserVariables == DefaultOptimiserVariables(before)) {
+  if (original.optimiserVariables == DefaultOptimiserVariables(original)) {
     converted.optimiserVariables = DefaultOptimiserVariables(converted);
   }
 }

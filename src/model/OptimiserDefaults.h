@@ -30,6 +30,7 @@ namespace kelvadrome {
 // After a change of units (ConvertUnits, which converts prices per volume, area and mass and
 // the bounds as lengths): prices or bounds that were the defaults of the old system become the
 // defaults of the new one, so that a converted default project still writes no settings.
+// original is the project before the change, in its old unit system.
 void KeepDefaultCostSettings(ProjectData& converted, const ProjectData& original);
 
 }  // namespace kelvadrome

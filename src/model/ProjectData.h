@@ -155,10 +155,6 @@ struct ProjectData {
   // Extension items of unknown tags, in the order they were read.
   std::vector<ExtensionItem> keptExtensionItems;
 
-  // Values of the running program (not stored in the project file)
-  std::string currentFilePath;
-  UnitSystem previousUnitSystem = kMetric;
-
   [[nodiscard]] float TotalHeightFront() const {
     return static_cast<float>(double(stemFrontHeight) + toeTaper + toeEdgeThickness);
   }

@@ -38,8 +38,7 @@ void WriteProjectFile(const ProjectData& project, const std::string& path);
 // file was read; on any fault (missing file, file ending too early, negative text length, more
 // than 10 line loads, unknown unit system or load case, division by zero in the conversion of
 // old line loads, a damaged extension block) throws ProjectFileError and the caller's project stays as it was.
-// currentFilePath and previousUnitSystem are left for the caller to set; the wall outline is not
-// part of the project and is recomputed by the caller (engine).
+// The wall outline is not part of the project and is recomputed by the caller (engine).
 [[nodiscard]] ProjectData ReadProjectFile(const std::string& path,
                                           const std::string& defaultReportFont = "Arial");
 

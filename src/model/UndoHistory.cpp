@@ -3,26 +3,8 @@
 #include "model/UndoHistory.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace kelvadrome {
-
-namespace {
-
-// The values of the running program that a snapshot neither compares nor restores.
-void CopyRunningValues(const ProjectData& from, ProjectData& to) {
-  to.currentFilePath = from.currentFilePath;
-  to.previousUnitSystem = from.previousUnitSystem;
-}
-
-}  // namespace
-
-bool SameProjectContent(const ProjectData& a, const ProjectData& b) {
-  if (a.currentFilePath == b.currentFilePath && a.previousUnitSystem == b.previousUnitSystem) return a == b;
-  ProjectData bLikeA = b;
-  CopyRunningValues(a, bLikeA);
-  return a == bLikeA;
-}
 
 UndoHistory::UndoHistory(std::size_t maximumSteps) : maximumSteps_(std::max<std::size_t>(maximumSteps, 1)) {}
 
@@ -39,7 +21,7 @@ bool UndoHistory::Commit(const ProjectData& current, std::string_view mergeKey, 
     Reset(current);
     return true;
   }
-  if (SameProjectContent(states_[index_], current)) return false;
+  if (states_[index_] == current) return false;
 
   states_.resize(index_ + 1);  // a new change ends every redo
   labels_.resize(index_ + 1);
@@ -49,7 +31,7 @@ bool UndoHistory::Commit(const ProjectData& current, std::string_view mergeKey, 
   if (merge) {
     states_[index_] = current;
     // Typing and then rubbing out the same letters leaves no step behind.
-    if (SameProjectContent(states_[index_ - 1], current)) {
+    if (states_[index_ - 1] == current) {
       states_.pop_back();
       labels_.pop_back();
       --index_;
@@ -71,20 +53,8 @@ bool UndoHistory::Commit(const ProjectData& current, std::string_view mergeKey, 
   return true;
 }
 
-bool UndoHistory::Amend(const ProjectData& current) {
-  if (states_.empty()) {
-    Reset(current);
-    return true;
-  }
-  if (SameProjectContent(states_[index_], current)) return false;
-  states_[index_] = current;
-  return true;
-}
-
 void UndoHistory::MoveTo(std::size_t index, ProjectData& project) {
-  ProjectData state = states_[index];
-  CopyRunningValues(project, state);
-  project = std::move(state);
+  project = states_[index];
   index_ = index;
   mergeKey_.clear();
 }

@@ -27,11 +27,6 @@ class UndoHistory {
   // A label names the step for the Edit menu ("optimise" gives "Undo optimise").
   bool Commit(const ProjectData& current, std::string_view mergeKey = {}, std::string_view label = {});
 
-  // Takes `current` as the state at hand without a new step: for what the program itself changes
-  // as a consequence of the last step (the engine flattening a backfill slope that the step made
-  // too steep), so that undo goes back before both. Returns true when the state changed.
-  bool Amend(const ProjectData& current);
-
   // Ends the running merge burst: the next commit starts a new step whatever its key.
   void EndMerge() { mergeKey_.clear(); }
 
@@ -42,7 +37,7 @@ class UndoHistory {
   [[nodiscard]] std::string_view RedoLabel() const { return CanRedo() ? labels_[index_ + 1] : std::string_view(); }
 
   // Step back or forward: writes the neighbouring state into `project` and returns true, or
-  // returns false and leaves it alone. The running program's values (the file path) are kept.
+  // returns false and leaves it alone.
   bool Undo(ProjectData& project);
   bool Redo(ProjectData& project);
 
@@ -63,8 +58,5 @@ class UndoHistory {
   std::optional<std::size_t> savedIndex_;  // empty once the saved state left the history
   std::string mergeKey_;
 };
-
-// Whether two projects differ in what the user edits or saves (the file path does not count).
-[[nodiscard]] bool SameProjectContent(const ProjectData& a, const ProjectData& b);
 
 }  // namespace kelvadrome

@@ -220,18 +220,19 @@ ConversionFactors ConversionFactorsFor(UnitSystem fromSystem, UnitSystem toSyste
   return f;
 }
 
-void ConvertUnits(ProjectData& project) {
-  if (project.previousUnitSystem == project.unitSystem) return;
-  const ConversionFactors factors =
-      ConversionFactorsFor(project.previousUnitSystem, project.unitSystem);
+void ConvertUnits(ProjectData& project, UnitSystem from) {
+  if (from == project.unitSystem) return;
+  const ConversionFactors factors = ConversionFactorsFor(from, project.unitSystem);
   ProjectData converted = project;
   try {
     ConvertAll(converted, factors);
   } catch (const UnitConversionError&) {
-    project.unitSystem = project.previousUnitSystem;
+    project.unitSystem = from;
     throw;
   }
-  KeepDefaultCostSettings(converted, project);
+  ProjectData original = project;
+  original.unitSystem = from;
+  KeepDefaultCostSettings(converted, original);
   project = std::move(converted);
 }
 

@@ -68,15 +68,14 @@ class UnitConversionError : public std::runtime_error {
   explicit UnitConversionError(const std::string& text) : std::runtime_error(text) {}
 };
 
-// Converts every convertible value of the project from previousUnitSystem to unitSystem,
-// rounding each to its number of decimals. The caller sets previousUnitSystem to the old
-// system and unitSystem to the new one first; equal systems convert nothing.
+// Converts every convertible value of the project from the unit system `from` to its
+// unitSystem, rounding each to its number of decimals. The caller sets unitSystem to the new
+// system first; equal systems convert nothing.
 // The user's bar diameters and pitches are converted too (with the cover factor, 3 decimals),
 // so that a 1.6 cm bar becomes a 0.63 in bar and not a 1.6 in bar.
 // When a converted value would not fit in single precision, nothing is converted: unitSystem
-// is set back to previousUnitSystem, every value stays as it was, and UnitConversionError
-// names the value.
+// is set back to `from`, every value stays as it was, and UnitConversionError names the value.
 // The wall outline is not recomputed here; callers recompute it afterwards (engine).
-void ConvertUnits(ProjectData& project);
+void ConvertUnits(ProjectData& project, UnitSystem from);
 
 }  // namespace kelvadrome

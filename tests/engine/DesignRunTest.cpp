@@ -280,9 +280,8 @@ TEST(DesignRun, SlopeFlattenedInTheFirstCaseIsReportedAfterTheRun) {
 TEST(DesignRun, NegativeSlopeRatioDesignsLikeALevelBackfill) {
   for (const UnitSystem system : {kMetric, kSI, kBritish}) {
     Design level = DefaultDesign();
-    level.project.previousUnitSystem = kMetric;
     level.project.unitSystem = system;
-    ConvertUnits(level.project);
+    ConvertUnits(level.project, kMetric);
     level.project.backfillSlope = 0;
     Design falling = level;
     falling.project.backfillSlope = -2.0f;

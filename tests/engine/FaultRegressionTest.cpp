@@ -53,9 +53,8 @@ void ExpectDesignFault(ProjectData p, const std::string& naming) {
 TEST(FaultRegression, ZeroYieldStressStopsTheDesignInsteadOfShowingInfinity) {
   ProjectData p = Default();
   p.steelYieldStress = 2.9296875f;
-  p.previousUnitSystem = kMetric;
   p.unitSystem = kSI;
-  ConvertUnits(p);
+  ConvertUnits(p, kMetric);
   ASSERT_EQ(p.steelYieldStress, 0.0f);
   ExpectDesignFault(p, "steel yield stress");
   EXPECT_TRUE(Passes(p));
@@ -100,10 +99,10 @@ TEST(FaultRegression, EveryFileTheFuzzerFaultedOnNowPasses) {
       continue;  // refused as damaged: nothing reaches the engine
     }
     EXPECT_TRUE(Passes(p)) << entry.path();
-    p.previousUnitSystem = p.unitSystem;
+    const UnitSystem previous = p.unitSystem;
     p.unitSystem = kUnitSystems[(UnitIndex(p.unitSystem) + 1) % kUnitSystems.size()];
     try {
-      ConvertUnits(p);
+      ConvertUnits(p, previous);
     } catch (const UnitConversionError&) {
       continue;
     }

@@ -30,9 +30,8 @@ class WallMaker {
   ProjectData Make() {
     ProjectData p;
     SetDefaults(p);
-    p.previousUnitSystem = kMetric;
     p.unitSystem = kUnitSystems[static_cast<std::size_t>(Pick(3))];
-    ConvertUnits(p);  // as the Units menu does, so each system starts from its own numbers
+    ConvertUnits(p, kMetric);  // as the Units menu does, so each system starts from its own numbers
     Dimensions(p);
     Options(p);
     Materials(p);

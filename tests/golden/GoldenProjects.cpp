@@ -23,9 +23,9 @@ namespace {
 
 // As a change of units in the program converts a project.
 ProjectData Converted(ProjectData p, UnitSystem unitSystem) {
-  p.previousUnitSystem = p.unitSystem;
+  const UnitSystem previous = p.unitSystem;
   p.unitSystem = unitSystem;
-  ConvertUnits(p);
+  ConvertUnits(p, previous);
   return p;
 }
 

@@ -14,9 +14,9 @@ using kelvadrome::test::FileBytes;
 namespace {
 
 ProjectData Converted(ProjectData p, UnitSystem system) {
-  p.previousUnitSystem = p.unitSystem;
+  const UnitSystem previous = p.unitSystem;
   p.unitSystem = system;
-  ConvertUnits(p);
+  ConvertUnits(p, previous);
   return p;
 }
 

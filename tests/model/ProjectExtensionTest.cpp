@@ -17,9 +17,8 @@ namespace {
 ProjectData DefaultIn(UnitSystem unitSystem) {
   ProjectData p;
   SetDefaults(p);
-  p.previousUnitSystem = p.unitSystem;
   p.unitSystem = unitSystem;
-  ConvertUnits(p);
+  ConvertUnits(p, kMetric);
   return p;
 }
 
@@ -63,9 +62,8 @@ TEST(FoundationEarth, DefaultsFollowTheUnitSystemAndConvertLikeTheOtherUnitWeigh
     EXPECT_EQ(EncodeProjectFile(p).size(), 291u) << UnitSystemName(e.system);
   }
   ProjectData p = DefaultIn(kSI);
-  p.previousUnitSystem = kSI;
   p.unitSystem = kMetric;
-  ConvertUnits(p);
+  ConvertUnits(p, kSI);
   EXPECT_EQ(p.foundationUnitWeight, 1.7f);  // 16.68 / 9.81 = 1.7003
   EXPECT_EQ(p.foundationSaturatedDensity, 2.0f);
 }

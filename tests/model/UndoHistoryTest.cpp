@@ -60,13 +60,6 @@ TEST_F(UndoHistoryTest, StepsBackAndForthThroughCommittedStates) {
   ASSERT_TRUE(history.Undo(p));
   EXPECT_EQ(p.unitSystem, kMetric);
   EXPECT_EQ(p.toeLength, 3.0f);
-
-  // Save as: the path alone is no change, and undo keeps the running program's path.
-  p.currentFilePath = "/tmp/wall.kvi";
-  EXPECT_FALSE(history.Commit(p));
-  ASSERT_TRUE(history.Undo(p));
-  EXPECT_EQ(p.currentFilePath, "/tmp/wall.kvi");
-  EXPECT_EQ(p.toeLength, 2.0f);
 }
 
 TEST_F(UndoHistoryTest, SavedMarkFollowsTheSavedState) {
@@ -137,16 +130,18 @@ TEST_F(SmallUndoHistoryTest, OldestStepsGoBeyondTheLimit) {
   EXPECT_TRUE(history.IsModified());  // the saved state was dropped
 }
 
-TEST_F(UndoHistoryTest, AmendedConsequencesAreUndoneWithTheirStep) {
-  p.backfillFrictionAngle = 10;
-  history.Commit(p);
-  p.backfillSlope = 6;  // the engine flattens the slope the new angle made too steep
-  EXPECT_TRUE(history.Amend(p));
-  EXPECT_FALSE(history.Amend(p));
-  EXPECT_EQ(history.StepCount(), 1u);
+TEST_F(UndoHistoryTest, EachStepKeepsItsLabelForUndoAndRedo) {
+  p.toeLength = 3;
+  history.Commit(p, {}, "toe length");
+  p.backfillSlope = 6;
+  history.Commit(p, {}, "Backfill slope adjusted");
+  EXPECT_EQ(history.UndoLabel(), "Backfill slope adjusted");
+  EXPECT_EQ(history.RedoLabel(), "");
   history.Undo(p);
-  EXPECT_EQ(p.backfillFrictionAngle, 30.0f);
   EXPECT_EQ(p.backfillSlope, 5.0f);
-  history.Redo(p);
-  EXPECT_EQ(p.backfillSlope, 6.0f);
+  EXPECT_EQ(history.UndoLabel(), "toe length");
+  EXPECT_EQ(history.RedoLabel(), "Backfill slope adjusted");
+  history.Undo(p);
+  EXPECT_EQ(history.UndoLabel(), "");
+  EXPECT_EQ(history.RedoLabel(), "toe length");
 }

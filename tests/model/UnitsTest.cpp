@@ -20,9 +20,9 @@ ProjectData DefaultProject() {
 }
 
 void ChangeSystem(ProjectData& p, UnitSystem to) {
-  p.previousUnitSystem = p.unitSystem;
+  const UnitSystem previous = p.unitSystem;
   p.unitSystem = to;
-  ConvertUnits(p);
+  ConvertUnits(p, previous);
 }
 
 }  // namespace
@@ -111,10 +111,8 @@ TEST(ConvertUnits, OverflowLeavesTheProjectInItsOldSystem) {
   p.lineLoadCount = 1;
   p.lineLoads[1].load = 3.0e38f;
   const ProjectData before = p;
-  p.previousUnitSystem = kMetric;
   p.unitSystem = kSI;
-  EXPECT_THROW(ConvertUnits(p), UnitConversionError);
-  p.previousUnitSystem = before.previousUnitSystem;
+  EXPECT_THROW(ConvertUnits(p, kMetric), UnitConversionError);
   EXPECT_EQ(p, before);
 }
 

@@ -297,7 +297,6 @@ class DrawingTest : public QObject {
       p.lineLoads[1] = LineLoad{10.0f, 2.9f, 10.0f, 270.0f, LoadCase::soil};
     }
     if (wall == "british") {
-      p.previousUnitSystem = p.unitSystem;
       p.unitSystem = kBritish;
     }
 

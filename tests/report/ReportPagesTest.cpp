@@ -71,7 +71,7 @@ class ReportPagesTest : public QObject {
 
     // A saved project shows its file name in capitals, without the folder.
     fixture.project.headerFooterTexts[1] = "&Input";
-    fixture.project.currentFilePath = "/tmp/projects/Wall-7.kvi";
+    fixture.filePath = "/tmp/projects/Wall-7.kvi";
     ReportSelection one;
     one.properties = true;
     ReportJob saved = fixture.Job(one);

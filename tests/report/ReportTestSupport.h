@@ -23,6 +23,7 @@ namespace kelvadrome::test {
 // A project with everything the printing run needs beside it.
 struct ReportFixture {
   ProjectData project;
+  std::string filePath;  // "" for a project never saved
   std::unique_ptr<AnalysisResults> results = std::make_unique<AnalysisResults>();
   std::unique_ptr<DesignResults> design = std::make_unique<DesignResults>();
   RecordingSink sink;
@@ -37,7 +38,7 @@ struct ReportFixture {
     FooterContext footer;
     footer.date = QStringLiteral("1 January 2024");
     footer.time = QStringLiteral("12:00:00");
-    footer.filePath = project.currentFilePath;
+    footer.filePath = filePath;
     return ReportJob{project, *results, *design, sink, selection, ReportFonts{}, footer, {}};
   }
 };

@@ -257,7 +257,7 @@ class CalculatorWindowTest : public QObject {
     RecordingSink sink;
     ReportSelection selection;
     selection.dimensions = true;
-    PrintContext context{nullptr, h.project, results, design, sink, printer, selection, ReportFonts{}};
+    PrintContext context{nullptr, h.project, results, design, sink, printer, selection, ReportFonts{}, {}};
     const auto errorOf = [](const std::function<void()>& command) {
       try {
         command();

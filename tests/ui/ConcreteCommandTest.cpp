@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The concrete design command: the redraw after a flattened slope and bars that outlive the
-// window. Also the calculator command.
+// The concrete design command: what the design found goes to the document as steps of their own,
+// the redraw that follows, and bars that outlive the window. Also the calculator command.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
 #include "calculator/SoilPressureCalculator.h"
+#include "engine/EarthPressure.h"
 #include "ui/calculator/CalculatorWindow.h"
 #include "ui/main/ConcreteCommand.h"
+#include "ui/main/ProjectDocument.h"
 #include "ui/main/ReinforcementWindow.h"
 #include "EditorTestSupport.h"
 #include "ReinforcementTestSupport.h"
@@ -18,13 +20,14 @@ using kelvadrome::testing::DesignedProject;
 namespace {
 
 struct Command {
-  DesignedProject d;
+  ProjectDocument document;
   RecordingSink messages;
   int refreshes = 0;
-  int changes = 0;
   int shown = 0;
-  ConcreteCommandContext context{d.project, d.results, d.design, messages,
-                                 [this] { ++refreshes; }, [this] { ++changes; }, nullptr, [] {}};
+  ConcreteCommandContext context{document, messages, [this] { ++refreshes; }, nullptr, [] {}};
+
+  Command() { document.ReplaceProject(testing::DefaultProjectIn(kMetric), QString()); }
+  [[nodiscard]] const ProjectData& Project() const { return document.Project(); }
 
   // Runs the command; inspect sees the reinforcement window before it is closed.
   bool Run(const std::function<void(frmRein&)>& inspect = {}) {
@@ -43,14 +46,27 @@ struct Command {
 class ConcreteCommandTest : public QObject {
   Q_OBJECT
  private slots:
-  void flattenedSlopeRedrawsTheMainWindow() {
+  void flattenedSlopeAndChosenBarsAreStepsOfTheirOwn() {
     Command c;
-    c.d.project.backfillSlope = 1.0f;  // 45°, steeper than the friction angle
-    c.Run();
-    QVERIFY(c.d.results.slopeAdjusted);
+    // 45 degrees on earth of 30 degrees, without seismic load, on a heel long enough for the
+    // flattened slope to stand under the factored loads.
+    c.document.Apply(QStringLiteral("Loads"), [](ProjectData& p) {
+      p.backfillSlope = 1.0f;
+      p.seismicCoefficient = 0;
+      p.baseWidth += 4.5f - p.heelLength;
+      p.heelLength = 4.5f;
+    });
+    QVERIFY(c.Run());
     QCOMPARE(c.refreshes, 1);
-    QVERIFY(!c.messages.messages.empty());
-    QVERIFY(c.d.project.backfillSlope > 1.0f);
+    QCOMPARE(c.messages.messages, std::vector<std::string>{kSlopeRule1Message});
+    QCOMPARE(c.Project().backfillSlope, 1.8f);
+    QVERIFY(c.Project().barDiameters[1] > 0.0f);
+    QCOMPARE(c.document.UndoName(), QStringLiteral("concrete design"));
+    c.document.Undo();
+    QCOMPARE(c.Project().barDiameters[1], 0.0f);
+    QCOMPARE(c.document.UndoName(), QString::fromLatin1(kSlopeAdjustedChange));
+    c.document.Undo();
+    QCOMPARE(c.Project().backfillSlope, 1.0f);
   }
 
   void userBarsSurviveClosingAndRunningAgain() {
@@ -61,16 +77,16 @@ class ConcreteCommandTest : public QObject {
     });
     QCOMPARE(c.shown, 1);
     QVERIFY(c.messages.messages.empty());
-    QCOMPARE(c.refreshes, 0);  // nothing was flattened, nothing to redraw
-    QCOMPARE(c.changes, 2);
-    QVERIFY(c.d.project.userReinforcement);
+    QVERIFY(c.Project().userReinforcement);
+    QCOMPARE(c.document.UndoName(), QStringLiteral("reinforcement"));
     QString diameter, pitch;
     c.Run([&](frmRein& w) {
       diameter = w.txtReinDia(0)->text();
       pitch = w.txtReinPitch(3)->text();
     });
-    QCOMPARE(c.d.project.barDiameters[1], 2.0f);
-    QCOMPARE(c.d.project.barPitches[4], 12.5f);
+    QCOMPARE(c.Project().barDiameters[1], 2.0f);
+    QCOMPARE(c.Project().barPitches[4], 12.5f);
+    QCOMPARE(c.document.UndoName(), QStringLiteral("reinforcement"));  // the user's bars stand
     QCOMPARE(diameter, QStringLiteral("20.00"));
     QCOMPARE(pitch, QStringLiteral("125.00"));
   }

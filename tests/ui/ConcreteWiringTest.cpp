@@ -39,14 +39,12 @@ class ConcreteWiringTest : public QObject {
  private slots:
   void commandsOpenTheirWindows() {
     test::WindowHarness h;
-    DesignResults design;
-    ConnectResultCommands(*h.window, design, h.session.fonts);
+    ConnectResultCommands(*h.window, h.session.fonts);
     const MainActions& a = h.window->Actions();
     ModalCloser closer;
     closer.Arm();
     QTest::mouseClick(h.window->Controls().command5, Qt::LeftButton);
     QCOMPARE(closer.closed, QStringLiteral("frmRein"));
-    QVERIFY(design.completed);
     QVERIFY(h.prompts.warnings.isEmpty());
 
     closer.Arm();
@@ -56,10 +54,11 @@ class ConcreteWiringTest : public QObject {
 
   void unstableWallWarnsThroughTheWindowAndOpensNothing() {
     test::WindowHarness h;
-    DesignResults design;
-    ConnectResultCommands(*h.window, design, h.session.fonts);
-    h.project.lineLoadCount = 1;
-    h.project.lineLoads[1] = {80.0f, 3.0f, 9.0f, 270, LoadCase::dead};
+    ConnectResultCommands(*h.window, h.session.fonts);
+    ProjectData p = h.project;
+    p.lineLoadCount = 1;
+    p.lineLoads[1] = {80.0f, 3.0f, 9.0f, 270, LoadCase::dead};
+    h.Replace(p);
     ModalCloser closer;
     closer.Arm();
     h.window->Actions().calculateConcrete->trigger();
@@ -67,15 +66,14 @@ class ConcreteWiringTest : public QObject {
     QCOMPARE(closer.closed, QString());
     QCOMPARE(h.prompts.warnings,
              QStringList{QStringLiteral("The structure is not stable with the factored loads, concrete design cancelled.")});
-    QVERIFY(!design.completed);
+    QVERIFY(!h.document.IsModified());  // no bars were chosen
   }
 
   // The calculator's Print button opens the printer dialog over the calculator; the caption only
   // says "Printing" once the user has accepted it, so a cancelled dialog never shows it.
   void calculatorPrinterDialogCancelledPrintsNothing() {
     test::WindowHarness h;
-    DesignResults design;
-    ConnectResultCommands(*h.window, design, h.session.fonts);
+    ConnectResultCommands(*h.window, h.session.fonts);
     QString captionWhileChoosing, dialogParent, captionAfter;
     QTimer::singleShot(0, [&] {
       auto* calculator = qobject_cast<frmCalculator*>(QApplication::activeModalWidget());
@@ -99,13 +97,12 @@ class ConcreteWiringTest : public QObject {
     QVERIFY(h.prompts.warnings.isEmpty());
   }
 
-  // A bar typed into the reinforcement window is a change like any other: it marks the project
-  // changed, and undoing it leaves the project as opened, not merely marked.
+  // A bar typed into the reinforcement window is a change like any other, after the bars the
+  // design chose: each is a step, and undoing both leaves the project as opened, not merely marked.
   void userBarIsUndoneBackToUnchanged() {
     test::WindowHarness h;
-    DesignResults design;
     InstallProjectUndo(*h.window);
-    ConnectResultCommands(*h.window, design, h.session.fonts);
+    ConnectResultCommands(*h.window, h.session.fonts);
     const float before = h.project.barDiameters[1];
     QTimer::singleShot(0, [] {
       auto* window = qobject_cast<frmRein*>(QApplication::activeModalWidget());
@@ -117,8 +114,14 @@ class ConcreteWiringTest : public QObject {
     QApplication::processEvents();
     QCOMPARE(h.project.barDiameters[1], 2.0f);
     QVERIFY(h.document.IsModified());
+    QAction* undo = h.window->Actions().editUndo;
+    QCOMPARE(undo->text(), QStringLiteral("&Undo reinforcement"));
 
-    h.window->Actions().editUndo->trigger();
+    undo->trigger();
+    QCOMPARE(undo->text(), QStringLiteral("&Undo concrete design"));
+    const float chosen = h.project.barDiameters[1];
+    QVERIFY(chosen != 2.0f && chosen != before);
+    undo->trigger();
     QCOMPARE(h.project.barDiameters[1], before);
     QVERIFY(!h.document.IsModified());
   }

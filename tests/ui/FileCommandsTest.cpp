@@ -21,10 +21,13 @@ using kelvadrome::test::WindowHarness;
 namespace {
 
 // Writes a default project with the given title and returns its path.
-QString WriteProject(const WindowHarness& h, const QString& name, const std::string& title) {
+QString WriteProject(const WindowHarness& h, const QString& name, const std::string& title,
+                     float keptValue = 0) {
   ProjectData p;
   SetDefaults(p, "Arial");
   p.projectTitle = title;
+  // What a file may hold for an option that is on, from an older version: values that mean nothing.
+  p.savedWaterDepthFront = p.savedWaterDepthBack = p.savedSeismicCoefficient = keptValue;
   p.stemTopWidth = 0.9f;
   const QString path = h.PathIn(name);
   WriteProjectFile(p, path.toStdString());
@@ -86,6 +89,7 @@ void FileCommandsTest::openReadsProjectIntoControls() {
   const QString path = WriteProject(h, QStringLiteral("quay.kvi"), "Quay");
   h.dialogs.openAnswers.push_back(path);
   h.window->Actions().fileOpen->trigger();
+  h.window->RefreshNow();
   QCOMPARE(h.dialogs.openCalls, 1);
   QCOMPARE(h.dialogs.lastOpenFolder, QDir::currentPath());  // no last folder yet
   QCOMPARE(h.project.projectTitle, std::string("Quay"));
@@ -105,6 +109,7 @@ void FileCommandsTest::failedOpenChangesNothing() {
   WindowHarness h;
   const QString good = WriteProject(h, QStringLiteral("good.kvi"), "Good");
   QVERIFY(h.window->OpenProjectFile(good));
+  h.window->RefreshNow();
   const ProjectData before = h.project;
   const QString title = h.window->windowTitle();
   const RecentFileList recent = h.session.recent;
@@ -206,10 +211,18 @@ void FileCommandsTest::untouchedProjectIsNeverAskedAbout() {
   h.window->Actions().fileNew->trigger();
   QCOMPARE(h.prompts.saveQuestions, 0);
 
-  // Switching an option off and on again gives the same project back.
+  // Switching an option off and on again gives the same project back, whatever the file kept for
+  // the options while they were on.
   h.window->Controls().check1->click();
   h.window->Controls().check1->click();
   QVERIFY(!h.document.IsModified());
+  QVERIFY(h.window->OpenProjectFile(WriteProject(h, QStringLiteral("kept.kvi"), "Kept", 1.5f)));
+  for (QCheckBox* option : {h.window->Controls().check1, h.window->Controls().check2}) {
+    option->click();
+    QVERIFY(h.document.IsModified());
+    option->click();
+    QVERIFY(!h.document.IsModified());
+  }
 }
 
 void FileCommandsTest::newRestoresDefaults() {
@@ -218,6 +231,7 @@ void FileCommandsTest::newRestoresDefaults() {
   h.window->Controls().check3->click();
   h.prompts.saveAnswers.push_back(SaveChoice::Discard);
   h.window->Actions().fileNew->trigger();
+  h.window->RefreshNow();
   QCOMPARE(h.project.unitSystem, kMetric);
   QCOMPARE(h.project.shearKeyOption, false);
   QCOMPARE(h.project.stemTopWidth, 0.83f);

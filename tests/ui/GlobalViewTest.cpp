@@ -34,6 +34,7 @@ class GlobalViewTest : public QObject {
     WindowHarness h;
     QSignalSpy finished(&h.window->Global(), &GlobalSearch::Finished);
     h.window->SelectView(ViewKind::Global);
+    h.window->RefreshNow();
     // The view is drawn at once, with the search still to come.
     QVERIFY(h.window->Global().Running());
     const QImage searching = h.window->Picture().Image();
@@ -45,9 +46,10 @@ class GlobalViewTest : public QObject {
     QCOMPARE(*first, ComputeGlobalStability(h.project, h.results));
 
     // An unchanged project is not searched again, nor when another view comes and goes.
-    h.window->RefreshView();
     h.window->SelectView(ViewKind::Dimensions);
+    h.window->RefreshNow();
     h.window->SelectView(ViewKind::Global);
+    h.window->RefreshNow();
     QVERIFY(!h.window->Global().Running());
     QCOMPARE(finished.count(), 1);
     QVERIFY(h.prompts.warnings.isEmpty());
@@ -56,13 +58,14 @@ class GlobalViewTest : public QObject {
   void latestStateWinsWhenTheProjectChangesDuringTheSearch() {
     WindowHarness h;
     h.window->SelectView(ViewKind::Global);
+    h.window->RefreshNow();
     QVERIFY(h.window->Global().Running());
     for (const float heel : {3.5f, 3.6f, 3.7f}) {  // as if typed one after another
-      h.document.ApplyChange(QStringLiteral("Heel"), [heel](ProjectData& p) {
+      h.document.Apply(QStringLiteral("heel length"), [heel](ProjectData& p) {
         p.baseWidth += heel - p.heelLength;
         p.heelLength = heel;
       });
-      h.window->RefreshView();
+      h.window->RefreshNow();
     }
     Settle(h);
     const std::optional<GlobalStabilityResults> known = Known(h);
@@ -72,11 +75,12 @@ class GlobalViewTest : public QObject {
 
   void wallThatIsNotStableSaysSo() {
     WindowHarness h;
-    h.project.lineLoadCount = 1;
-    h.project.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
-    h.document.ReplaceProject(h.project, QString());
-    h.window->FillControlsFromProject();
+    ProjectData p = h.project;
+    p.lineLoadCount = 1;
+    p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
+    h.Replace(p);
     h.window->SelectView(ViewKind::Global);
+    h.window->RefreshNow();
     QCOMPARE(h.prompts.warnings, QStringList{QStringLiteral("The structure is not stable.")});
     QVERIFY(!h.window->Global().Running());  // nothing to search for
   }

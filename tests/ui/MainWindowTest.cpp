@@ -40,10 +40,7 @@ ProjectData OverturnedWall() {
   return p;
 }
 
-void Replace(WindowHarness& h, const ProjectData& project) {
-  h.document.ReplaceProject(project, QString());
-  h.window->RunGuarded([&h] { h.window->FillControlsFromProject(); });
-}
+void Replace(WindowHarness& h, const ProjectData& project) { h.Replace(project); }
 
 }  // namespace
 
@@ -95,6 +92,7 @@ void MainWindowTest::waterOptionOffAndOnRestoresDepths() {
   const MainActions& a = h.window->Actions();
 
   c.check1->click();
+  h.window->RefreshNow();
   QVERIFY(!h.project.waterOption);
   QCOMPARE(h.project.waterDepthFront, h.project.TotalHeightFront());
   QCOMPARE(h.project.waterDepthBack, h.project.TotalHeightFront());
@@ -102,6 +100,7 @@ void MainWindowTest::waterOptionOffAndOnRestoresDepths() {
   QVERIFY(h.document.IsModified());
 
   a.optionWater->trigger();  // the menu entry toggles the box, the box does the rest
+  h.window->RefreshNow();
   QVERIFY(c.check1->isChecked());
   QVERIFY(h.project.waterOption);
   QCOMPARE(h.project.waterDepthFront, 3.37f);
@@ -129,12 +128,14 @@ void MainWindowTest::seismicOptionOffAndOnRestoresCoefficient() {
   QCOMPARE(c.label8->text(), QStringLiteral("0.123g"));
 
   c.check2->click();
+  h.window->RefreshNow();
   QCOMPARE(h.project.seismicCoefficient, 0.0f);
   QVERIFY(!h.project.seismicOption);
   QVERIFY(!c.label8->isVisible());
   QVERIFY(!h.window->ViewEnabled()[static_cast<int>(ViewKind::Seismic)]);
 
   c.check2->click();
+  h.window->RefreshNow();
   QCOMPARE(h.project.seismicCoefficient, 0.123f);
   QVERIFY(c.label8->isVisible());
   QVERIFY(h.window->Actions().optionSeismic->isChecked());
@@ -149,6 +150,7 @@ void MainWindowTest::shearKeyOptionFromBoxAndMenu() {
   QCOMPARE(h.project.shearKeyOption, true);
   QVERIFY(h.window->Controls().check3->isChecked());
   h.window->Controls().check3->click();
+  h.window->RefreshNow();
   QCOMPARE(h.project.shearKeyOption, false);
   QVERIFY(!a.optionKey->isChecked());
 }
@@ -183,6 +185,7 @@ void MainWindowTest::unavailableViewFallsBackToDimensions() {
   QVERIFY(h.window->Actions().view[4]->isChecked());
 
   c.check1->click();  // no water left, no water line loads
+  h.window->RefreshNow();
   QCOMPARE(h.window->CurrentView(), std::optional<ViewKind>(ViewKind::Dimensions));
   QVERIFY(c.optView[0]->isChecked());
   QVERIFY(!c.optView[4]->isChecked());
@@ -224,15 +227,16 @@ void MainWindowTest::unitChangeConvertsAndRecomputes() {
   QCOMPARE(combo->currentIndex(), 2);
   QCOMPARE(h.project.unitSystem, kBritish);
   QCOMPARE(h.project.stemTopWidth, 2.72f);
+  h.window->RefreshNow();
   // The analysis ran again in the new system.
   QCOMPARE(h.results.stability.baseWidthUsed, h.project.baseWidth);
   QCOMPARE(h.window->Controls().label6->text().toStdString(),
            StabilityVerdictText(h.results.stability).detail);
 
-  ProjectData before = h.project;
+  const ProjectData before = h.project;
   h.window->Actions().unit[2]->trigger();  // the system in force converts nothing
-  before.previousUnitSystem = kBritish;
   QVERIFY(h.project == before);
+  QVERIFY(h.window->Actions().unit[2]->isChecked());
 }
 
 void MainWindowTest::runTimeFaultIsShownAndProgramGoesOn() {
@@ -246,6 +250,7 @@ void MainWindowTest::runTimeFaultIsShownAndProgramGoesOn() {
 
   // The window still works: fixing the input gives a verdict again.
   h.window->Controls().check3->click();
+  h.window->RefreshNow();
   QCOMPARE(h.prompts.warnings.size(), 2);
   p.backfillFrictionAngle = 30;
   Replace(h, p);
@@ -257,11 +262,13 @@ void MainWindowTest::notStableMessageOnceForReactionsView() {
   WindowHarness h;
   Replace(h, OverturnedWall());
   h.window->SelectView(ViewKind::Reactions);
+  h.window->RefreshNow();
   QCOMPARE(h.prompts.warnings, QStringList{QStringLiteral("The structure is not stable.")});
   h.window->resize(h.window->width() + 40, h.window->height() + 30);
   QApplication::processEvents();
   QCOMPARE(h.prompts.warnings.size(), 1);  // a plain resize does not repeat it
   h.window->SelectView(ViewKind::Restraints);
+  h.window->RefreshNow();
   QCOMPARE(h.prompts.warnings.back(),
            QStringLiteral("The structure is not stable.  Can't define base friction and cohesion restraints"));
 }
@@ -276,12 +283,15 @@ void MainWindowTest::calculateStabilityRedrawsAfterSlopeRule() {
 
   // 45 degrees on earth of 30 degrees: both slope rules flatten it, each saying so once; the
   // redraw that follows finds nothing more to flatten.
-  h.project.backfillSlope = 1.0f;
+  h.document.Apply(QStringLiteral("backfill slope"), [](ProjectData& p) { p.backfillSlope = 1.0f; });
+  const int analyses = h.window->AnalysisCount();
   h.window->Actions().calculateStability->trigger();
   QCOMPARE(shown, 2);
   QCOMPARE(h.prompts.warnings,
            (QStringList{QString::fromUtf8(kSlopeRule1Message), QString::fromUtf8(kSlopeRule2Message)}));
   QVERIFY(h.project.backfillSlope > 1.0f);
+  QCOMPARE(h.document.UndoName(), QStringLiteral("Backfill slope adjusted"));
+  QCOMPARE(h.window->AnalysisCount(), analyses + 2);  // the steep slope, then the flattened one
   QCOMPARE(h.window->Controls().label6->text().toStdString(), StabilityVerdictText(h.results.stability).detail);
 }
 

@@ -76,9 +76,9 @@ inline QString SourceHelpFolder() { return QDir::cleanPath(QStringLiteral(KELVAD
 // A shown main window over the default project, with fakes and a settings file of its own.
 struct WindowHarness {
   QTemporaryDir folder;
-  ProjectData project;
-  AnalysisResults results;
-  ProjectDocument document{project, results};
+  ProjectDocument document;
+  const ProjectData& project = document.Project();
+  const AnalysisResults& results = document.Results();
   SessionState session;
   FakeDialogs dialogs;
   FakePrompts prompts;
@@ -86,8 +86,9 @@ struct WindowHarness {
   std::unique_ptr<Form1> window;
 
   WindowHarness() {
-    SetDefaults(project, "Arial");
-    document.ReplaceProject(project, QString());
+    ProjectData fresh;
+    SetDefaults(fresh, "Arial");
+    document.ReplaceProject(fresh, QString());
     session.helpFolder = SourceHelpFolder();
     window = std::make_unique<Form1>(document, session, Form1Services{dialogs, prompts, settings});
     window->resize(1200, 800);
@@ -96,6 +97,11 @@ struct WindowHarness {
   }
 
   [[nodiscard]] QString PathIn(const QString& name) const { return folder.filePath(name); }
+  // Takes a project as File Open would, and lets the window draw it.
+  void Replace(const ProjectData& fresh) {
+    document.ReplaceProject(fresh, QString());
+    window->RefreshNow();
+  }
 };
 
 }  // namespace kelvadrome::test

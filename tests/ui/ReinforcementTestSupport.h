@@ -14,9 +14,8 @@ inline ProjectData DefaultProjectIn(UnitSystem unitSystem) {
   ProjectData project;
   SetDefaults(project);
   if (unitSystem != kMetric) {
-    project.previousUnitSystem = project.unitSystem;
     project.unitSystem = unitSystem;
-    ConvertUnits(project);
+    ConvertUnits(project, kMetric);
   }
   return project;
 }

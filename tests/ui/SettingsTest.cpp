@@ -37,9 +37,8 @@ QStringList Entries(const RecentFileList& list) {
 // XDG_CONFIG_HOME) and a lock file of the test's own.
 struct StartHarness {
   QTemporaryDir folder;
-  ProjectData project;
-  AnalysisResults results;
-  ProjectDocument document{project, results};
+  ProjectDocument document;
+  const ProjectData& project = document.Project();
   SessionState session;
   InstanceGuard instance{folder.filePath(QStringLiteral("kelvadrome.lock"))};
   FakeDialogs dialogs;

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's picture: labels placed and hidden by the view, clicks on them, messages of
-// the analysis and of the views, and every view painted.
+// The main window's picture over the document's analysis: labels placed and hidden by the view,
+// clicks on them, messages of the analysis and of the views, and every view painted.
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "engine/EarthPressure.h"
 #include "model/ProjectData.h"
+#include "ui/main/ProjectDocument.h"
 #include "ui/main/WallPicture.h"
 
 using namespace kelvadrome;
@@ -14,16 +15,25 @@ using namespace kelvadrome;
 namespace {
 
 struct Fixture {
-  ProjectData project;
-  AnalysisResults results;
-  WallPicture picture{project, results};
+  ProjectDocument document;
+  WallPicture picture{document};
+  std::vector<std::string> told;  // what the user was told, in order
   Fixture() {
-    SetDefaults(project);
+    ProjectData p;
+    SetDefaults(p);
+    document.ReplaceProject(p, QString());
     picture.resize(1600, 1000);
   }
+  void Set(const ProjectDocument::Change& change) { document.Apply(QStringLiteral("test"), change); }
+  // As the main window's refresh: the analysis brought up to date (a flattened slope is a change
+  // of its own, analysed once more), then the drawing.
   void Show(std::optional<ViewKind> view) {
+    for (int round = 0; round < 3 && !document.AnalysisCurrent(); ++round) {
+      for (const std::string& text : document.Analyse()) told.push_back(text);
+      if (document.AnalysisFault()) told.push_back(*document.AnalysisFault());
+    }
     picture.SetView(view);
-    picture.Refresh();
+    for (const std::string& text : picture.Refresh()) told.push_back(text);
   }
 };
 
@@ -52,8 +62,10 @@ class WallPictureTest : public QObject {
 
   void levelBackfillKeepsItsSlopeOnTheSurface() {
     Fixture f;
-    f.project.backfillSlope = 0;
-    f.project.shearKeyOption = true;
+    f.Set([](ProjectData& p) {
+      p.backfillSlope = 0;
+      p.shearKeyOption = true;
+    });
     f.Show(ViewKind::Dimensions);
     QLabel* caption = f.picture.SlopeLabel();
     QLabel* value = f.picture.DimensionLabel(14);
@@ -87,32 +99,35 @@ class WallPictureTest : public QObject {
     QCOMPARE(clicked.count(), 1);
   }
 
-  void aFlattenedSlopeIsDrawnAtOnceAndToldOnce() {
+  void aFlattenedSlopeIsDrawnAndToldOnce() {
     Fixture f;
-    f.project.backfillSlope = 1;  // 45° against a friction angle of 30°
-    f.project.seismicCoefficient = 0;
-    QSignalSpy messages(&f.picture, &WallPicture::EngineMessage);
+    f.Set([](ProjectData& p) {
+      p.backfillSlope = 1;  // 45° against a friction angle of 30°
+      p.seismicCoefficient = 0;
+    });
     f.Show(ViewKind::Soil);
-    QCOMPARE(messages.count(), 1);
-    QCOMPARE(messages.at(0).at(0).toString(), QString::fromUtf8(kSlopeRule1Message));
-    QCOMPARE(f.project.backfillSlope, 1.8f);
-    QVERIFY(f.results.slopeAdjusted);
+    QVERIFY(f.told == std::vector<std::string>{kSlopeRule1Message});
+    QCOMPARE(f.document.Project().backfillSlope, 1.8f);
+    QCOMPARE(f.document.UndoName(), QString::fromLatin1(kSlopeAdjustedChange));
+    QVERIFY(!f.document.Results().slopeAdjusted);  // the analysis drawn is of the flattened slope
     const QImage first = f.picture.Image();
+    f.document.Analyse();
     f.Show(ViewKind::Soil);
-    QCOMPARE(messages.count(), 1);
-    QVERIFY(!f.results.slopeAdjusted);
-    QCOMPARE(f.picture.Image(), first);  // the first drawing already showed the flattened slope
+    QCOMPARE(f.told.size(), std::size_t{1});
+    QCOMPARE(f.picture.Image(), first);
   }
 
   void aFaultOfTheAnalysisStillDrawsTheWall() {
     Fixture f;
-    f.project.stemFrontHeight = f.project.stemBackHeight = 0;
-    f.project.toeTaper = f.project.toeEdgeThickness = f.project.heelTaper = f.project.heelEdgeThickness = 0;
-    QSignalSpy messages(&f.picture, &WallPicture::EngineMessage);
+    f.Set([](ProjectData& p) {
+      p.stemFrontHeight = p.stemBackHeight = 0;
+      p.toeTaper = p.toeEdgeThickness = p.heelTaper = p.heelEdgeThickness = 0;
+    });
     f.Show(ViewKind::Reactions);
-    QVERIFY(!f.picture.AnalysisValid());
-    QCOMPARE(messages.count(), 1);
-    QVERIFY(!messages.at(0).at(0).toString().isEmpty());
+    QVERIFY(f.document.AnalysisFault().has_value());
+    QCOMPARE(f.told.size(), std::size_t{1});
+    QCOMPARE(f.told.front(), *f.document.AnalysisFault());
+    QVERIFY(!f.told.front().empty());
     f.Show(ViewKind::Dimensions);  // the dimensions need no analysis
     QVERIFY(f.picture.DimensionLabel(0)->isVisibleTo(&f.picture));
   }

@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Connects the input editors to the main window: the Properties, Loads and Restraints commands,
-// the dimension labels of the drawing, and Edit > Undo and Redo over every accepted change.
+// the dimension labels of the drawing, and Edit > Undo and Redo over the document's history.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
-#include "model/UndoHistory.h"
-
 namespace kelvadrome {
 
 class Form1;
 
-// The undo history of the main window's project. Every change the document announces becomes a
-// step (a burst of title typing one step); what the engine changes in the refresh that follows
-// (a flattened backfill slope) joins that step. Opening or creating a project starts afresh.
+// Edit > Undo and Redo of the main window's document: the actions step through its history and
+// name the step they would take ("&Undo Properties"); leaving the title box ends a typing step.
 class ProjectUndo final : public QObject {
   Q_OBJECT
 
@@ -23,24 +20,21 @@ class ProjectUndo final : public QObject {
 
   void Undo();
   void Redo();
-  [[nodiscard]] const UndoHistory& History() const { return history_; }
 
  private:
-  void OnChanged(const QString& description);
-  void Restore(bool (UndoHistory::*step)(ProjectData&), const QString& description);
-  void ScheduleAmend();
   void UpdateActions();
 
   Form1& window_;
-  UndoHistory history_;
-  bool amendScheduled_ = false;
 };
+
+// The undo name of dimension label `index` (0..15): "toe length", ..., "shear key depth".
+[[nodiscard]] QString DimensionChangeName(int index);
 
 // Connects the Properties, Loads and Restraints commands and the dimension labels once the main
 // window stands.
 void ConnectEditorCommands(Form1& window);
 
-// Gives the main window its undo history (Edit > Undo and Redo); it belongs to the window.
+// Gives the main window its Edit > Undo and Redo; the wiring belongs to the window.
 ProjectUndo* InstallProjectUndo(Form1& window);
 
 }  // namespace kelvadrome

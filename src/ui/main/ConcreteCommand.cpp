@@ -2,9 +2,10 @@
 // The concrete design and calculator commands of the main window.
 #include "ui/main/ConcreteCommand.h"
 
-#include "engine/ConcreteDesign.h"
-#include "engine/WallGeometry.h"
+#include "engine/EngineError.h"
 #include "ui/main/BusyPointer.h"
+#include "ui/main/EngineRuns.h"
+#include "ui/main/ProjectDocument.h"
 #include "ui/main/ReinforcementWindow.h"
 
 namespace kelvadrome {
@@ -14,23 +15,26 @@ ShowWindow ShowModal() {
 }
 
 bool RunConcreteCommand(ConcreteCommandContext& context, const ShowWindow& show) {
-  // Messages raised while the busy pointer shows are kept and shown once it is gone.
-  RecordingSink deferred;
-  const auto tell = [&] {
-    for (const std::string& text : deferred.messages) context.messages.Warn(text);
-  };
-  try {
+  ProjectDocument& document = context.document;
+  DesignFindings found;
+  {
+    // Messages raised while the busy pointer shows are told once it is gone.
     const BusyPointer busy;
-    ComputeWallOutline(context.project, context.results);
-    RunConcreteDesign(context.project, context.results, context.design, deferred);
-  } catch (...) {
-    tell();
-    throw;
+    found = RunDesignOnCopy(document.Project());
   }
-  tell();
-  if (context.results.slopeAdjusted && context.refreshView) context.refreshView();
-  if (!context.design.completed) return false;
-  frmRein window(context.project, context.design, context.parent, context.beep, context.projectChanged);
+  for (const std::string& text : found.messages) context.messages.Warn(text);
+  document.ApplyAdjustedSlope(found.adjustedSlope);
+  document.Apply(QStringLiteral("concrete design"), [&found](ProjectData& p) {
+    p.barDiameters = found.barDiameters;
+    p.barPitches = found.barPitches;
+  });
+  if (context.refreshNow) context.refreshNow();
+  if (found.fault) throw EngineError(*found.fault);
+  if (!found.design.completed) return false;
+  frmRein window(document.Project(), found.design, context.parent, context.beep,
+                 [&document](const QString& name, const std::function<void(ProjectData&)>& edit) {
+                   document.Apply(name, edit);
+                 });
   show(window);
   return true;
 }

@@ -6,8 +6,6 @@
 
 #include <functional>
 
-#include "engine/AnalysisResults.h"
-#include "engine/DesignResults.h"
 #include "engine/MessageSink.h"
 #include "ui/calculator/CalculatorWindow.h"
 #include "ui/calculator/NumericEntry.h"
@@ -17,16 +15,14 @@ class QWidget;
 namespace kelvadrome {
 
 class Form1;
+class ProjectDocument;
 class frmRein;
 struct ReportFontChoice;
 
 struct ConcreteCommandContext {
-  ProjectData& project;
-  AnalysisResults& results;
-  DesignResults& design;
-  MessageSink& messages;                 // the not-stable and slope messages
-  std::function<void()> refreshView;     // the main window's RefreshView
-  std::function<void()> projectChanged;  // the user stored bars in the project
+  ProjectDocument& document;
+  MessageSink& messages;             // the not-stable and slope messages
+  std::function<void()> refreshNow;  // the main window's RefreshNow
   QWidget* parent = nullptr;
   Beeper beep = SystemBeeper();
 };
@@ -35,9 +31,11 @@ struct ConcreteCommandContext {
 using ShowWindow = std::function<void(QDialog& window)>;
 [[nodiscard]] ShowWindow ShowModal();
 
-// Recomputes the outline, runs the concrete design, refreshes the main window when the backfill
-// slope was flattened and, when every combination was stable, shows the reinforcement window.
-// Returns whether the window was shown. Run-time faults propagate as exceptions.
+// Runs the concrete design on a copy of the document's project and tells its messages; the
+// document takes a flattened backfill slope ("Backfill slope adjusted") and the bars the design
+// chose ("concrete design") as steps of their own, and the main window redraws. When every
+// combination was stable, shows the reinforcement window, whose edits go to the document.
+// Returns whether the window was shown. A run-time fault propagates as EngineError.
 bool RunConcreteCommand(ConcreteCommandContext& context, const ShowWindow& show = ShowModal());
 
 // Opens the calculator with the project's values; messages receives its slope message and
@@ -45,8 +43,8 @@ bool RunConcreteCommand(ConcreteCommandContext& context, const ShowWindow& show 
 void RunCalculatorCommand(const ProjectData& project, QWidget* parent, MessageSink* messages,
                           frmCalculator::Printing printing, const ShowWindow& show = ShowModal());
 
-// Connects Calculate > Concrete design, the Concrete button, Calculate > Soil pressure calculator
-// and their tool bar buttons to the commands above; design lives as long as the window.
-void ConnectResultCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts);
+// Connects Calculate > Concrete design, the Concrete button, Calculate > Optimise dimensions,
+// Calculate > Soil pressure calculator and their tool bar buttons to the commands above.
+void ConnectResultCommands(Form1& form, const ReportFontChoice& fonts);
 
 }  // namespace kelvadrome

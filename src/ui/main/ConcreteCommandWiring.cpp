@@ -13,28 +13,18 @@
 
 namespace kelvadrome {
 
-void ConnectResultCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts) {
+void ConnectResultCommands(Form1& form, const ReportFontChoice& fonts) {
   const MainActions& actions = form.Actions();
-  form.ConnectCommand(actions.calculateConcrete, [&form, &design] {
-    ProjectDocument& document = form.Document();
+  form.ConnectCommand(actions.calculateConcrete, [&form] {
     PromptSink messages(form.Prompts(), &form);
-    ConcreteCommandContext context{document.Project(),
-                                   document.Results(),
-                                   design,
-                                   messages,
-                                   [&form] { form.RefreshView(); },
-                                   [&document] { document.MarkModified(); },
-                                   &form};
+    ConcreteCommandContext context{form.Document(), messages, [&form] { form.RefreshNow(); }, &form};
     RunConcreteCommand(context);
   });
   form.ConnectCommand(actions.calculateOptimise, [&form] {
     ProjectDocument& document = form.Document();
     frmOptimise window(document.Project(), &form, SystemBeeper(),
-                       [&form, &document](const QString& description, const ProjectData& changed) {
-                         const bool wall = description == QStringLiteral("Undo optimise");
-                         document.ApplyChange(description, [&changed](ProjectData& p) { p = changed; });
-                         // The shear key may have come or gone: the option boxes follow too.
-                         if (wall) form.FillControlsFromProject();
+                       [&document](const QString& name, const ProjectData& changed) {
+                         document.Apply(name, [&changed](ProjectData& p) { p = changed; });
                        });
     window.exec();
   });

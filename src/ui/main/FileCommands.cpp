@@ -49,10 +49,8 @@ bool FileCommands::New() {
   if (!ConfirmDiscardChanges()) return false;
   ProjectData fresh = document_.Project();
   SetDefaults(fresh, session_.fonts.defaultReportFont);
-  fresh.previousUnitSystem = fresh.unitSystem;
   document_.ReplaceProject(fresh, QString());
   emit TitleChanged();
-  emit ProjectReplaced();
   return true;
 }
 
@@ -88,12 +86,10 @@ bool FileCommands::ReadAndTakeOver(const QString& path) {
     prompts_.Warn(window_, QString::fromStdString(error.what()));
     return false;
   }
-  fresh.previousUnitSystem = fresh.unitSystem;
   document_.ReplaceProject(fresh, path);
   AddRecentFile(session_.recent, path);
   emit RecentFilesChanged();
   emit TitleChanged();
-  emit ProjectReplaced();
   return true;
 }
 

@@ -41,7 +41,6 @@ class FileCommands final : public QObject {
   [[nodiscard]] QString WindowTitle() const;
 
  signals:
-  void ProjectReplaced();     // New or a successful open: fill the controls and redraw
   void RecentFilesChanged();  // rebuild the recent-file menu entries
   void TitleChanged();        // the file name in the title changed
 

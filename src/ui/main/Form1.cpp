@@ -47,11 +47,14 @@ Form1::Form1(ProjectDocument& document, SessionState& session, Form1Services ser
   setCentralWidget(central);
   tools_ = CreateToolStrip(actions_, scale_, central);
   controls_ = CreateMainControls(central);
-  picture_ = new WallPicture(document_.Project(), document_.Results(), controls_.panel3D1);
+  picture_ = new WallPicture(document_, controls_.panel3D1);
   controls_.picture1 = picture_;
   globalSearch_ = new GlobalSearch(this);
   picture_->SetGlobalSearch(globalSearch_);
-  connect(picture_, &WallPicture::EngineMessage, this, [this](const QString& text) { services_.prompts.Warn(this, text); });
+  refreshTimer_.setSingleShot(true);
+  refreshTimer_.setInterval(0);
+  connect(&refreshTimer_, &QTimer::timeout, this, [this] { RunGuarded([this] { RefreshNow(); }); });
+  connect(&document_, &ProjectDocument::Changed, this, &Form1::ScheduleRefresh);
   files_ = std::make_unique<FileCommands>(document_, session_, services_.dialogs, services_.prompts, this);
 
   showStability_ = [this](QWidget* parent) {
@@ -73,7 +76,8 @@ Form1::Form1(ProjectDocument& document, SessionState& session, Form1Services ser
   for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->installEventFilter(this);
   UpdateRecentMenu();
   UpdateMinimumSize();
-  RunGuarded([this] { FillControlsFromProject(); });
+  ScheduleRefresh();
+  RunGuarded([this] { RefreshNow(); });
 }
 
 Form1::~Form1() = default;

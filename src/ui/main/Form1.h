@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the drawing of the wall, the title, the command buttons, the tool bar, the
-// unit, view and option controls and the results panel. Every change ends in RefreshView.
+// unit, view and option controls and the results panel. It follows the document: every change
+// of the project, and every choice of a view, schedules one refresh for when the event loop
+// comes round, however many arrive before it does.
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "ui/main/MainActions.h"
 #include "ui/main/MainControls.h"
@@ -44,10 +49,11 @@ class Form1 final : public QMainWindow {
   Form1(ProjectDocument& document, SessionState& session, Form1Services services);
   ~Form1() override;
 
-  // The recompute-and-redraw cycle.
-  void RefreshView();
-  // Copies the project into the controls without running their handlers, then RefreshView.
-  void FillControlsFromProject();
+  // Runs the refresh that is scheduled, if any, at once: for what needs the drawing and the
+  // document's analysis up to date before it goes on (the stability and concrete commands).
+  void RefreshNow();
+  // How many service analyses the refreshes have run (tests count them).
+  [[nodiscard]] int AnalysisCount() const { return analysisCount_; }
   // Every tool bar panel flat again.
   void ResetToolbar();
 
@@ -56,9 +62,6 @@ class Form1 final : public QMainWindow {
   // Enables a command built elsewhere and runs it guarded whenever its action is triggered
   // (menu entry, tool bar button or command button alike).
   void ConnectCommand(QAction* action, const std::function<void()>& command);
-  // Shows a modal editor built elsewhere: when it reports acceptance (true) the project counts
-  // as changed and the window refreshes; on Cancel nothing changes and nothing is redrawn.
-  void RunProjectEditor(const std::function<bool(QWidget* parent)>& showEditor);
 
   // Selecting a view as the option button does (the menu toggles go through this too).
   void SelectView(ViewKind view);
@@ -111,8 +114,14 @@ class Form1 final : public QMainWindow {
   void LayoutWindow();
   void ApplyViewAvailability();
   void ShowVerdict();
+  void SyncProjectControls();
   void SyncOptionControls();
   void SyncViewControls();
+  void TellMessages(const std::vector<std::string>& messages);
+
+  // The refresh: marked pending by a change or a view choice, run once by the timer.
+  void ScheduleRefresh();
+  void RefreshView();
 
   // Handlers of the controls.
   void OnViewClicked(int index);
@@ -138,8 +147,11 @@ class Form1 final : public QMainWindow {
   HelpWindow* help_ = nullptr;
   std::optional<ViewKind> currentView_;
   std::function<void(QWidget*)> showStability_;
-  bool fillingControls_ = false;
+  QTimer refreshTimer_;
+  bool refreshPending_ = false;
+  bool redrawWanted_ = false;  // a view was chosen: analyse and draw even if nothing changed
   bool refreshing_ = false;
+  int analysisCount_ = 0;
 };
 
 }  // namespace kelvadrome

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "engine/Stability.h"
+#include "engine/EngineError.h"
 #include "model/Units.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/Form1.h"
@@ -34,7 +34,6 @@ void Form1::ConnectCommands() {
   for (int i = 1; i <= kRecentFileSlots; ++i) {
     connect(a.fileRecent[i], &QAction::triggered, this, [this, i] { RunGuarded([this, i] { files_->OpenRecent(i); }); });
   }
-  connect(files_.get(), &FileCommands::ProjectReplaced, this, [this] { RunGuarded([this] { FillControlsFromProject(); }); });
   connect(files_.get(), &FileCommands::RecentFilesChanged, this, &Form1::UpdateRecentMenu);
   connect(files_.get(), &FileCommands::TitleChanged, this, &Form1::UpdateTitle);
 
@@ -95,7 +94,8 @@ void Form1::SelectView(ViewKind view) {
 void Form1::OnViewClicked(int index) {
   currentView_ = static_cast<ViewKind>(index);
   SyncViewControls();
-  if (!fillingControls_) RunGuarded([this] { RefreshView(); });
+  redrawWanted_ = true;
+  ScheduleRefresh();
 }
 
 void Form1::OnViewMenu(int index) {
@@ -115,71 +115,50 @@ void Form1::OnViewMenu(int index) {
 
 void Form1::OnWaterClicked() {
   const bool ticked = controls_.check1->isChecked();
-  document_.ApplyChange(QStringLiteral("Water"), [ticked](ProjectData& p) { ApplyWaterOption(p, ticked); });
-  actions_.optionWater->setChecked(ticked);
-  RefreshView();
+  document_.Apply(ticked ? QStringLiteral("water on") : QStringLiteral("water off"),
+                  [ticked](ProjectData& p) { ApplyWaterOption(p, ticked); });
 }
 
 void Form1::OnSeismicClicked() {
   const bool ticked = controls_.check2->isChecked();
-  document_.ApplyChange(QStringLiteral("Seismic"), [ticked](ProjectData& p) { ApplySeismicOption(p, ticked); });
-  actions_.optionSeismic->setChecked(ticked);
-  controls_.label8->setVisible(ticked);
-  RefreshView();
+  document_.Apply(ticked ? QStringLiteral("seismic on") : QStringLiteral("seismic off"),
+                  [ticked](ProjectData& p) { ApplySeismicOption(p, ticked); });
 }
 
 void Form1::OnShearKeyClicked() {
   const bool ticked = controls_.check3->isChecked();
-  document_.ApplyChange(QStringLiteral("Shear key"),
-                        [ticked](ProjectData& p) { p.shearKeyOption = ticked; });
-  actions_.optionKey->setChecked(ticked);
-  RefreshView();
+  document_.Apply(ticked ? QStringLiteral("shear key on") : QStringLiteral("shear key off"),
+                  [ticked](ProjectData& p) { p.shearKeyOption = ticked; });
 }
 
 void Form1::OnUnitChosen(int index) {
-  ProjectData& project = document_.Project();
-  const UnitSystem previous = project.unitSystem;
-  for (int i = 0; i < 3; ++i) actions_.unit[i]->setChecked(i == index);
-  if (UnitIndex(previous) == static_cast<std::size_t>(index)) {
-    project.previousUnitSystem = previous;
-    return;
-  }
   try {
-    document_.ApplyChange(QStringLiteral("Units"), [index, previous](ProjectData& p) {
-      p.previousUnitSystem = previous;
+    document_.Apply(QStringLiteral("unit change"), [index](ProjectData& p) {
+      const UnitSystem previous = p.unitSystem;
       p.unitSystem = kUnitSystems.at(static_cast<std::size_t>(index));
-      ConvertUnits(p);
+      ConvertUnits(p, previous);
     });
   } catch (...) {
-    // The conversion left the project in its old system; the selector follows it.
-    const QSignalBlocker blocker(controls_.combo1);
-    controls_.combo1->setCurrentIndex(static_cast<int>(UnitIndex(project.unitSystem)));
-    for (int i = 0; i < 3; ++i) actions_.unit[i]->setChecked(static_cast<std::size_t>(i) == UnitIndex(project.unitSystem));
+    // The project stays in its old system; the selector follows it.
+    SyncProjectControls();
     throw;
   }
-  RefreshView();
+  // Choosing the system in use changes nothing, and the menu marks only that one.
+  SyncProjectControls();
 }
 
 void Form1::OnTitleEdited(const QString& text) {
-  document_.ApplyChange(QStringLiteral("Title"), [&text](ProjectData& p) { p.projectTitle = text.toStdString(); });
+  document_.ApplyTyping(QStringLiteral("title"), [&text](ProjectData& p) { p.projectTitle = text.toStdString(); });
 }
 
 void Form1::OnCalculateStability() {
-  AnalysisResults& results = document_.Results();
-  PromptSink sink(services_.prompts, this);
-  results.slopeAdjusted = false;
-  RunServiceAnalysis(document_.Project(), results, sink);
-  if (results.slopeAdjusted) RefreshView();
+  // The analysis of the project as it stands; a slope it flattens is taken as its own step,
+  // and the drawing follows before the results are shown.
+  RefreshNow();
+  TellMessages(document_.Analyse(ProjectDocument::Findings::command));
+  if (const std::optional<std::string>& fault = document_.AnalysisFault()) throw EngineError(*fault);
+  RefreshNow();
   if (showStability_) showStability_(this);
-}
-
-void Form1::RunProjectEditor(const std::function<bool(QWidget* parent)>& showEditor) {
-  RunGuarded([&] {
-    if (!showEditor(this)) return;
-    // Whether anything really changed is told by comparing with the saved project.
-    document_.ApplyChange(QStringLiteral("Editor"), [](ProjectData&) {});
-    RefreshView();
-  });
 }
 
 }  // namespace kelvadrome

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The refresh cycle of the main window: view availability, option controls, the service
-// analysis, the drawing and the verdict in the results panel.
+// The refresh cycle of the main window: the controls that show the project, view
+// availability, the document's service analysis, the drawing and the verdict in the results
+// panel, once per turn of the event loop.
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,9 +13,11 @@
 
 #include "engine/StabilityTexts.h"
 #include "format/NumberFormat.h"
+#include "ui/main/BusyPointer.h"
 #include "ui/main/Form1.h"
 #include "ui/main/ProjectDocument.h"
 #include "ui/main/ProjectOptions.h"
+#include "ui/main/UserPrompts.h"
 #include "ui/main/WallPicture.h"
 
 namespace kelvadrome {
@@ -35,18 +38,50 @@ class FlagScope {
 
 }  // namespace
 
+void Form1::ScheduleRefresh() {
+  refreshPending_ = true;
+  refreshTimer_.start();
+}
+
+void Form1::RefreshNow() {
+  // A refresh that takes a flattened slope schedules the one that draws it: both run here.
+  for (int round = 0; round < 3 && refreshPending_ && !refreshing_; ++round) RefreshView();
+}
+
 void Form1::RefreshView() {
   if (refreshing_) return;
   FlagScope scope(refreshing_);
+  refreshPending_ = false;
+  refreshTimer_.stop();
+  SyncProjectControls();
   ApplyViewAvailability();
-  SyncOptionControls();
-  // The picture runs the service analysis before it draws, so the drawing always shows the
-  // slope as the earth-pressure rules left it; its messages arrive through EngineMessage.
-  picture_->SetView(currentView_);
-  picture_->Refresh();
+  if (!document_.AnalysisCurrent() || redrawWanted_) {
+    redrawWanted_ = false;
+    std::vector<std::string> messages;
+    {
+      const BusyPointer busy;
+      messages = document_.Analyse();
+      ++analysisCount_;
+    }
+    if (const std::optional<std::string>& fault = document_.AnalysisFault()) messages.push_back(*fault);
+    if (refreshPending_) {
+      // The analysis flattened the backfill slope and the document took it as a change: the
+      // refresh that change scheduled draws the wall with it.
+      TellMessages(messages);
+      return;
+    }
+    picture_->SetView(currentView_);
+    const std::vector<std::string> viewMessages = picture_->Refresh();
+    messages.insert(messages.end(), viewMessages.begin(), viewMessages.end());
+    TellMessages(messages);
+  }
   controls_.label8->setText(QString::fromStdString(FormatGeneral(document_.Project().seismicCoefficient)) +
                             QLatin1Char('g'));
   ShowVerdict();
+}
+
+void Form1::TellMessages(const std::vector<std::string>& messages) {
+  for (const std::string& text : messages) services_.prompts.Warn(this, QString::fromStdString(text));
 }
 
 void Form1::ShowVerdict() {
@@ -54,7 +89,7 @@ void Form1::ShowVerdict() {
   StabilityResults failed;
   failed.wallStable = false;
   const StabilityVerdict verdict =
-      StabilityVerdictText(picture_->AnalysisValid() ? document_.Results().stability : failed);
+      StabilityVerdictText(document_.AnalysisFault() ? failed : document_.Results().stability);
   QPalette palette = controls_.label5->palette();
   palette.setColor(QPalette::WindowText,
                    verdict.stable ? controls_.label5->style()->standardPalette().color(QPalette::ButtonText)
@@ -73,6 +108,7 @@ void Form1::ApplyViewAvailability() {
   if (currentView_ && !available[static_cast<int>(*currentView_)]) {
     currentView_ = ViewKind::Dimensions;
     SyncViewControls();
+    redrawWanted_ = true;
   }
 }
 
@@ -112,24 +148,22 @@ void Form1::SyncOptionControls() {
   controls_.label8->setVisible(seismic);
 }
 
-void Form1::FillControlsFromProject() {
+void Form1::SyncProjectControls() {
+  const ProjectData& project = document_.Project();
   {
-    FlagScope filling(fillingControls_);
-    const ProjectData& project = document_.Project();
-    {
-      const QSignalBlocker blocker(controls_.combo1);
-      controls_.combo1->setCurrentIndex(static_cast<int>(UnitIndex(project.unitSystem)));
-    }
-    for (int i = 0; i < 3; ++i) actions_.unit[i]->setChecked(static_cast<std::size_t>(i) == UnitIndex(project.unitSystem));
-    {
-      const QSignalBlocker blocker(controls_.text1);
-      controls_.text1->setText(QString::fromStdString(project.projectTitle));
-    }
-    // The boxes only show what the project already holds: their click handlers would move the
-    // kept water depths and seismic coefficient back into a project read with the option off.
-    SyncOptionControls();
+    const QSignalBlocker blocker(controls_.combo1);
+    controls_.combo1->setCurrentIndex(static_cast<int>(UnitIndex(project.unitSystem)));
   }
-  RefreshView();
+  for (int i = 0; i < 3; ++i) actions_.unit[i]->setChecked(static_cast<std::size_t>(i) == UnitIndex(project.unitSystem));
+  // The box the user is typing in already holds the title; setting it again would move the caret.
+  const QString title = QString::fromStdString(project.projectTitle);
+  if (controls_.text1->text() != title) {
+    const QSignalBlocker blocker(controls_.text1);
+    controls_.text1->setText(title);
+  }
+  // The boxes only show what the project already holds: their click handlers would move the
+  // kept water depths and seismic coefficient back into a project read with the option off.
+  SyncOptionControls();
 }
 
 }  // namespace kelvadrome

@@ -264,7 +264,7 @@ bool frmOptimise::StartRun() {
   }
   if (!(*settings == project_)) {
     project_ = *settings;
-    if (change_) change_(QStringLiteral("Optimiser settings"), project_);
+    if (change_) change_(QStringLiteral("optimiser settings"), project_);
   }
   runProject_ = project_;
   result_.reset();
@@ -365,7 +365,7 @@ void frmOptimise::ApplySelected() {
   if (running_ || !result_ || row < 0 || row >= static_cast<int>(result_->walls.size())) return;
   ProjectData wall = runProject_;
   ApplyWallDimensions(wall, result_->walls[static_cast<std::size_t>(row)].dimensions);
-  if (change_) change_(QStringLiteral("Undo optimise"), wall);
+  if (change_) change_(QStringLiteral("optimise"), wall);
   accept();
 }
 

@@ -31,9 +31,9 @@ class WallSketch;
 class frmOptimise final : public QDialog {
   Q_OBJECT
  public:
-  // change(description, project) stores a changed project: the settings when a run starts
-  // ("Optimiser settings"), the selected wall with the settings on Apply ("Undo optimise").
-  using ChangeFunction = std::function<void(const QString& description, const ProjectData& project)>;
+  // change(name, project) stores a changed project: the settings when a run starts
+  // ("optimiser settings"), the selected wall with the settings on Apply ("optimise").
+  using ChangeFunction = std::function<void(const QString& name, const ProjectData& project)>;
 
   frmOptimise(const ProjectData& project, QWidget* parent, Beeper beep, ChangeFunction change);
   ~frmOptimise() override;

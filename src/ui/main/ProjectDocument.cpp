@@ -1,61 +1,130 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The project document and its unsaved-changes mark.
+// The project document: its one change path, undo, the unsaved-changes mark and the analysis.
 #include "ui/main/ProjectDocument.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "engine/EarthPressure.h"
+#include "ui/main/EngineRuns.h"
+#include "ui/main/ProjectOptions.h"
 
 namespace kelvadrome {
 
-ProjectDocument::ProjectDocument(ProjectData& project, AnalysisResults& results)
-    : project_(project), results_(results), clean_(project) {}
-
-QString ProjectDocument::FilePath() const { return QString::fromStdString(project_.currentFilePath); }
-
-QString ProjectDocument::DisplayName() const {
-  return project_.currentFilePath.empty() ? QStringLiteral("[Unnamed]") : FilePath();
-}
-
 namespace {
 
-// What a user would lose: not the running program's own values, and not the kept water depths
-// or seismic coefficient while their option is on (switching it off overwrites them anyway).
-ProjectData Content(const ProjectData& project) {
-  ProjectData content = project;
-  content.currentFilePath.clear();
-  content.previousUnitSystem = kMetric;
-  if (content.waterOption) content.savedWaterDepthFront = content.savedWaterDepthBack = 0;
-  if (content.seismicOption) content.savedSeismicCoefficient = 0;
-  return content;
+// What the service analysis and the drawing read: the project without its title, the report's
+// settings, the costs, the optimiser's settings, the user's bars and the values kept for the
+// options. A change of those alone leaves the analysis as it is.
+ProjectData AnalysisInput(const ProjectData& project) {
+  ProjectData input = project;
+  input.projectTitle.clear();
+  input.prices = {};
+  input.optimiserTargets = {};
+  input.optimiserVariables = {};
+  input.userReinforcement = false;
+  input.barDiameters = {};
+  input.barPitches = {};
+  input.pageMarginA = input.pageMarginB = input.pageMarginC = input.pageMarginD = 0;
+  input.headerFooterTexts = {};
+  input.reportFontName.clear();
+  input.reportFontSize = 0;
+  input.keptExtensionItems.clear();
+  input.savedWaterDepthFront = input.savedWaterDepthBack = input.savedSeismicCoefficient = 0;
+  return input;
+}
+
+bool IsSlopeRuleMessage(const std::string& text) {
+  return text == kSlopeRule1Message || text == kSlopeRule2Message;
 }
 
 }  // namespace
 
-bool ProjectDocument::IsModified() const {
-  return !(Content(project_) == Content(clean_));
+ProjectDocument::ProjectDocument() { history_.Reset(project_); }
+
+QString ProjectDocument::DisplayName() const {
+  return filePath_.isEmpty() ? QStringLiteral("[Unnamed]") : filePath_;
 }
 
-void ProjectDocument::ApplyChange(const QString& description,
-                                  const std::function<void(ProjectData&)>& change) {
-  change(project_);
-  emit Changed(description);
+bool ProjectDocument::Apply(const QString& name, const Change& change) { return Commit(name, change, false); }
+
+bool ProjectDocument::ApplyTyping(const QString& name, const Change& change) { return Commit(name, change, true); }
+
+bool ProjectDocument::Commit(const QString& name, const Change& change, bool typing) {
+  ProjectData next = project_;
+  change(next);
+  if (next == project_) return false;
+  const std::string label = name.toStdString();
+  history_.Commit(next, typing ? label : std::string(), label);
+  restoredByUndo_ = false;
+  TakeOver(std::move(next));
+  return true;
 }
 
-void ProjectDocument::MarkModified() {
-  emit Changed(QString());
+void ProjectDocument::TakeOver(ProjectData next) {
+  if (!(AnalysisInput(next) == AnalysisInput(project_))) analysisCurrent_ = false;
+  project_ = std::move(next);
+  emit Changed();
+}
+
+QString ProjectDocument::UndoName() const { return QString::fromStdString(std::string(history_.UndoLabel())); }
+
+QString ProjectDocument::RedoName() const { return QString::fromStdString(std::string(history_.RedoLabel())); }
+
+bool ProjectDocument::Undo() {
+  ProjectData state = project_;
+  if (!history_.Undo(state)) return false;
+  restoredByUndo_ = true;
+  TakeOver(std::move(state));
+  return true;
+}
+
+bool ProjectDocument::Redo() {
+  ProjectData state = project_;
+  if (!history_.Redo(state)) return false;
+  restoredByUndo_ = true;
+  TakeOver(std::move(state));
+  return true;
 }
 
 void ProjectDocument::ReplaceProject(const ProjectData& fresh, const QString& path) {
-  project_ = fresh;
-  project_.currentFilePath = path.toStdString();
-  TakeCleanSnapshot();
-  emit Replaced();
+  ProjectData next = fresh;
+  ClearKeptValuesOfOptionsOn(next);
+  filePath_ = path;
+  clean_ = next;
+  history_.Reset(next);
+  restoredByUndo_ = false;
+  analysisCurrent_ = false;
+  project_ = std::move(next);
+  emit Changed();
 }
 
 void ProjectDocument::MarkSaved(const QString& path) {
-  project_.currentFilePath = path.toStdString();
-  TakeCleanSnapshot();
+  filePath_ = path;
+  clean_ = project_;
+  history_.MarkSaved();
 }
 
-void ProjectDocument::TakeCleanSnapshot() {
-  clean_ = project_;
+std::vector<std::string> ProjectDocument::Analyse(Findings findings) {
+  ServiceFindings found = AnalyseServiceOnCopy(project_);
+  results_ = found.results;
+  analysisFault_ = std::move(found.fault);
+  analysisCurrent_ = true;
+  std::vector<std::string> messages = std::move(found.messages);
+  if (found.adjustedSlope) {
+    if (findings == Findings::refresh && restoredByUndo_) {
+      std::erase_if(messages, IsSlopeRuleMessage);
+    } else {
+      ApplyAdjustedSlope(found.adjustedSlope);
+    }
+  }
+  return messages;
+}
+
+bool ProjectDocument::ApplyAdjustedSlope(std::optional<float> adjustedSlope) {
+  if (!adjustedSlope) return false;
+  return Apply(QString::fromLatin1(kSlopeAdjustedChange),
+               [slope = *adjustedSlope](ProjectData& p) { p.backfillSlope = slope; });
 }
 
 }  // namespace kelvadrome

@@ -46,6 +46,7 @@ void ApplyWaterOption(ProjectData& p, bool ticked) {
     p.waterDepthBack = std::min(p.savedWaterDepthBack, p.TotalHeightFront());
   }
   p.waterOption = ticked;
+  ClearKeptValuesOfOptionsOn(p);
 }
 
 void ApplySeismicOption(ProjectData& p, bool ticked) {
@@ -56,6 +57,12 @@ void ApplySeismicOption(ProjectData& p, bool ticked) {
     p.seismicCoefficient = p.savedSeismicCoefficient;
   }
   p.seismicOption = ticked;
+  ClearKeptValuesOfOptionsOn(p);
+}
+
+void ClearKeptValuesOfOptionsOn(ProjectData& p) {
+  if (p.waterOption) p.savedWaterDepthFront = p.savedWaterDepthBack = 0;
+  if (p.seismicOption) p.savedSeismicCoefficient = 0;
 }
 
 }  // namespace kelvadrome

@@ -74,10 +74,9 @@ const std::array<WarningText, kColumnWarningCount + 2> kWarnings{{
 
 }  // namespace
 
-frmRein::frmRein(ProjectData& project, DesignResults& design, QWidget* parent, Beeper beep,
-                 std::function<void()> projectChanged)
-    : QDialog(parent), project_(project), design_(design), beep_(std::move(beep)),
-      projectChanged_(std::move(projectChanged)) {
+frmRein::frmRein(const ProjectData& project, const DesignResults& design, QWidget* parent, Beeper beep,
+                 ChangeFunction change)
+    : QDialog(parent), project_(project), design_(design), beep_(std::move(beep)), change_(std::move(change)) {
   const BusyPointer busy;
   setObjectName(QStringLiteral("frmRein"));
   setWindowTitle(QStringLiteral("Kelvadrome: Reinforced concrete design (ACI 318)"));
@@ -88,7 +87,9 @@ frmRein::frmRein(ProjectData& project, DesignResults& design, QWidget* parent, B
   pages_->addTab(BuildDesignPage(), QStringLiteral("Reinforcements"));
   forces_ = new ReinforcementForces(project_, design_, this);
   pages_->addTab(forces_, QStringLiteral("Forces"));
-  quantities_ = new ReinforcementQuantities(project_, this, beep_, projectChanged_);
+  quantities_ = new ReinforcementQuantities(project_, this, beep_, [this] {
+    if (change_) change_(QStringLiteral("prices"), [prices = project_.prices](ProjectData& p) { p.prices = prices; });
+  });
   pages_->addTab(quantities_, QStringLiteral("Quantities"));
 
   closeButton_ = new QPushButton(QStringLiteral("&Close"), this);
@@ -324,7 +325,15 @@ bool frmRein::AcceptBar(int c, bool diameter, const QString& text) {
   FillSection(SectionOfColumn(c));
   FillNotes();  // the balanced ratio is stored again by the recompute
   quantities_->Fill();
-  if (projectChanged_) projectChanged_();
+  if (change_) {
+    change_(QStringLiteral("reinforcement"),
+            [diameters = project_.barDiameters, pitches = project_.barPitches,
+             user = project_.userReinforcement](ProjectData& p) {
+              p.barDiameters = diameters;
+              p.barPitches = pitches;
+              p.userReinforcement = user;
+            });
+  }
   return true;
 }
 

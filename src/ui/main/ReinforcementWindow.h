@@ -2,7 +2,8 @@
 // The reinforcement window `frmRein`: the design of the six columns (stem, toe and heel, each
 // face) with forces, capacities, bars, crack control, shear, warnings and notes, and a page of
 // the forces of every combination. The user may overwrite the bars of a column; the column is
-// then recomputed at once and the reinforcement counts as the user's.
+// then recomputed at once and the reinforcement counts as the user's. The window works on its
+// own copies of the project and the design and hands every edit back as a change.
 #pragma once
 
 #include <QDialog>
@@ -35,9 +36,16 @@ inline constexpr int kColumnWarningCount = 4;
 class frmRein final : public QDialog {
   Q_OBJECT
  public:
-  // projectChanged runs after the user's bars were stored in the project.
-  frmRein(ProjectData& project, DesignResults& design, QWidget* parent = nullptr, Beeper beep = SystemBeeper(),
-          std::function<void()> projectChanged = {});
+  // change(name, edit) hands back an edit the window made to its copy, for the project itself:
+  // "reinforcement" for the user's bars, "prices" for a unit price.
+  using ChangeFunction = std::function<void(const QString& name, const std::function<void(ProjectData&)>& edit)>;
+
+  frmRein(const ProjectData& project, const DesignResults& design, QWidget* parent = nullptr,
+          Beeper beep = SystemBeeper(), ChangeFunction change = {});
+
+  // The window's copies, with the user's edits.
+  [[nodiscard]] const ProjectData& Project() const { return project_; }
+  [[nodiscard]] const DesignResults& Design() const { return design_; }
 
   // Fills the unit labels, the six columns and the notes again.
   void FillAll();
@@ -75,10 +83,10 @@ class frmRein final : public QDialog {
   void FillSection(int section);
   bool AcceptBar(int column, bool diameter, const QString& text);
 
-  ProjectData& project_;
-  DesignResults& design_;
+  ProjectData project_;
+  DesignResults design_;
   Beeper beep_;
-  std::function<void()> projectChanged_;
+  ChangeFunction change_;
 
   QTabWidget* pages_ = nullptr;
   ReinforcementForces* forces_ = nullptr;

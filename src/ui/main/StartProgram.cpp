@@ -46,7 +46,6 @@ std::unique_ptr<Form1> StartProgram(StartContext& context) {
 
   ProjectData fresh = context.document.Project();
   SetDefaults(fresh, session.fonts.defaultReportFont);
-  fresh.previousUnitSystem = fresh.unitSystem;
   context.document.ReplaceProject(fresh, QString());
 
   auto window = std::make_unique<Form1>(context.document, session, context.services);

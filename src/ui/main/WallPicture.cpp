@@ -8,14 +8,11 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <exception>
 
-#include "engine/MessageSink.h"
-#include "engine/Stability.h"
 #include "report/drawing/DrawStyle.h"
 #include "report/drawing/WallView.h"
-#include "ui/main/BusyPointer.h"
 #include "ui/main/GlobalSearch.h"
+#include "ui/main/ProjectDocument.h"
 #include "ui/main/Twips.h"
 
 namespace kelvadrome {
@@ -25,8 +22,7 @@ constexpr double kLabelPointSize = 6;
 
 }  // namespace
 
-WallPicture::WallPicture(ProjectData& project, AnalysisResults& results, QWidget* parent)
-    : QWidget(parent), project_(project), results_(results) {
+WallPicture::WallPicture(const ProjectDocument& document, QWidget* parent) : QWidget(parent), document_(document) {
   InstallScreenFontSubstitutes();
   setObjectName(QStringLiteral("Picture1"));
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -61,7 +57,7 @@ void WallPicture::SetGlobalSearch(GlobalSearch* search) {
   // A search that ends redraws the state shown, if it still shows the circle; its messages were
   // given when that state was analysed.
   connect(search, &GlobalSearch::Finished, this, [this] {
-    if (view_ == ViewKind::Global && refreshed_) Redraw();
+    if (view_ == ViewKind::Global && refreshed_ && document_.AnalysisCurrent()) Redraw();
   });
 }
 
@@ -70,36 +66,16 @@ QLabel* WallPicture::DimensionLabel(int index) const {
   return labels_[static_cast<std::size_t>(index)];
 }
 
-void WallPicture::Refresh() {
-  const BusyPointer busy;
-  RecordingSink sink;
-  results_.slopeAdjusted = false;
-  try {
-    RunServiceAnalysis(project_, results_, sink);
-    if (results_.slopeAdjusted) {
-      // The run that flattened the slope began with the outline of the old slope: analyse the
-      // new one again, as the refresh cycle starts over. The flattened slope fires no rule.
-      RunServiceAnalysis(project_, results_, sink);
-      results_.slopeAdjusted = true;
-    }
-    analysisValid_ = true;
-  } catch (const std::exception& fault) {
-    analysisValid_ = false;
-    sink.messages.emplace_back(fault.what());
-  }
-  shownProject_ = project_;
-  shownResults_ = results_;
+std::vector<std::string> WallPicture::Refresh() {
   refreshed_ = true;
-  std::vector<std::string> messages = std::move(sink.messages);
   std::vector<std::string> viewMessages = Redraw();
   // Why a view cannot be drawn is said when the view is chosen or when it first applies; while it
   // stays the same, the results panel goes on saying it, and a box on every refresh would not.
-  if (view_ != toldView_ || viewMessages != toldViewMessages_) {
-    messages.insert(messages.end(), viewMessages.begin(), viewMessages.end());
-  }
+  std::vector<std::string> messages;
+  if (view_ != toldView_ || viewMessages != toldViewMessages_) messages = viewMessages;
   toldView_ = view_;
   toldViewMessages_ = std::move(viewMessages);
-  for (const std::string& text : messages) emit EngineMessage(QString::fromStdString(text));
+  return messages;
 }
 
 std::vector<std::string> WallPicture::Redraw() {
@@ -111,15 +87,18 @@ std::vector<std::string> WallPicture::Redraw() {
   image_.fill(Qt::white);
   WallViewOutput out;
   if (refreshed_ && !image_.isNull()) {
+    const ProjectData& project = document_.Project();
+    const AnalysisResults& results = document_.Results();
+    const bool valid = !document_.AnalysisFault();
     const double pixelsPerTwip = TwipsScale::ForWidget(this).PixelsPerTwip();
     // The circle is searched only while its view is shown, and only for a stable wall.
     std::optional<GlobalStabilityResults> global;
-    if (view_ == ViewKind::Global && analysisValid_ && shownResults_.stability.wallStable && globalSearch_) {
-      global = globalSearch_->Request(shownProject_, shownResults_);
+    if (view_ == ViewKind::Global && valid && results.stability.wallStable && globalSearch_) {
+      global = globalSearch_->Request(project, results);
     }
     QPainter painter(&image_);
-    out = PaintWallPicture(painter, QSizeF(size()), pixelsPerTwip, shownProject_, shownResults_, view_,
-                           analysisValid_, global ? &*global : nullptr);
+    out = PaintWallPicture(painter, QSizeF(size()), pixelsPerTwip, project, results, view_, valid,
+                           global ? &*global : nullptr);
     PlaceLabels(out.labels, pixelsPerTwip);
   }
   update();
@@ -156,8 +135,9 @@ void WallPicture::paintEvent(QPaintEvent*) {
 
 void WallPicture::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  // The same state drawn at the new size; its messages were given when it was analysed.
-  Redraw();
+  // The same state drawn at the new size; its messages were given when it was analysed. While
+  // a change waits for its refresh, that refresh draws.
+  if (document_.AnalysisCurrent()) Redraw();
 }
 
 bool WallPicture::eventFilter(QObject* watched, QEvent* event) {

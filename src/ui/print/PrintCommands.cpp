@@ -29,7 +29,7 @@ namespace kelvadrome {
 namespace {
 
 ReportJob JobOf(PrintContext& c) {
-  return ReportJob{c.project, c.results, c.design, c.sink, c.selection, c.fonts, FooterContextNow(c.project.currentFilePath),
+  return ReportJob{c.project, c.results, c.design, c.sink, c.selection, c.fonts, FooterContextNow(c.filePath),
                    {}};
 }
 
@@ -119,7 +119,16 @@ void PrintCalculatorSheet(QPrinter& printer, const ProjectData& project, const R
   if (!PrintCalculatorPage(printer, project, inputs, results, fonts)) throw DeviceRefused(printer);
 }
 
-void ConnectPrintCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts) {
+// The document's project with results of its own, for one print command.
+struct PrintRun {
+  ProjectData project;
+  AnalysisResults results;
+  DesignResults design;
+  WarningBoxSink sink;
+  PrintRun(const ProjectDocument& document, QWidget* parent) : project(document.Project()), sink(parent) {}
+};
+
+void ConnectPrintCommands(Form1& form, const ReportFontChoice& fonts) {
   // All off when the program starts, kept while it runs, never saved.
   auto selection = std::make_shared<ReportSelection>();
   const ReportFonts reportFonts{fonts.defaultReportFont, fonts.symbolFontName};
@@ -127,37 +136,34 @@ void ConnectPrintCommands(Form1& form, DesignResults& design, const ReportFontCh
   const ReportFonts safeFonts{reportFonts.defaultReportFont,
                               reportFonts.symbolFontName == "Symbol" ? reportFonts.defaultReportFont
                                                                      : reportFonts.symbolFontName};
-  const auto context = [&form, &design, selection, safeFonts](MessageSink& sink) {
-    return PrintContext{&form, form.Document().Project(), form.Document().Results(), design, sink, form.Printer(),
-                        *selection, safeFonts};
+  const auto context = [&form, selection, safeFonts](PrintRun& run) {
+    return PrintContext{&form,         run.project, run.results, run.design, run.sink, form.Printer(), *selection,
+                        safeFonts,     form.Document().FilePath().toStdString()};
   };
   const MainActions& a = form.Actions();
   form.ConnectCommand(a.filePrint, [&form, context] {
-    WarningBoxSink sink(&form);
-    PrintContext c = context(sink);
+    const auto run = std::make_unique<PrintRun>(form.Document(), &form);
+    PrintContext c = context(*run);
     (void)RunPrintCommand(c);
-    form.RefreshView();
   });
   form.ConnectCommand(a.filePrintPreview, [&form, context] {
-    WarningBoxSink sink(&form);
-    PrintContext c = context(sink);
+    const auto run = std::make_unique<PrintRun>(form.Document(), &form);
+    PrintContext c = context(*run);
     (void)RunPrintPreviewCommand(c);
-    form.RefreshView();
   });
   form.ConnectCommand(a.fileExportPdf, [&form, context] {
-    WarningBoxSink sink(&form);
-    PrintContext c = context(sink);
-    const QFileInfo file(QString::fromStdString(c.project.currentFilePath));
-    const QString suggested = c.project.currentFilePath.empty() ? QStringLiteral("report.pdf")
-                                                                : file.path() + u'/' + file.completeBaseName() + ".pdf";
+    const auto run = std::make_unique<PrintRun>(form.Document(), &form);
+    PrintContext c = context(*run);
+    const QFileInfo file(QString::fromStdString(c.filePath));
+    const QString suggested = c.filePath.empty() ? QStringLiteral("report.pdf")
+                                                 : file.path() + u'/' + file.completeBaseName() + ".pdf";
     (void)RunExportPdfCommand(c, suggested);
-    form.RefreshView();
   });
   form.ConnectCommand(a.filePageSetup, [&form] {
     const auto edited = RunPageSetupDialog(&form, PageSetupOf(form.Document().Project()));
     if (!edited) return;
-    form.Document().ApplyChange(QStringLiteral("Page Setup"),
-                                [values = *edited](ProjectData& project) { ApplyPageSetup(project, values); });
+    form.Document().Apply(QStringLiteral("Page Setup"),
+                          [values = *edited](ProjectData& project) { ApplyPageSetup(project, values); });
   });
 }
 

@@ -17,8 +17,9 @@ namespace kelvadrome {
 class Form1;
 struct ReportFontChoice;
 
-// What the print commands work on. selection is kept by the caller for the whole run (the
-// print dialog's choices are not saved with the project).
+// What the print commands work on: a copy of the project with fresh results of its own, so
+// that printing leaves the document and the analysis the picture draws alone. selection is kept
+// by the caller for the whole run (the print dialog's choices are not saved with the project).
 struct PrintContext {
   QWidget* parent = nullptr;
   ProjectData& project;
@@ -28,6 +29,7 @@ struct PrintContext {
   QPrinter& printer;
   ReportSelection& selection;
   ReportFonts fonts;
+  std::string filePath;  // the project's file for the footer, "" when it has none
 };
 
 // The print dialog (which runs the concrete design to know whether it can be chosen), then,
@@ -50,10 +52,9 @@ bool ChooseCalculatorPrinter(QWidget* parent, QPrinter& printer);
 void PrintCalculatorSheet(QPrinter& printer, const ProjectData& project, const ReportFonts& fonts,
                           const CalculatorInputs& inputs, const CalculatorResults& results);
 
-// Connects File > Print, Print Preview, Export PDF and Page Setup of the main window; design
-// lives as long as the window, the print dialog's choices are kept by the commands for the
-// whole run. Page Setup goes through the document's changes, so that it can be undone like any
-// other edit.
-void ConnectPrintCommands(Form1& form, DesignResults& design, const ReportFontChoice& fonts);
+// Connects File > Print, Print Preview, Export PDF and Page Setup of the main window; the print
+// dialog's choices are kept by the commands for the whole run. Page Setup goes through the
+// document's changes, so that it can be undone like any other edit.
+void ConnectPrintCommands(Form1& form, const ReportFontChoice& fonts);
 
 }  // namespace kelvadrome
