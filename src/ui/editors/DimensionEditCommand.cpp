@@ -13,8 +13,8 @@
 namespace kelvadrome {
 
 QPoint ValueBoxPosition(const QRect& labelRect, const QSize& boxSize, const QRect& screen,
-                        double pixelsPerTwip) {
-  const auto px = [pixelsPerTwip](double twips) { return int(std::lround(twips * pixelsPerTwip)); };
+                        TwipsScale scale) {
+  const auto px = [scale](double twips) { return scale.Px(twips); };
   int left = labelRect.left() + px(90);
   int top = labelRect.top() + px(630);
   if (top + boxSize.height() >= screen.bottom()) top -= boxSize.height() + px(180);
@@ -28,10 +28,9 @@ bool EditDimension(frmEdit& box, ProjectData& project, int labelIndex, const QRe
                    const Beeper& beep) {
   const QScreen* screen = QGuiApplication::screenAt(labelRectGlobal.center());
   if (screen == nullptr) screen = box.screen();
-  const double pixelsPerTwip = screen->logicalDotsPerInchY() / 1440.0;
   box.adjustSize();
   box.move(ValueBoxPosition(labelRectGlobal, box.frameGeometry().size(), screen->availableGeometry(),
-                            pixelsPerTwip));
+                            TwipsScale::ForScreen(screen)));
 
   const QString labelText = GeneralText(DimensionLabelValue(project, labelIndex));
   double value = -1;

@@ -16,7 +16,7 @@
 #include "report/drawing/WallView.h"
 #include "ui/main/BusyPointer.h"
 #include "ui/main/GlobalSearch.h"
-#include "ui/main/Twips.h"
+#include "report/drawing/TwipsScale.h"
 
 namespace kelvadrome {
 namespace {
@@ -111,7 +111,7 @@ std::vector<std::string> WallPicture::Redraw() {
   image_.fill(Qt::white);
   WallViewOutput out;
   if (refreshed_ && !image_.isNull()) {
-    const double pixelsPerTwip = TwipsScale::ForWidget(this).PixelsPerTwip();
+    const double pixelsPerTwip = TwipsScale::ForScreen(screen()).PixelsPerTwip();
     // The circle is searched only while its view is shown, and only for a stable wall.
     std::optional<GlobalStabilityResults> global;
     if (view_ == ViewKind::Global && analysisValid_ && shownResults_.stability.wallStable && globalSearch_) {
