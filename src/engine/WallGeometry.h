@@ -34,13 +34,13 @@ struct OutlineOptions {
   // A wall the analysis refuses is still drawn: with this off, a zero divisor puts the point at
   // the start of its edge and a result too large for single precision is kept at the largest
   // value, so that nothing is thrown.
-  bool faultOnZeroDivisor = true;
+  bool throwOnFault = true;
 };
 
 // Every point from the project's dimensions, each stored in single precision; later points are
-// computed from the stored ones. With the default options this is the
-// analysis's outline and throws EngineError when the dimensions make a point impossible to
-// compute (a zero stem height on both sides).
+// computed from the stored ones. With the default options this is the analysis's outline, and
+// it throws EngineError when the dimensions make a point impossible to compute (a zero stem
+// height on both sides).
 [[nodiscard]] WallOutline ComputeOutlinePoints(const ProjectData& project, const OutlineOptions& options = {});
 
 // The analysis's outline (ComputeOutlinePoints with the default options) stored in results.

@@ -13,8 +13,8 @@ namespace {
 
 class OutlineWriter {
  public:
-  OutlineWriter(WallOutline& outline, bool faultOnZeroDivisor)
-      : outline_(outline), fault_(faultOnZeroDivisor) {}
+  OutlineWriter(WallOutline& outline, bool throwOnFault)
+      : outline_(outline), throwOnFault_(throwOnFault) {}
   void Set(int point, double x, double y) {
     outline_.x[static_cast<size_t>(point)] = Store(x);
     outline_.y[static_cast<size_t>(point)] = Store(y);
@@ -26,20 +26,20 @@ class OutlineWriter {
 
   // part / whole along an edge; for a figure a zero whole gives the start of the edge.
   [[nodiscard]] double Ratio(double part, double whole, const char* what) const {
-    if (!fault_ && whole == 0) return 0;
+    if (!throwOnFault_ && whole == 0) return 0;
     return Quotient(part, whole, what);
   }
 
  private:
   [[nodiscard]] float Store(double value) const {
-    if (fault_) return Single(value);
+    if (throwOnFault_) return Single(value);
     if (std::isnan(value)) return 0;
     constexpr double kLargest = std::numeric_limits<float>::max();
     return static_cast<float>(std::clamp(value, -kLargest, kLargest));
   }
 
   WallOutline& outline_;
-  bool fault_;
+  bool throwOnFault_;
 };
 
 // Depth of the backfill surface at a horizontal distance `run` behind the stem top: the surface
@@ -52,7 +52,7 @@ double BackfillSurfaceY(double run, double slope) {
 
 WallOutline ComputeOutlinePoints(const ProjectData& p, const OutlineOptions& options) {
   WallOutline outline;
-  OutlineWriter o(outline, options.faultOnZeroDivisor);
+  OutlineWriter o(outline, options.throwOnFault);
   const double T = p.toeLength, Bf = p.stemFrontBatter, Wt = p.stemTopWidth;
   const double Bb = p.stemBackBatter, Lh = p.heelLength, B = p.baseWidth;
   const double Hf = p.stemFrontHeight, tT = p.toeTaper, tE = p.toeEdgeThickness;

@@ -109,9 +109,9 @@ void DrawWaterPressureFigure(WallCanvas& canvas, const DrawStyle& style, const P
   // Back batter and heel top; the heel piece continues the batter's last ordinate.
   const bool backBatterWet = BackWaterAboveStemFoot(p);
   if (backBatterWet) FaceLoad(canvas, style, pt.P(13), pt.P(7), 0, w[7], scale, {}, labels);
-  // A heel without length leaves its top standing vertical under the stem's back foot; its piece
-  // is still drawn there, so that such a heel shows like one a hair long, whose top the rounding
-  // of the base width to single precision may leave a hair wide or not.
+  // Without heel length the heel top stands vertical under the stem's back foot (points 17 and 6
+  // share x, or differ by the rounding of the base width); its piece is drawn there all the same,
+  // so that whether it shows does not depend on that rounding.
   FaceLoad(canvas, style, pt.P(17), pt.P(6), w[7], w[8], scale, backBatterWet ? QString() : NonZeroLabel(w[7], labels),
            labels, pt.P(17) != pt.P(6));
   // Front batter and toe top.

@@ -15,7 +15,7 @@ double Ratio(double part, double whole) { return whole != 0 ? part / whole : 0; 
 ScreenPoints ComputeScreenPoints(const ProjectData& project, const WallFitting& fit) {
   OutlineOptions figure;
   figure.backfillBeyondHeel = double(project.baseWidth) / 4;
-  figure.faultOnZeroDivisor = false;
+  figure.throwOnFault = false;
 
   ScreenPoints s;
   s.fit = fit;
