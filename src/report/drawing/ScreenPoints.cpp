@@ -12,14 +12,17 @@ double Ratio(double part, double whole) { return whole != 0 ? part / whole : 0; 
 
 }  // namespace
 
-ScreenPoints ComputeScreenPoints(const ProjectData& project, const WallFitting& fit) {
+WallOutline FigureOutline(const ProjectData& project) {
   OutlineOptions figure;
   figure.backfillBeyondHeel = double(project.baseWidth) / 4;
   figure.throwOnFault = false;
+  return ComputeOutlinePoints(project, figure);
+}
 
+ScreenPoints ComputeScreenPoints(const ProjectData& project, const WallFitting& fit) {
   ScreenPoints s;
   s.fit = fit;
-  s.wall = ComputeOutlinePoints(project, figure);
+  s.wall = FigureOutline(project);
   for (int i = 1; i <= kScreenPointCount; ++i) {
     const auto k = static_cast<std::size_t>(i);
     s.x[k] = s.X(s.wall.x[k]);

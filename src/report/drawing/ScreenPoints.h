@@ -37,8 +37,13 @@ struct ScreenPoints {
   [[nodiscard]] double Length(double modelLength) const { return modelLength * fit.drawScale; }
 };
 
-// Never throws: a wall the analysis refuses (a zero stem height on both sides) is drawn with the
-// points that would divide by zero at the start of their edge.
+// The analysis's outline with the backfill surface running on a quarter of the base width beyond
+// the heel edge. Never throws: a wall the analysis refuses (a zero stem height on both sides) has
+// the points that would divide by zero at the start of their edge.
+[[nodiscard]] WallOutline FigureOutline(const ProjectData& project);
+
+// FigureOutline mapped into the fitting; the toe-side water lines start kFrontWaterReach in front
+// of the toe edge.
 [[nodiscard]] ScreenPoints ComputeScreenPoints(const ProjectData& project, const WallFitting& fit);
 
 // Depth of the base underside, and of the backfill surface above the heel edge (negative above
