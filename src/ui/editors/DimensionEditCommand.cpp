@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
-#include <cmath>
 
 #include "model/DimensionEdit.h"
 #include "ui/editors/frmEdit.h"
@@ -14,10 +13,9 @@ namespace kelvadrome {
 
 QPoint ValueBoxPosition(const QRect& labelRect, const QSize& boxSize, const QRect& screen,
                         TwipsScale scale) {
-  const auto px = [scale](double twips) { return scale.Px(twips); };
-  int left = labelRect.left() + px(90);
-  int top = labelRect.top() + px(630);
-  if (top + boxSize.height() >= screen.bottom()) top -= boxSize.height() + px(180);
+  int left = labelRect.left() + scale.Px(90);
+  int top = labelRect.top() + scale.Px(630);
+  if (top + boxSize.height() >= screen.bottom()) top -= boxSize.height() + scale.Px(180);
   // A label near the right edge of the screen must not push the box off it.
   left = std::clamp(left, screen.left(), std::max(screen.left(), screen.right() + 1 - boxSize.width()));
   top = std::max(top, screen.top());
