@@ -21,8 +21,29 @@ namespace kelvadrome {
 //   43, 44 the stem-to-base section; 45, 46 the stem top edges projected down to it;
 //   47, 48 above point 44 at the wall top and on the backfill surface; 49 the back water level
 //          above point 44, never below the section.
-// Recomputes every point from the project's dimensions. Throws EngineError when the
-// dimensions make a point impossible to compute (a zero stem height on both sides).
+struct WallOutline {
+  OutlineArray x{};  // points 1..49, 0 unused
+  OutlineArray y{};
+};
+
+// What a figure asks of the outline beyond what the analysis needs.
+struct OutlineOptions {
+  // The backfill surface (point 10, and the back water lines 14 and 18 that end under it) runs
+  // on this far beyond the heel edge; point 40 stays on the surface above the heel edge.
+  double backfillBeyondHeel = 0;
+  // A wall the analysis refuses is still drawn: with this off, a zero divisor puts the point at
+  // the start of its edge and a result too large for single precision is kept at the largest
+  // value, so that nothing is thrown.
+  bool throwOnFault = true;
+};
+
+// Every point from the project's dimensions, each stored in single precision; later points are
+// computed from the stored ones. With the default options this is the analysis's outline, and
+// it throws EngineError when the dimensions make a point impossible to compute (a zero stem
+// height on both sides).
+[[nodiscard]] WallOutline ComputeOutlinePoints(const ProjectData& project, const OutlineOptions& options = {});
+
+// The analysis's outline (ComputeOutlinePoints with the default options) stored in results.
 void ComputeWallOutline(const ProjectData& project, AnalysisResults& results);
 
 // Vertex lists of the polygons 1..17 as outline point numbers. 1..9 are concrete, 10..12, 15

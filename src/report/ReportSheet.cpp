@@ -44,7 +44,7 @@ void BeginReport(ReportSheet& sheet, const ProjectData& project) {
   sheet.reportScale = static_cast<float>(std::max(std::min(width / kLayoutWidth, height / kLayoutHeight), 0.01));
 
   // The painter starts at the device's printable corner; move the origin to the margins' corner.
-  sheet.pixelsPerTwip = sheet.device.logicalDpiX() / 1440.0;
+  sheet.pixelsPerTwip = TwipsScale::ForDevice(&sheet.device).PixelsPerTwip();
   sheet.deviceScale = sheet.reportScale * sheet.pixelsPerTwip;
   const double offsetX = project.pageMarginA * kTwipsPerMm - paint.left() * kTwipsPerMm;
   const double offsetY = project.pageMarginC * kTwipsPerMm - paint.top() * kTwipsPerMm;

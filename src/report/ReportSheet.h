@@ -10,6 +10,7 @@
 #include <string>
 
 #include "report/drawing/Palette.h"
+#include "report/drawing/TwipsScale.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -29,7 +30,6 @@ struct ReportFonts {
 // (165 by 257 mm); every length of the report is in these units, scaled to the real area.
 inline constexpr double kLayoutWidth = 9355.5;
 inline constexpr double kLayoutHeight = 14571.9;
-inline constexpr double kTwipsPerMm = 56.7;
 inline constexpr double kTitleBarHeight = 453.6;
 inline constexpr double kHalfGap = 283.5;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <vector>
 
@@ -113,6 +114,19 @@ TEST(WallOutline, ZeroStemHeightOnBothSidesIsAFault) {
   p.waterDepthFront = p.waterDepthBack = 0;
   AnalysisResults r;
   EXPECT_THROW(ComputeWallOutline(p, r), EngineError);
+}
+
+// The outline a figure asks for is drawn even where the analysis stops: a backfill so nearly
+// level that its rise leaves single precision keeps the largest value instead of faulting.
+TEST(WallOutline, AFiguresOutlineKeepsAnOverflowFinite) {
+  ProjectData p = DefaultProject();
+  p.backfillSlope = 1e-38f;
+  EXPECT_THROW((void)ComputeOutlinePoints(p), EngineError);
+  OutlineOptions figure;
+  figure.throwOnFault = false;
+  const WallOutline o = ComputeOutlinePoints(p, figure);
+  for (std::size_t i = 1; i < o.x.size(); ++i) EXPECT_TRUE(std::isfinite(o.x[i]) && std::isfinite(o.y[i])) << i;
+  EXPECT_EQ(o.y[10], -std::numeric_limits<float>::max());
 }
 
 TEST(PolygonAreaCentroid, ExactCentroidOfSimpleShapes) {

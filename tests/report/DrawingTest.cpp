@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The wall figures: fitting, screen points, the drawing operations' thresholds, and every view
-// of the default wall and of edge walls rendered without a fault.
+// The wall figures: fitting, screen points (the analysis's outline), the drawing operations'
+// thresholds, and every view of the default wall, of edge walls and of a wall the analysis
+// refuses rendered without a fault.
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -9,12 +10,16 @@
 #include <cmath>
 #include <optional>
 
+#include "LoadedWalls.h"
+#include "engine/EngineError.h"
 #include "engine/Stability.h"
+#include "engine/WallGeometry.h"
 #include "model/ProjectData.h"
 #include "report/drawing/DimensionFigure.h"
 #include "report/drawing/ReactionFigures.h"
 #include "report/drawing/DrawPrimitives.h"
 #include "report/drawing/ScreenPoints.h"
+#include "report/drawing/TwipsScale.h"
 #include "report/drawing/WallFitting.h"
 #include "report/drawing/WallView.h"
 
@@ -61,7 +66,8 @@ Rendered Render(ProjectData& p, std::optional<ViewKind> view) {
   RunServiceAnalysis(p, results, sink);
   Rendered r{QImage(kPictureSize, QImage::Format_ARGB32_Premultiplied), {}};
   QPainter painter(&r.image);
-  r.output = PaintWallPicture(painter, QSizeF(kPictureSize), r.image.logicalDpiX() / 1440.0, p, results, view);
+  r.output = PaintWallPicture(painter, QSizeF(kPictureSize), TwipsScale::ForDevice(&r.image).PixelsPerTwip(), p,
+                              results, view);
   return r;
 }
 
@@ -157,25 +163,64 @@ class DrawingTest : public QObject {
     QVERIFY(std::isfinite(FitWallToPicture(flat, 24000, 15000).drawScale));
   }
 
-  void screenPointsFollowTheDimensions() {
-    const ProjectData p = DefaultWall();
+  // The figure draws the analysis's own outline, mapped: only the backfill surface runs on a
+  // quarter base beyond the heel edge (point 40 stays on it above the heel edge) and the
+  // toe-side water lines start 240 in front of the toe edge.
+  void screenPointsAreTheAnalysisOutlineMapped() {
     const WallFitting fit{100, 2000, 3000};
-    const ScreenPoints pt = ComputeScreenPoints(p, fit);
-    QCOMPARE(pt.P(1), QPointF(2000 + 250, 3000));
-    QCOMPARE(pt.P(4), QPointF(2000, 3000 + 1000));
-    QVERIFY(std::fabs(pt.x[7] - (2000 + 383)) < 1e-3);
-    // The backfill runs on a quarter base beyond the heel edge, rising with the slope there...
-    const double run = 3.37 + 0.5 + 7.2 / 4;
-    QVERIFY(std::fabs(pt.x[10] - (2000 + 100 * (3.33 + run))) < 1e-3);
-    QVERIFY(std::fabs(pt.y[10] - (3000 - 100 * run / 5)) < 1e-3);
-    QCOMPARE(pt.x[14], pt.x[10]);
-    QCOMPARE(pt.x[18], pt.x[10]);
-    // ...while point 40 stays on the true surface above the heel edge.
-    QVERIFY(std::fabs(pt.y[40] - (3000 - 100 * (3.87 / 5))) < 1e-3);
-    // The toe-side water lines start 240 in front of the toe edge.
-    QCOMPARE(pt.x[11], 2000 - 240.0);
-    QCOMPARE(pt.x[15], 2000 - 240.0);
-    QVERIFY(std::fabs(pt.y[11] - 3500) < 1e-3);  // front water 5.0 deep, above the stem foot
+    const auto near = [](double a, double b) { return std::fabs(a - b) < 1e-6 * std::max(1.0, std::fabs(b)); };
+    std::vector<ProjectData> walls{DefaultWall(), BoxWall(6, 4)};
+    test::LoadedWalls random(20240611);
+    for (int k = 0; k < 30; ++k) walls.push_back(random.Next());
+    for (const ProjectData& p : walls) {
+      AnalysisResults r;
+      ComputeWallOutline(p, r);
+      const ScreenPoints pt = ComputeScreenPoints(p, fit);
+      const auto mapX = [&](double x) { return fit.drawOriginX + x * fit.drawScale; };
+      const auto mapY = [&](double y) { return fit.drawOriginY + y * fit.drawScale; };
+      for (int i = 1; i <= kScreenPointCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const QByteArray where = "point " + QByteArray::number(i) + ", slope " + QByteArray::number(p.backfillSlope);
+        if (i != 10 && i != 14 && i != 18 && i != 11 && i != 15) QVERIFY2(near(pt.x[k], mapX(r.wallOutlineX[k])), where);
+        if (i != 10) QVERIFY2(near(pt.y[k], mapY(r.wallOutlineY[k])), where);
+      }
+      const double beyond = p.baseWidth / 4.0;
+      const double run = double(r.wallOutlineX[10]) - r.wallOutlineX[8] + beyond;
+      QVERIFY(near(pt.x[10], mapX(r.wallOutlineX[10] + beyond)));
+      QVERIFY(std::fabs(pt.y[10] - mapY(p.backfillSlope > 0 ? -run / p.backfillSlope : 0)) < 1e-3);
+      QCOMPARE(pt.x[14], pt.x[10]);
+      QCOMPARE(pt.x[18], pt.x[10]);
+      QCOMPARE(pt.y[40], mapY(r.wallOutlineY[10]));
+      QCOMPARE(pt.x[11], pt.x[4] - 240.0);
+      QCOMPARE(pt.x[15], pt.x[4] - 240.0);
+    }
+  }
+
+  // A wall the analysis refuses (no stem height on either side) is still drawn in every view,
+  // as the picture does after a fault: its outline and its dimensions, without a throw.
+  void aWallTheAnalysisRefusesIsStillDrawn() {
+    ProjectData p = DefaultWall();
+    p.stemFrontHeight = p.stemBackHeight = 0;
+    p.waterDepthFront = p.waterDepthBack = 0;
+    AnalysisResults results;
+    QVERIFY_THROWS_EXCEPTION(EngineError, ComputeWallOutline(p, results));
+    const ScreenPoints pt = ComputeScreenPoints(p, FitWallToPicture(p, 24000, 15000));
+    for (int i = 1; i <= kScreenPointCount; ++i) QVERIFY(std::isfinite(pt.x.at(i)) && std::isfinite(pt.y.at(i)));
+    // The stem's design section falls on the stem's back foot instead of dividing by zero.
+    QCOMPARE(pt.x[44], pt.x[8]);
+
+    std::vector<std::optional<ViewKind>> views{std::nullopt};
+    for (int v = 0; v < kViewCount; ++v) views.emplace_back(static_cast<ViewKind>(v));
+    for (const std::optional<ViewKind> view : views) {
+      QImage image(kPictureSize, QImage::Format_ARGB32_Premultiplied);
+      QPainter painter(&image);
+      const WallViewOutput out = PaintWallPicture(painter, QSizeF(kPictureSize),
+                                                  TwipsScale::ForDevice(&image).PixelsPerTwip(), p, results, view, false);
+      painter.end();
+      QVERIFY(!AllWhite(image));
+      ProjectData sound = DefaultWall();
+      if (view == ViewKind::Dimensions) QCOMPARE(out.labels.size(), Render(sound, view).output.labels.size());
+    }
   }
 
   void drawingOperationsKeepTheirThresholds() {

@@ -334,7 +334,7 @@ void MainWindowTest::toolBarLooks() {
 
 void MainWindowTest::layoutKeepsOrderAndMinimumSize() {
   WindowHarness h;
-  const TwipsScale scale = TwipsScale::ForWidget(h.window.get());
+  const TwipsScale scale = TwipsScale::ForScreen(h.window->screen());
   // The smallest size counts the window frame, as the classic window's size does.
   const QSize frame = h.window->frameGeometry().size() - h.window->geometry().size();
   QCOMPARE(h.window->minimumSize() + frame, QSize(scale.Px(kMinWindowWidthTwips), scale.Px(kMinWindowHeightTwips)));

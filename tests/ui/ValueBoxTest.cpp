@@ -93,7 +93,7 @@ class ValueBoxTest : public QObject {
   }
 
   void OpensBelowTheLabelOrAboveNearTheScreenBottom() {
-    const double ppt = 96.0 / 1440.0;  // 15 twips a pixel
+    const TwipsScale ppt(96.0);  // 15 twips a pixel
     const QRect screen(0, 0, 1600, 1000);
     const QSize box(150, 80);
     // 90 twips = 6 px right, 630 twips = 42 px down.

@@ -61,7 +61,7 @@ std::vector<DimensionLabel> DrawDimensionsFigure(WallCanvas& canvas, const DrawS
   horizontal(3, p.stemBackBatter, 8, 7, top, LabelSide::above);
   horizontal(4, p.heelLength, 7, 6, top, LabelSide::above);
 
-  const ShearKeyOutline key = ShearKeyOf(p);
+  const ShearKeyOutline key = ShearKeyOf(pt.wall, p.shearKeyDepth);
   const bool hasKey = p.shearKeyOption;
   const double underside = hasKey ? pt.Y(key.bottom) : pt.y[4];
   horizontal(5, p.baseWidth, 4, 5, underside + kBaseLineDrop, LabelSide::below);

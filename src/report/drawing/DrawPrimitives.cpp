@@ -121,8 +121,8 @@ void DrawPressureV(WallCanvas& canvas, const DrawStyle& style, double y1, double
 }
 
 void DrawPressureAlong(WallCanvas& canvas, const DrawStyle& style, QPointF a, QPointF b, double d1, double d2,
-                       const QString& label1, const QString& label2) {
-  if (std::fabs(b.x() - a.x()) < kZeroOrdinate) return;
+                       const QString& label1, const QString& label2, bool evenVertical) {
+  if (!evenVertical && std::fabs(b.x() - a.x()) < kZeroOrdinate) return;
   if (std::fabs(d1) <= kZeroOrdinate && std::fabs(d2) <= kZeroOrdinate) return;
   EveryStep(a.x(), b.x(), [&](double x, double t) {
     const double base = a.y() + (b.y() - a.y()) * t;

@@ -54,9 +54,10 @@ void DrawPressureV(WallCanvas& canvas, const DrawStyle& style, double y1, double
 // Pressure diagram along a base line from a to b (horizontal, or along a sloping face) with
 // vertical ordinates d1 at a and d2 at b (signed: positive downward). Arrows every 90 along x.
 // Values of ordinates standing above the line are written above their ends; those of hanging
-// ordinates beside them, outside the diagram.
+// ordinates beside them, outside the diagram. A line without width (vertical) draws nothing
+// unless evenVertical.
 void DrawPressureAlong(WallCanvas& canvas, const DrawStyle& style, QPointF a, QPointF b, double d1, double d2,
-                       const QString& label1, const QString& label2);
+                       const QString& label1, const QString& label2, bool evenVertical = false);
 // The horizontal diagram: base line y = y0 from x1 to x2.
 inline void DrawPressureH(WallCanvas& canvas, const DrawStyle& style, double x1, double x2, double y0, double d1,
                           double d2, const QString& label1, const QString& label2) {

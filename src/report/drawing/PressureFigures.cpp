@@ -26,9 +26,9 @@ QString NonZeroLabel(double pressure, const PressureLabels& labels) {
 // through the back water table down to the base underside.
 struct BackProfile {
   double base, surface, table;
-  explicit BackProfile(const ProjectData& p)
-      : base(BaseUndersideDepth(p)),
-        surface(BackfillSurfaceAtHeel(p)),
+  BackProfile(const ProjectData& p, const WallOutline& outline)
+      : base(BaseUndersideDepth(outline)),
+        surface(BackfillSurfaceAtHeel(outline)),
         table(std::clamp<double>(p.waterDepthBack, surface, base)) {}
   // The moist seismic triangle (top ordinate at the surface, 0 at the base) at the water table.
   [[nodiscard]] double SeismicAtTable(double top) const {
@@ -68,8 +68,8 @@ std::vector<Node> WaterNodes(double table, std::initializer_list<Node> levels) {
 
 // Vertical water load on a top face from a to b; pressures push down, so ordinates stand above.
 void FaceLoad(WallCanvas& canvas, const DrawStyle& style, QPointF a, QPointF b, double p1, double p2,
-              double scale, const QString& label1, const PressureLabels& labels) {
-  DrawPressureAlong(canvas, style, a, b, -p1 * scale, -p2 * scale, label1, NonZeroLabel(p2, labels));
+              double scale, const QString& label1, const PressureLabels& labels, bool evenVertical = false) {
+  DrawPressureAlong(canvas, style, a, b, -p1 * scale, -p2 * scale, label1, NonZeroLabel(p2, labels), evenVertical);
 }
 
 }  // namespace
@@ -84,9 +84,9 @@ double SoilPressureScale(const AnalysisResults& results) {
   return bottom != 0 ? 480.0 / std::fabs(bottom) : 0.0;
 }
 
-double SeismicPressureScale(const ProjectData& p, const AnalysisResults& r) {
+double SeismicPressureScale(const ProjectData& p, const ScreenPoints& pt, const AnalysisResults& r) {
   const auto& s = r.pressure;
-  const BackProfile back(p);
+  const BackProfile back(p, pt.wall);
   const double atTable = back.SeismicAtTable(s.seismicPressure[1]);
   const double largest = std::max<double>({std::fabs(s.seismicPressure[1]), std::fabs(atTable + s.seismicPressure[2]),
                                    std::fabs(s.hydrodynamicBasePressure)});
@@ -98,20 +98,22 @@ void DrawWaterPressureFigure(WallCanvas& canvas, const DrawStyle& style, const P
                              const PressureLabels& labels) {
   if (scale <= 0) return;
   const auto& w = results.pressure.waterPressure;
-  const double d = BaseUndersideDepth(p);
-  const double hf = p.stemFrontHeight, hb = p.stemBackHeight;
+  const double d = BaseUndersideDepth(pt.wall);
   canvas.SetWidth(style.thinPen);
 
   DrawVerticalNodes(canvas, style, pt, pt.x[11] - kDiagramGap, -1,
-                    WaterNodes(p.waterDepthFront, {{hf, w[4]}, {hf + p.toeTaper, w[5]}, {d, w[6]}}), scale, labels);
+                    WaterNodes(p.waterDepthFront, {{pt.wall.y[2], w[4]}, {pt.wall.y[3], w[5]}, {d, w[6]}}), scale, labels);
   DrawVerticalNodes(canvas, style, pt, pt.x[10] - kDiagramGap, 1,
-                    WaterNodes(p.waterDepthBack, {{hb, w[1]}, {hb + p.heelTaper, w[2]}, {d, w[3]}}), scale, labels);
+                    WaterNodes(p.waterDepthBack, {{pt.wall.y[7], w[1]}, {pt.wall.y[6], w[2]}, {d, w[3]}}), scale, labels);
 
   // Back batter and heel top; the heel piece continues the batter's last ordinate.
   const bool backBatterWet = BackWaterAboveStemFoot(p);
   if (backBatterWet) FaceLoad(canvas, style, pt.P(13), pt.P(7), 0, w[7], scale, {}, labels);
+  // Without heel length the heel top stands vertical under the stem's back foot (points 17 and 6
+  // share x, or differ by the rounding of the base width); its piece is drawn there all the same,
+  // so that whether it shows does not depend on that rounding.
   FaceLoad(canvas, style, pt.P(17), pt.P(6), w[7], w[8], scale, backBatterWet ? QString() : NonZeroLabel(w[7], labels),
-           labels);
+           labels, pt.P(17) != pt.P(6));
   // Front batter and toe top.
   const bool frontBatterWet = FrontWaterAboveStemFoot(p);
   if (frontBatterWet) FaceLoad(canvas, style, pt.P(12), pt.P(2), 0, w[9], scale, {}, labels);
@@ -126,7 +128,7 @@ void DrawSoilPressureFigure(WallCanvas& canvas, const DrawStyle& style, const Pr
                             const ScreenPoints& pt, const AnalysisResults& results, double scale,
                             const PressureLabels& labels) {
   const auto& a = results.pressure;
-  const BackProfile back(p);
+  const BackProfile back(p, pt.wall);
   const double x0 = pt.x[10] + kDiagramGap;
   canvas.SetWidth(style.thinPen);
   if (scale > 0) {
@@ -145,7 +147,7 @@ void DrawSeismicPressureFigure(WallCanvas& canvas, const DrawStyle& style, const
                                const ScreenPoints& pt, const AnalysisResults& results, double scale,
                                const PressureLabels& labels) {
   const auto& s = results.pressure;
-  const BackProfile back(p);
+  const BackProfile back(p, pt.wall);
   canvas.SetWidth(style.thinPen);
   if (scale > 0) {
     // The two inverted triangles added: the moist one from the surface, the saturated one from
@@ -178,7 +180,7 @@ void DrawSeismicPressureFigure(WallCanvas& canvas, const DrawStyle& style, const
                           s.seismicForce[2] * double(s.seismicForceDepth[2])) / earth;
     DrawForceH(canvas, style, pt.X(p.baseWidth), pt.Y(depth), -earth);
   }
-  DrawForceH(canvas, style, pt.X(FrontFaceX(p, s.hydrodynamicDepth)), pt.Y(s.hydrodynamicDepth),
+  DrawForceH(canvas, style, pt.X(FrontFaceX(pt.wall, s.hydrodynamicDepth)), pt.Y(s.hydrodynamicDepth),
              -s.hydrodynamicForce);
 }
 

@@ -41,6 +41,7 @@ void DrawSeismicPressureFigure(WallCanvas& canvas, const DrawStyle& style, const
 // 0 when there is nothing to draw.
 [[nodiscard]] double WaterPressureScale(const AnalysisResults& results);
 [[nodiscard]] double SoilPressureScale(const AnalysisResults& results);
-[[nodiscard]] double SeismicPressureScale(const ProjectData& project, const AnalysisResults& results);
+[[nodiscard]] double SeismicPressureScale(const ProjectData& project, const ScreenPoints& points,
+                                          const AnalysisResults& results);
 
 }  // namespace kelvadrome

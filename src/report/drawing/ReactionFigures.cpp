@@ -56,7 +56,7 @@ void DrawRestraintsFigure(WallCanvas& canvas, const DrawStyle& style, const Proj
   if (p.restraintForceOption) {
     // The adjacent structure, anchor or pile acts on the stem front, half way down it.
     const double depth = p.stemFrontHeight / 2.0;
-    DrawForceH(canvas, style, pt.X(FrontFaceX(p, depth)), pt.Y(depth), p.restraintForce);
+    DrawForceH(canvas, style, pt.X(FrontFaceX(pt.wall, depth)), pt.Y(depth), p.restraintForce);
   }
 
   // No toe earth in front of the toe edge (its passive pressure at the base is 0): nothing to draw.
@@ -70,8 +70,8 @@ void DrawRestraintsFigure(WallCanvas& canvas, const DrawStyle& style, const Proj
   const double scale = passiveScale.value_or(480.0 / largest);
   canvas.SetWidth(style.thinPen);
 
-  const double y3 = double(p.stemFrontHeight) + p.toeTaper;
-  const double d = BaseUndersideDepth(p);
+  const double y3 = pt.wall.y[3];
+  const double d = BaseUndersideDepth(pt.wall);
   if (toe) {
     // Dry toe earth down to the water table, submerged below it; the passive pressure pushes the
     // wall towards the heel, so the ordinates stand in front of the toe edge.
@@ -83,7 +83,7 @@ void DrawRestraintsFigure(WallCanvas& canvas, const DrawStyle& style, const Proj
                   table > y3 ? QString() : NonZeroLabel(passive[1]), NonZeroLabel(passive[2]));
   }
   if (key) {
-    const ShearKeyOutline outline = ShearKeyOf(p);
+    const ShearKeyOutline outline = ShearKeyOf(pt.wall, p.shearKeyDepth);
     DrawPressureV(canvas, style, pt.Y(outline.top), pt.Y(outline.bottom), pt.X(outline.frontX) - kDiagramGap,
                   -passive[2] * scale, -passive[3] * scale, NonZeroLabel(passive[2]), NonZeroLabel(passive[3]));
   }

@@ -11,19 +11,16 @@
 #include <cmath>
 
 #include "report/drawing/Palette.h"
+#include "report/drawing/TwipsScale.h"
 
 namespace kelvadrome {
 namespace {
-
-constexpr double kTwipsPerMillimetre = 56.7;
 
 // Device pixels of a pen: a screen width is already in pixels; a paper width follows the
 // printer's resolution, at least one pixel.
 double DevicePixels(PenWidth width, const QPaintDevice* device) {
   if (width.unit == PenUnit::pixels) return std::max(1.0, width.value);
-  const double dpi = device != nullptr ? device->logicalDpiX() : 96.0;
-  const double twipsPerPixel = 1440.0 / dpi;
-  return std::max(1.0, std::floor(width.value * kTwipsPerMillimetre / twipsPerPixel));
+  return std::max(1.0, std::floor(width.value * kTwipsPerMm * TwipsScale::ForDevice(device).PixelsPerTwip()));
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ void DrawOutline(WallCanvas& canvas, const ScreenPoints& pt) {
 }
 
 void DrawShearKey(WallCanvas& canvas, const ProjectData& project, const ScreenPoints& pt) {
-  const ShearKeyOutline key = ShearKeyOf(project);
+  const ShearKeyOutline key = ShearKeyOf(pt.wall, project.shearKeyDepth);
   const QPointF a = pt.Map(key.frontX, key.top), b = pt.Map(key.frontX, key.bottom);
   const QPointF c = pt.Map(key.backX, key.bottom), d = pt.Map(key.backX, key.top);
   canvas.Line(a, b);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "report/drawing/ScreenPoints.h"
+
 namespace kelvadrome {
 namespace {
 
@@ -18,14 +20,18 @@ struct Room {
   double tallTop;     // top offset of a tall wall
 };
 
-double BackfillRise(const ProjectData& p) {
-  if (!(p.backfillSlope > 0)) return 0;
-  return (double(p.heelLength) + p.stemBackBatter) / p.backfillSlope;
+// From the base underside (or the shear key's bottom) up to the backfill surface above the heel
+// edge, which stands above the stem top on a sloping backfill.
+double HeightOf(const ProjectData& p, const WallOutline& outline) {
+  double h = BaseUndersideDepth(outline) - BackfillSurfaceAtHeel(outline);
+  if (p.shearKeyOption == 1) h += p.shearKeyDepth;
+  return h;
 }
 
 WallFitting Fit(const ProjectData& p, const Room& room) {
+  const WallOutline outline = FigureOutline(p);
   const double a = FittedWallWidth(p);
-  const double h = FittedWallHeight(p);
+  const double h = HeightOf(p, outline);
   // A picture smaller than its margins still gets a (tiny) positive room, never a mirrored wall.
   const double wa = std::max(1.0, (room.width - 2400.0 - 240.0) * 0.8);
   const double ha = std::max(1.0, room.height - room.marginY);
@@ -40,11 +46,8 @@ WallFitting Fit(const ProjectData& p, const Room& room) {
     fit.drawOriginX = 240 + (room.width - 240 - 1.2 * a * fit.drawScale) / 2;
     fit.drawOriginY = room.top + room.tallTop;
   }
-  if (p.backfillSlope > 0) {
-    // Room for the rise of the backfill over the heel and over the quarter base beyond it.
-    fit.drawOriginY += (double(p.heelLength) + p.stemBackBatter) * fit.drawScale / p.backfillSlope;
-    fit.drawOriginY += (double(p.baseWidth) / 4) * fit.drawScale / p.backfillSlope;
-  }
+  // Room for the rise of the backfill over the heel and over the quarter base beyond it.
+  fit.drawOriginY -= outline.y[10] * fit.drawScale;
   return fit;
 }
 
@@ -52,11 +55,7 @@ WallFitting Fit(const ProjectData& p, const Room& room) {
 
 double FittedWallWidth(const ProjectData& p) { return p.baseWidth; }
 
-double FittedWallHeight(const ProjectData& p) {
-  double h = double(p.stemFrontHeight) + p.toeTaper + p.toeEdgeThickness + BackfillRise(p);
-  if (p.shearKeyOption) h += p.shearKeyDepth;
-  return h;
-}
+double FittedWallHeight(const ProjectData& p) { return HeightOf(p, FigureOutline(p)); }
 
 WallFitting FitWallToPicture(const ProjectData& project, double pictureWidth, double pictureHeight) {
   return Fit(project, Room{pictureWidth, pictureHeight, 0, 1680, 1440, 720});

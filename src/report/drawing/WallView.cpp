@@ -37,7 +37,7 @@ void DrawLoadView(WallCanvas& canvas, const DrawStyle& style, const ProjectData&
       case ViewKind::Seismic:
         if (p.seismicCoefficient > 0) {
           canvas.SetColour(1);
-          DrawSeismicPressureFigure(canvas, style, p, pt, r, SeismicPressureScale(p, r));
+          DrawSeismicPressureFigure(canvas, style, p, pt, r, SeismicPressureScale(p, pt, r));
         }
         break;
       default:

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
-#include <cmath>
 
 #include "model/DimensionEdit.h"
 #include "ui/editors/frmEdit.h"
@@ -13,11 +12,10 @@
 namespace kelvadrome {
 
 QPoint ValueBoxPosition(const QRect& labelRect, const QSize& boxSize, const QRect& screen,
-                        double pixelsPerTwip) {
-  const auto px = [pixelsPerTwip](double twips) { return int(std::lround(twips * pixelsPerTwip)); };
-  int left = labelRect.left() + px(90);
-  int top = labelRect.top() + px(630);
-  if (top + boxSize.height() >= screen.bottom()) top -= boxSize.height() + px(180);
+                        TwipsScale scale) {
+  int left = labelRect.left() + scale.Px(90);
+  int top = labelRect.top() + scale.Px(630);
+  if (top + boxSize.height() >= screen.bottom()) top -= boxSize.height() + scale.Px(180);
   // A label near the right edge of the screen must not push the box off it.
   left = std::clamp(left, screen.left(), std::max(screen.left(), screen.right() + 1 - boxSize.width()));
   top = std::max(top, screen.top());
@@ -28,10 +26,9 @@ bool EditDimension(frmEdit& box, ProjectData& project, int labelIndex, const QRe
                    const Beeper& beep) {
   const QScreen* screen = QGuiApplication::screenAt(labelRectGlobal.center());
   if (screen == nullptr) screen = box.screen();
-  const double pixelsPerTwip = screen->logicalDotsPerInchY() / 1440.0;
   box.adjustSize();
   box.move(ValueBoxPosition(labelRectGlobal, box.frameGeometry().size(), screen->availableGeometry(),
-                            pixelsPerTwip));
+                            TwipsScale::ForScreen(screen)));
 
   const QString labelText = GeneralText(DimensionLabelValue(project, labelIndex));
   double value = -1;

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSize>
 
+#include "report/drawing/TwipsScale.h"
 #include "ui/editors/EditorEntry.h"
 
 class QWidget;
@@ -20,7 +21,7 @@ class frmEdit;
 // right of the label's left edge and 630 twips below its top; moved up by its own height and 180
 // twips when it would reach the bottom of the screen, and kept within the screen's width.
 [[nodiscard]] QPoint ValueBoxPosition(const QRect& labelRect, const QSize& boxSize, const QRect& screen,
-                                      double pixelsPerTwip);
+                                      TwipsScale scale);
 
 // The whole edit of dimension label labelIndex (0..15): the box opens beside the label with the
 // label's value until a value that is not negative is accepted (a negative one beeps), then the

@@ -68,7 +68,7 @@ frmLoads::frmLoads(const ProjectData& project, QWidget* parent, Beeper beep)
   setWindowTitle(QStringLiteral("Kelvadrome: Loads"));
   setModal(true);
   const QScreen* screen = parent != nullptr ? parent->screen() : this->screen();
-  pixelsPerTwip_ = (screen != nullptr ? screen->logicalDotsPerInchY() : 96.0) / 1440.0;
+  scale_ = TwipsScale::ForScreen(screen);
 
   BuildGrid();
   BuildSideControls(project);
@@ -85,7 +85,7 @@ frmLoads::frmLoads(const ProjectData& project, QWidget* parent, Beeper beep)
   SetRowColour(1, kLeftRowColour);
 }
 
-int frmLoads::Px(double twips) const { return int(std::lround(twips * pixelsPerTwip_)); }
+int frmLoads::Px(double twips) const { return scale_.Px(twips); }
 
 // Edges are converted, not sizes, so that cells meant to share a border share exactly one.
 QRect frmLoads::TwipsRect(int left, int top, int width, int height) const {
@@ -175,7 +175,7 @@ void frmLoads::BuildSideControls(const ProjectData& project) {
   seismic->setGeometry(TwipsRect(kSideLeft, 1290, kSideWidth, 780));
   auto* horizontal = new QLabel(QStringLiteral("Horizontal:"), seismic);
   // The box follows its caption, however wide the font makes it.
-  const int captionWidth = std::max(900, int(std::ceil(horizontal->sizeHint().width() / pixelsPerTwip_)) + 30);
+  const int captionWidth = std::max(900, int(std::ceil(scale_.Twips(horizontal->sizeHint().width()))) + 30);
   horizontal->setGeometry(TwipsRect(150, 330, captionWidth, kCellHeight));
   txtSeismic_ = new QLineEdit(GeneralText(project.seismicCoefficient), seismic);
   txtSeismic_->setObjectName(QStringLiteral("txtSeismic"));

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "model/ProjectData.h"
+#include "report/drawing/TwipsScale.h"
 #include "ui/editors/EditorEntry.h"
 
 class QComboBox;
@@ -72,7 +73,7 @@ class frmLoads final : public QDialog {
   [[nodiscard]] QRect TwipsRect(int left, int top, int width, int height) const;
 
   EntryGuard* guard_;
-  double pixelsPerTwip_;
+  TwipsScale scale_;
   WorkLoads workLoads_{};
   int rowCount_ = 0;
   int currentRow_ = 1;

@@ -32,7 +32,7 @@
 namespace kelvadrome {
 
 Form1::Form1(ProjectDocument& document, SessionState& session, Form1Services services)
-    : document_(document), session_(session), services_(services), scale_(TwipsScale::ForWidget(nullptr)) {
+    : document_(document), session_(session), services_(services), scale_(TwipsScale::ForScreen(nullptr)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Kelvadrome "));
   setAcceptDrops(true);

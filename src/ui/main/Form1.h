@@ -18,7 +18,7 @@
 #include "ui/main/MainControls.h"
 #include "ui/main/MainToolBar.h"
 #include "ui/main/SettingsStore.h"
-#include "ui/main/Twips.h"
+#include "report/drawing/TwipsScale.h"
 #include "report/drawing/ViewKind.h"
 
 class QPrinter;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ui/main/MainControls.h"
-#include "ui/main/Twips.h"
+#include "report/drawing/TwipsScale.h"
 
 namespace kelvadrome {
 

@@ -10,7 +10,7 @@
 
 #include "ui/main/MainActions.h"
 #include "ui/main/ToolIcons.h"
-#include "ui/main/Twips.h"
+#include "report/drawing/TwipsScale.h"
 
 namespace kelvadrome {
 

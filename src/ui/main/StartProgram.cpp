@@ -19,7 +19,7 @@ namespace kelvadrome {
 QSize ScreenSizeTwips() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {12000, 9000};
-  const TwipsScale scale = TwipsScale::ForWidget(nullptr);
+  const TwipsScale scale = TwipsScale::ForScreen(screen);
   const QSize pixels = screen->size();
   return {static_cast<int>(std::lround(scale.Twips(pixels.width()))),
           static_cast<int>(std::lround(scale.Twips(pixels.height())))};

@@ -12,8 +12,8 @@
 #include "report/drawing/DrawStyle.h"
 #include "report/drawing/WallView.h"
 #include "ui/main/GlobalSearch.h"
+#include "report/drawing/TwipsScale.h"
 #include "ui/main/ProjectDocument.h"
-#include "ui/main/Twips.h"
 
 namespace kelvadrome {
 namespace {
@@ -90,7 +90,7 @@ std::vector<std::string> WallPicture::Redraw() {
     const ProjectData& project = document_.Project();
     const AnalysisResults& results = document_.Results();
     const bool valid = !document_.AnalysisFault();
-    const double pixelsPerTwip = TwipsScale::ForWidget(this).PixelsPerTwip();
+    const double pixelsPerTwip = TwipsScale::ForScreen(screen()).PixelsPerTwip();
     // The circle is searched only while its view is shown, and only for a stable wall.
     std::optional<GlobalStabilityResults> global;
     if (view_ == ViewKind::Global && valid && results.stability.wallStable && globalSearch_) {

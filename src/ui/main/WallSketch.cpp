@@ -6,6 +6,7 @@
 
 #include "report/drawing/DrawStyle.h"
 #include "report/drawing/ScreenPoints.h"
+#include "report/drawing/TwipsScale.h"
 #include "report/drawing/WallCanvas.h"
 #include "report/drawing/WallFigure.h"
 #include "report/drawing/WallFitting.h"
@@ -31,9 +32,9 @@ void WallSketch::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   // The figure is laid out in twips, as the main window's picture is.
-  const double twipsPerPixel = 1440.0 / logicalDpiX();
-  painter.scale(1 / twipsPerPixel, 1 / twipsPerPixel);
-  const WallFitting fit = FitWallToPicture(*project_, width() * twipsPerPixel, height() * twipsPerPixel);
+  const TwipsScale scale = TwipsScale::ForDevice(this);
+  painter.scale(scale.PixelsPerTwip(), scale.PixelsPerTwip());
+  const WallFitting fit = FitWallToPicture(*project_, scale.Twips(width()), scale.Twips(height()));
   WallCanvas canvas(painter);
   DrawWallFigure(canvas, ScreenDrawStyle(), *project_, ComputeScreenPoints(*project_, fit));
 }
