@@ -9,7 +9,8 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/Stability.h"
+#include "engine/Analysis.h"
+#include "engine/EngineError.h"
 #include "model/ProjectData.h"
 #include "report/drawing/DimensionFigure.h"
 #include "report/drawing/ReactionFigures.h"
@@ -50,15 +51,21 @@ ProjectData UnstableWall() {
   return p;
 }
 
+// The service analysis as the picture keeps it: the project takes a flattened slope.
+AnalysisResults AnalysedKeepingSlope(ProjectData& p) {
+  const ServiceAnalysis run = AnalyseService(p);
+  if (run.adjustedSlope) p.backfillSlope = *run.adjustedSlope;
+  if (run.fault) throw EngineError(*run.fault);
+  return run.results;
+}
+
 struct Rendered {
   QImage image;
   WallViewOutput output;
 };
 
 Rendered Render(ProjectData& p, std::optional<ViewKind> view) {
-  AnalysisResults results;
-  RecordingSink sink;
-  RunServiceAnalysis(p, results, sink);
+  const AnalysisResults results = AnalysedKeepingSlope(p);
   Rendered r{QImage(kPictureSize, QImage::Format_ARGB32_Premultiplied), {}};
   QPainter painter(&r.image);
   r.output = PaintWallPicture(painter, QSizeF(kPictureSize), r.image.logicalDpiX() / 1440.0, p, results, view);
@@ -330,9 +337,7 @@ class DrawingTest : public QObject {
 
   void paperStyleWritesTheDimensionValues() {
     ProjectData p = DefaultWall();
-    AnalysisResults results;
-    RecordingSink sink;
-    RunServiceAnalysis(p, results, sink);
+    const AnalysisResults results = AnalysedKeepingSlope(p);
     Sketch sheet;
     const WallViewOutput out = DrawWallView(*sheet.canvas, PaperDrawStyle(QStringLiteral("DejaVu Sans"), 160), p, results,
                                             ViewKind::Dimensions, FitWallToSection(p, 9355, 6500, 0), QRectF(0, 0, 9355, 7000));

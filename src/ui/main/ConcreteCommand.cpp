@@ -2,8 +2,8 @@
 // The concrete design and calculator commands of the main window.
 #include "ui/main/ConcreteCommand.h"
 
-#include "engine/ConcreteDesign.h"
-#include "engine/WallGeometry.h"
+#include "engine/Analysis.h"
+#include "engine/EngineError.h"
 #include "ui/main/BusyPointer.h"
 #include "ui/main/ReinforcementWindow.h"
 
@@ -14,20 +14,20 @@ ShowWindow ShowModal() {
 }
 
 bool RunConcreteCommand(ConcreteCommandContext& context, const ShowWindow& show) {
-  // Messages raised while the busy pointer shows are kept and shown once it is gone.
-  RecordingSink deferred;
-  const auto tell = [&] {
-    for (const std::string& text : deferred.messages) context.messages.Warn(text);
-  };
-  try {
+  // Messages raised while the busy pointer shows are shown once it is gone.
+  DesignRun run;
+  {
     const BusyPointer busy;
-    ComputeWallOutline(context.project, context.results);
-    RunConcreteDesign(context.project, context.results, context.design, deferred);
-  } catch (...) {
-    tell();
-    throw;
+    run = RunDesign(context.project, {&context.design});
   }
-  tell();
+  for (const std::string& text : run.messages) context.messages.Warn(text);
+  // The project keeps what the design found: the flattened slope and the bars it used.
+  if (run.adjustedSlope) context.project.backfillSlope = *run.adjustedSlope;
+  context.project.barDiameters = run.barDiameters;
+  context.project.barPitches = run.barPitches;
+  context.results = run.results;
+  context.design = run.design;
+  if (run.fault) throw EngineError(*run.fault);
   if (context.results.slopeAdjusted && context.refreshView) context.refreshView();
   if (!context.design.completed) return false;
   frmRein window(context.project, context.design, context.parent, context.beep, context.projectChanged);

@@ -11,7 +11,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "engine/Stability.h"
+#include "engine/Analysis.h"
+#include "engine/EngineError.h"
 #include "model/Units.h"
 #include "ui/main/FileCommands.h"
 #include "ui/main/Form1.h"
@@ -165,11 +166,13 @@ void Form1::OnTitleEdited(const QString& text) {
 }
 
 void Form1::OnCalculateStability() {
-  AnalysisResults& results = document_.Results();
   PromptSink sink(services_.prompts, this);
-  results.slopeAdjusted = false;
-  RunServiceAnalysis(document_.Project(), results, sink);
-  if (results.slopeAdjusted) RefreshView();
+  const ServiceAnalysis run = AnalyseService(document_.Project());
+  document_.Results() = run.results;
+  for (const std::string& message : run.messages) sink.Warn(message);
+  if (run.adjustedSlope) document_.Project().backfillSlope = *run.adjustedSlope;
+  if (run.fault) throw EngineError(*run.fault);
+  if (run.adjustedSlope) RefreshView();
   if (showStability_) showStability_(this);
 }
 

@@ -10,8 +10,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "engine/MessageSink.h"
-#include "engine/Stability.h"
+#include "engine/Analysis.h"
 #include "report/drawing/DrawStyle.h"
 #include "report/drawing/WallView.h"
 #include "ui/main/BusyPointer.h"
@@ -72,25 +71,27 @@ QLabel* WallPicture::DimensionLabel(int index) const {
 
 void WallPicture::Refresh() {
   const BusyPointer busy;
-  RecordingSink sink;
-  results_.slopeAdjusted = false;
-  try {
-    RunServiceAnalysis(project_, results_, sink);
-    if (results_.slopeAdjusted) {
-      // The run that flattened the slope began with the outline of the old slope: analyse the
-      // new one again, as the refresh cycle starts over. The flattened slope fires no rule.
-      RunServiceAnalysis(project_, results_, sink);
-      results_.slopeAdjusted = true;
+  ServiceAnalysis run = AnalyseService(project_);
+  std::vector<std::string> messages = std::move(run.messages);
+  if (run.adjustedSlope) {
+    // The run that flattened the slope began with the outline of the old slope: the project
+    // takes the flattened one and is analysed again, as the refresh cycle starts over. The
+    // flattened slope fires no rule.
+    project_.backfillSlope = *run.adjustedSlope;
+    if (!run.fault) {
+      ServiceAnalysis again = AnalyseService(project_);
+      messages.insert(messages.end(), again.messages.begin(), again.messages.end());
+      again.results.slopeAdjusted = true;
+      run.results = again.results;
+      run.fault = again.fault;
     }
-    analysisValid_ = true;
-  } catch (const std::exception& fault) {
-    analysisValid_ = false;
-    sink.messages.emplace_back(fault.what());
   }
+  results_ = run.results;
+  analysisValid_ = !run.fault;
+  if (run.fault) messages.push_back(*run.fault);
   shownProject_ = project_;
   shownResults_ = results_;
   refreshed_ = true;
-  std::vector<std::string> messages = std::move(sink.messages);
   std::vector<std::string> viewMessages = Redraw();
   // Why a view cannot be drawn is said when the view is chosen or when it first applies; while it
   // stays the same, the results panel goes on saying it, and a box on every refresh would not.
