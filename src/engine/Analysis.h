@@ -25,6 +25,8 @@ struct ServiceAnalysis {
   std::vector<std::string> messages;    // engine warnings, in the order raised
   std::optional<float> adjustedSlope;   // the flattened backfill slope when a rule fired
   std::optional<std::string> fault;     // EngineError's text when the run stopped early
+
+  bool operator==(const ServiceAnalysis&) const = default;
 };
 
 [[nodiscard]] ServiceAnalysis AnalyseService(const ProjectData& project);
@@ -49,6 +51,8 @@ struct DesignRun {
   std::optional<std::string> fault;
   // the bars the design used: chosen, or the user's when userReinforcement is set
   std::array<float, kDesignColumnCount + 1> barDiameters{}, barPitches{};
+
+  bool operator==(const DesignRun&) const = default;
 };
 
 [[nodiscard]] DesignRun RunDesign(const ProjectData& project, const DesignRequest& request = {});

@@ -28,6 +28,9 @@ double ComputeActivePressure(const ProjectData& project, AnalysisResults& result
 // Runs ComputeWallPolygons and ComputeActivePressure, then slope rule 2, the seismic increment
 // and the hydrodynamic thrust.
 void ComputeSeismicPressure(const ProjectData& project, AnalysisResults& results, MessageSink& sink);
+// The same for a caller that has just computed the polygons of this outline and these factors:
+// computing them again would give the same values and take a sixth of a design run.
+void ComputeSeismicPressureWithPolygons(const ProjectData& project, AnalysisResults& results, MessageSink& sink);
 
 // Passive coefficient, diagram and forces of the toe earth and, with a shear key, in front of it.
 void ComputePassivePressure(const ProjectData& project, AnalysisResults& results);

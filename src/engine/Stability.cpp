@@ -163,7 +163,7 @@ void ComputeStability(const ProjectData& p, AnalysisResults& r, MessageSink& sin
     sums.AddVertical(r.polygonWeight[i]);
   }
 
-  ComputeSeismicPressure(p, r, sink);
+  ComputeSeismicPressureWithPolygons(p, r, sink);
   AddSeismic(p, r, D, sums);
 
   ComputeActivePressure(p, r, sink);
