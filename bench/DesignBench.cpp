@@ -14,8 +14,7 @@ void BM_RunDesign_DefaultProject_Budget30us(benchmark::State& state) {
   ProjectData project;
   SetDefaults(project);
   const DesignRun first = RunDesign(project);
-  project.barDiameters = first.barDiameters;
-  project.barPitches = first.barPitches;
+  project = WithFindings(std::move(project), first);
   for (auto _ : state) {
     const DesignRun run = RunDesign(project);
     benchmark::DoNotOptimize(run.design.colMomentCapacity);

@@ -16,7 +16,7 @@ kelvadrome::SlipSection DefaultSection() {
   kelvadrome::SetDefaults(project);
   // The circle is taken through the wall as analysed: with a flattened slope, should a rule fire.
   const kelvadrome::ServiceAnalysis service = kelvadrome::AnalyseService(project);
-  if (service.adjustedSlope) project.backfillSlope = *service.adjustedSlope;
+  project = WithFindings(std::move(project), service);
   return kelvadrome::BuildSlipSection(project);
 }
 

@@ -59,7 +59,7 @@ void CheckSummaries(ProjectData project) {
   project.projectTitle.clear();
   const ServiceAnalysis service = AnalyseService(project);
   if (service.fault) return;  // the command reports the fault instead of the summaries
-  if (service.adjustedSlope) project.backfillSlope = *service.adjustedSlope;
+  project = WithFindings(std::move(project), service);
   try {
     CheckOneSlipCircle(project);
   } catch (const EngineError&) {
@@ -67,9 +67,7 @@ void CheckSummaries(ProjectData project) {
   }
   const DesignRun design = RunDesign(project);
   if (design.fault) return;
-  if (design.adjustedSlope) project.backfillSlope = *design.adjustedSlope;
-  project.barDiameters = design.barDiameters;
-  project.barPitches = design.barPitches;
+  project = WithFindings(std::move(project), design);
   std::vector<std::string> messages = service.messages;
   messages.insert(messages.end(), design.messages.begin(), design.messages.end());
   const GlobalStabilityResults global;

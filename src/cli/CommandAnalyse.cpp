@@ -66,7 +66,7 @@ void RunStages(ProjectData& project, AnalyseRun& run) {
     ServiceAnalysis service = AnalyseService(project);
     run.service = service.results;
     Take(run.messages, std::move(service.messages));
-    if (service.adjustedSlope) project.backfillSlope = *service.adjustedSlope;
+    project = WithFindings(std::move(project), service);
     if (service.fault) {
       run.error = service.fault;
       return;
@@ -77,9 +77,7 @@ void RunStages(ProjectData& project, AnalyseRun& run) {
     DesignRun design = RunDesign(project);
     run.design = design.design;
     Take(run.messages, std::move(design.messages));
-    if (design.adjustedSlope) project.backfillSlope = *design.adjustedSlope;
-    project.barDiameters = design.barDiameters;
-    project.barPitches = design.barPitches;
+    project = WithFindings(std::move(project), design);
     if (design.fault) {
       run.error = design.fault;
       return;

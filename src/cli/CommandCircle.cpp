@@ -159,7 +159,7 @@ int RunCircle(const CommandArgs& args, std::ostream& out, std::ostream& err) {
     // The circle is taken through the wall the analysis describes: with the slope the rules flattened.
     const ServiceAnalysis service = AnalyseService(*project);
     if (service.fault) return CommandFailure(kCircleSyntax.name, *service.fault, err);
-    if (service.adjustedSlope) project->backfillSlope = *service.adjustedSlope;
+    *project = WithFindings(std::move(*project), service);
     const SlipSection section = BuildSlipSection(*project);
     run.result = EvaluateCircle(section, run.circle, &run.slices);
     // A circle that cuts the concrete is refused before its ends are looked for: say them anyway.

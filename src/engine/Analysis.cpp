@@ -46,4 +46,16 @@ DesignRun RunDesign(const ProjectData& project, const DesignRequest& request) {
   return run;
 }
 
+ProjectData WithFindings(ProjectData project, const ServiceAnalysis& run) {
+  if (run.adjustedSlope) project.backfillSlope = *run.adjustedSlope;
+  return project;
+}
+
+ProjectData WithFindings(ProjectData project, const DesignRun& run) {
+  if (run.adjustedSlope) project.backfillSlope = *run.adjustedSlope;
+  project.barDiameters = run.barDiameters;
+  project.barPitches = run.barPitches;
+  return project;
+}
+
 }  // namespace kelvadrome

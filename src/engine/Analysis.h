@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>  // std::move, for WithFindings
 #include <vector>
 
 #include "engine/AnalysisResults.h"
@@ -56,5 +57,10 @@ struct DesignRun {
 };
 
 [[nodiscard]] DesignRun RunDesign(const ProjectData& project, const DesignRequest& request = {});
+
+// The project as the program keeps it after a run: with the slope a rule flattened and, after
+// a design, the bars the design used. Pass the project by std::move where it is replaced.
+[[nodiscard]] ProjectData WithFindings(ProjectData project, const ServiceAnalysis& run);
+[[nodiscard]] ProjectData WithFindings(ProjectData project, const DesignRun& run);
 
 }  // namespace kelvadrome

@@ -183,7 +183,7 @@ CandidateEvaluation EvaluateCandidate(const ProjectData& base, const WallDimensi
   // The candidate is judged as the program would keep it: with the slope the rules flattened,
   // and after the design with the bars it chose.
   const ServiceAnalysis service = AnalyseService(p);
-  if (service.adjustedSlope) p.backfillSlope = *service.adjustedSlope;
+  p = WithFindings(std::move(p), service);
   const AnalysisResults& r = service.results;
   const auto cannotBeJudged = [&e] {
     e.failed |= Bit(CheckId::stable);  // an arithmetic fault: the wall cannot be judged
@@ -207,8 +207,7 @@ CandidateEvaluation EvaluateCandidate(const ProjectData& base, const WallDimensi
   if (design.fault || !design.design.completed || DesignHasWarnings(design.design)) return designFails();
   Quantities withBars;
   try {
-    p.barDiameters = design.barDiameters;
-    p.barPitches = design.barPitches;
+    p = WithFindings(std::move(p), design);
     withBars = ComputeQuantities(p, design.results);
   } catch (const std::exception&) {
     return designFails();
@@ -223,7 +222,7 @@ std::optional<float> GlobalFactorOf(const ProjectData& base, const WallDimension
   ProjectData p = CandidateProject(base, dims);
   const ServiceAnalysis service = AnalyseService(p);
   if (service.fault) return std::nullopt;
-  if (service.adjustedSlope) p.backfillSlope = *service.adjustedSlope;
+  p = WithFindings(std::move(p), service);
   try {
     const GlobalStabilityResults g = ComputeGlobalStability(p, service.results, threads);
     if (g.HasFactor()) return g.safetyFactor;

@@ -50,7 +50,7 @@ ReportAnalyses AnalyseForReport(const ReportJob& job) {
     if (a.service->adjustedSlope) {
       // The run that flattened the slope drew its outline with the old one: the report shows
       // the flattened wall, so it is analysed once more (a flattened slope fires no rule).
-      a.analysed.backfillSlope = *a.service->adjustedSlope;
+      a.analysed = WithFindings(std::move(a.analysed), *a.service);
       ServiceAnalysis flattened = AnalyseService(a.analysed);
       Check(flattened.fault);
       a.service->results = flattened.results;
@@ -59,9 +59,7 @@ ReportAnalyses AnalyseForReport(const ReportJob& job) {
   if (NeedsDesignRun(job.selection)) {
     a.design = RunDesign(a.analysed);
     Check(a.design->fault);
-    if (a.design->adjustedSlope) a.analysed.backfillSlope = *a.design->adjustedSlope;
-    a.analysed.barDiameters = a.design->barDiameters;
-    a.analysed.barPitches = a.design->barPitches;
+    a.analysed = WithFindings(std::move(a.analysed), *a.design);
   }
   return a;
 }

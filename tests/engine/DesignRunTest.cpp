@@ -36,9 +36,7 @@ struct Design {
     design = run.design;
     for (const std::string& message : run.messages) sink.Warn(message);
     adjustedSlope = run.adjustedSlope;
-    if (run.adjustedSlope) project.backfillSlope = *run.adjustedSlope;
-    project.barDiameters = run.barDiameters;
-    project.barPitches = run.barPitches;
+    project = WithFindings(std::move(project), run);
   }
   // The user's bars for one column, as the reinforcement window sets them.
   void SetBars(int c, float diameter, float pitch) {

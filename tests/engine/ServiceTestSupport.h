@@ -56,7 +56,7 @@ inline ServiceRun Analyse(ProjectData& p) {
   ServiceRun run;
   run.results = analysis.results;
   for (const std::string& message : analysis.messages) run.sink.Warn(message);
-  if (analysis.adjustedSlope) p.backfillSlope = *analysis.adjustedSlope;
+  p = WithFindings(std::move(p), analysis);
   if (analysis.fault) throw EngineError(*analysis.fault);
   return run;
 }
@@ -65,9 +65,7 @@ inline ServiceRun Analyse(ProjectData& p) {
 // the bars the run used; a fault is thrown.
 inline DesignRun DesignAndKeep(ProjectData& p, const DesignRequest& request = {}) {
   DesignRun run = RunDesign(p, request);
-  if (run.adjustedSlope) p.backfillSlope = *run.adjustedSlope;
-  p.barDiameters = run.barDiameters;
-  p.barPitches = run.barPitches;
+  p = WithFindings(std::move(p), run);
   if (run.fault) throw EngineError(*run.fault);
   return run;
 }

@@ -231,7 +231,7 @@ void Take(std::vector<std::string> messages, const std::optional<std::string>& f
 // The service analysis as the program keeps it: a flattened slope stays in the project.
 AnalysisResults Analyse(ProjectData& project, MessageSink& sink) {
   ServiceAnalysis run = AnalyseService(project);
-  if (run.adjustedSlope) project.backfillSlope = *run.adjustedSlope;
+  project = WithFindings(std::move(project), run);
   Take(std::move(run.messages), run.fault, sink);
   return run.results;
 }
@@ -239,9 +239,7 @@ AnalysisResults Analyse(ProjectData& project, MessageSink& sink) {
 // The design as the program keeps it: the project takes the bars it used.
 DesignRun Design(ProjectData& project, MessageSink& sink) {
   DesignRun run = RunDesign(project);
-  if (run.adjustedSlope) project.backfillSlope = *run.adjustedSlope;
-  project.barDiameters = run.barDiameters;
-  project.barPitches = run.barPitches;
+  project = WithFindings(std::move(project), run);
   Take(std::move(run.messages), run.fault, sink);
   return run;
 }

@@ -54,7 +54,7 @@ ProjectData UnstableWall() {
 // The service analysis as the picture keeps it: the project takes a flattened slope.
 AnalysisResults AnalysedKeepingSlope(ProjectData& p) {
   const ServiceAnalysis run = AnalyseService(p);
-  if (run.adjustedSlope) p.backfillSlope = *run.adjustedSlope;
+  p = WithFindings(std::move(p), run);
   if (run.fault) throw EngineError(*run.fault);
   return run.results;
 }

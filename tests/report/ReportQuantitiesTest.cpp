@@ -33,9 +33,7 @@ class ReportQuantitiesTest : public QObject {
       // The quantities of the wall with the bars its design chose.
       const DesignRun run = fixture.Design();
       QVERIFY(run.design.completed);
-      ProjectData designed = fixture.project;
-      designed.barDiameters = run.barDiameters;
-      designed.barPitches = run.barPitches;
+      const ProjectData designed = WithFindings(fixture.project, run);
       for (const QuantityLine& line : QuantityLines(ComputeQuantities(designed, run.results), kMetric)) {
         QVERIFY2(text.contains(QString::fromStdString(FormatNumber(line.value, "#0.#0"))), line.caption.c_str());
       }

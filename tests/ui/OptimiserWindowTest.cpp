@@ -158,8 +158,7 @@ class OptimiserWindowTest : public QObject {
     ProjectData p;
     SetDefaults(p);
     const DesignRun run = RunDesign(p);
-    p.barDiameters = run.barDiameters;
-    p.barPitches = run.barPitches;
+    p = WithFindings(std::move(p), run);
     DesignResults design = run.design;
     const AnalysisResults& results = run.results;
     int changed = 0;

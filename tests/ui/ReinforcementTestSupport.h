@@ -29,9 +29,7 @@ struct DesignedProject {
   // The design, and the project keeping the bars it chose, as the concrete command leaves them.
   void Run() {
     const DesignRun run = RunDesign(project, {&design});
-    if (run.adjustedSlope) project.backfillSlope = *run.adjustedSlope;
-    project.barDiameters = run.barDiameters;
-    project.barPitches = run.barPitches;
+    project = WithFindings(std::move(project), run);
     results = run.results;
     design = run.design;
   }

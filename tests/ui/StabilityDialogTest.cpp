@@ -27,7 +27,7 @@ const char* const kStableOnly[] = {"lblPress0", "lblPress1", "lblPress2", "lblPr
 
 AnalysisResults Analyse(ProjectData& project) {
   const ServiceAnalysis run = AnalyseService(project);
-  if (run.adjustedSlope) project.backfillSlope = *run.adjustedSlope;
+  project = WithFindings(std::move(project), run);
   return run.results;
 }
 

@@ -22,9 +22,7 @@ bool RunConcreteCommand(ConcreteCommandContext& context, const ShowWindow& show)
   }
   for (const std::string& text : run.messages) context.messages.Warn(text);
   // The project keeps what the design found: the flattened slope and the bars it used.
-  if (run.adjustedSlope) context.project.backfillSlope = *run.adjustedSlope;
-  context.project.barDiameters = run.barDiameters;
-  context.project.barPitches = run.barPitches;
+  context.project = WithFindings(std::move(context.project), run);
   context.results = run.results;
   context.design = run.design;
   if (run.fault) throw EngineError(*run.fault);

@@ -170,7 +170,7 @@ void Form1::OnCalculateStability() {
   const ServiceAnalysis run = AnalyseService(document_.Project());
   document_.Results() = run.results;
   for (const std::string& message : run.messages) sink.Warn(message);
-  if (run.adjustedSlope) document_.Project().backfillSlope = *run.adjustedSlope;
+  document_.Project() = WithFindings(std::move(document_.Project()), run);
   if (run.fault) throw EngineError(*run.fault);
   if (run.adjustedSlope) RefreshView();
   if (showStability_) showStability_(this);

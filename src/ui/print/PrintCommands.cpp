@@ -35,9 +35,7 @@ ReportJob JobOf(PrintContext& c) {
 bool ChooseSections(PrintContext& c) {
   DesignRun run = RunDesign(c.project, {&c.design});
   for (const std::string& message : run.messages) c.sink.Warn(message);
-  if (run.adjustedSlope) c.project.backfillSlope = *run.adjustedSlope;
-  c.project.barDiameters = run.barDiameters;
-  c.project.barPitches = run.barPitches;
+  c.project = WithFindings(std::move(c.project), run);
   c.results = run.results;
   c.design = run.design;
   if (run.fault) throw EngineError(*run.fault);
