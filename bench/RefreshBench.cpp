@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "engine/Stability.h"
+#include "engine/Analysis.h"
 #include "model/ProjectData.h"
 #include "report/drawing/DrawStyle.h"
 #include "report/drawing/WallView.h"
@@ -24,12 +24,11 @@ void EnsureScreenFonts() {
 struct SoilPicture {
   ProjectData project;
   AnalysisResults results;
-  RecordingSink sink;
   QImage image{1600, 1000, QImage::Format_ARGB32_Premultiplied};
   SoilPicture() {
     EnsureScreenFonts();
     SetDefaults(project);
-    RunServiceAnalysis(project, results, sink);
+    results = AnalyseService(project).results;
   }
   void Draw() {
     QPainter painter(&image);
@@ -48,7 +47,7 @@ BENCHMARK(BM_DrawSoilView)->Name("DrawSoilView/1600x1000 (within the 10 ms refre
 void BM_RefreshSoilView(benchmark::State& state) {
   SoilPicture picture;
   for (auto _ : state) {
-    RunServiceAnalysis(picture.project, picture.results, picture.sink);
+    picture.results = AnalyseService(picture.project).results;
     picture.Draw();
   }
 }

@@ -6,12 +6,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include <memory>
 
-#include "engine/AnalysisResults.h"
-#include "engine/DesignResults.h"
 #include "engine/MessageSink.h"
-#include "engine/WallGeometry.h"
 #include "model/ProjectData.h"
 #include "report/ReportJob.h"
 
@@ -22,18 +18,14 @@ void BM_PrintReport_NineSections_DefaultProject_Budget500ms(benchmark::State& st
   QTemporaryDir dir;
   ProjectData project;
   SetDefaults(project);
-  auto results = std::make_unique<AnalysisResults>();
-  auto design = std::make_unique<DesignResults>();
   RecordingSink sink;
-  ComputeWallOutline(project, *results);
   int pages = 0;
   for (auto _ : state) {
     QPrinter printer(QPrinter::HighResolution);
     PrepareReportPrinter(printer);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("report.pdf")));
-    ReportJob job{project, *results, *design, sink, ReportSelection::All(), ReportFonts{},
-                  FooterContextNow(std::string()), {}};
+    ReportJob job{project, sink, ReportSelection::All(), ReportFonts{}, FooterContextNow(std::string()), {}};
     pages = PrintReport(printer, job).pages;
   }
   state.counters["pages"] = pages;

@@ -10,18 +10,18 @@
 #include <exception>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "cli/DesignSummary.h"
 #include "cli/ServiceSummary.h"
+#include "engine/Analysis.h"
 #include "engine/AnalysisResults.h"
-#include "engine/ConcreteDesign.h"
 #include "engine/DesignResults.h"
 #include "engine/EngineError.h"
 #include "engine/GlobalStability.h"
 #include "engine/SlipCircle.h"
 #include "engine/SlipSection.h"
 #include "engine/MessageSink.h"
-#include "engine/Stability.h"
 #include "engine/WallGeometry.h"
 #include "engine/WallAudit.h"
 #include "model/ProjectFile.h"
@@ -57,19 +57,22 @@ void CheckOneSlipCircle(const ProjectData& project) {
 // user's own text and may read "nan"; it is left out of the check.
 void CheckSummaries(ProjectData project) {
   project.projectTitle.clear();
-  AnalysisResults service, factored;
-  DesignResults design;
-  GlobalStabilityResults global;
-  RecordingSink sink;
+  const ServiceAnalysis service = AnalyseService(project);
+  if (service.fault) return;  // the command reports the fault instead of the summaries
+  project = WithFindings(std::move(project), service);
   try {
-    RunServiceAnalysis(project, service, sink);
     CheckOneSlipCircle(project);
-    ComputeWallOutline(project, factored);
-    RunConcreteDesign(project, factored, design, sink);
   } catch (const EngineError&) {
-    return;  // the command reports the fault instead of the summaries
+    return;
   }
-  const std::string text = ServiceSummaryText(project, service, global, sink.messages) + DesignSummaryText(project, design);
+  const DesignRun design = RunDesign(project);
+  if (design.fault) return;
+  project = WithFindings(std::move(project), design);
+  std::vector<std::string> messages = service.messages;
+  messages.insert(messages.end(), design.messages.begin(), design.messages.end());
+  const GlobalStabilityResults global;
+  const std::string text =
+      ServiceSummaryText(project, service.results, global, messages) + DesignSummaryText(project, design.design);
   if (test::ShowsNonFinite(text)) Fail("the analyse summary shows a value that is not finite:\n" + text);
 }
 

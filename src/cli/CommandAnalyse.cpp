@@ -2,9 +2,12 @@
 // kelvadrome-cli analyse: the service analysis (and the concrete design) of a project, as a
 // readable summary or as the JSON of the contract shared with other tools.
 #include <exception>
+#include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/CommandSupport.h"
 #include "cli/DesignJson.h"
@@ -14,14 +17,11 @@
 #include "cli/QuantitiesSummary.h"
 #include "cli/ServiceJson.h"
 #include "cli/ServiceSummary.h"
+#include "engine/Analysis.h"
 #include "engine/AnalysisResults.h"
-#include "engine/ConcreteDesign.h"
 #include "engine/DesignResults.h"
 #include "engine/GlobalStability.h"
-#include "engine/MessageSink.h"
 #include "engine/Quantities.h"
-#include "engine/Stability.h"
-#include "engine/WallGeometry.h"
 
 namespace kelvadrome {
 
@@ -44,27 +44,45 @@ const CommandSyntax kAnalyseSyntax{
     1,
 };
 
-// Everything one run of the command computes. Messages of every stage go to one sink, in the
+// Everything one run of the command computes. The messages of every stage are kept in the
 // order they are raised.
 struct AnalyseRun {
   AnalysisResults service;
-  AnalysisResults factored;  // the design's own analyses, so that "service" stays the service run
   DesignResults design;
   GlobalStabilityResults global;  // not computed unless the service analysis found a stable wall
   std::optional<Quantities> quantities;  // after a completed design
-  RecordingSink sink;
+  std::vector<std::string> messages;
   std::optional<std::string> error;  // the fault that ended the run
 };
 
+void Take(std::vector<std::string>& messages, std::vector<std::string>&& more) {
+  messages.insert(messages.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+}
+
+// The stages in order, each on the project as the one before left it: the flattened slope of
+// the service analysis, then the bars the design chose. A fault ends the run.
 void RunStages(ProjectData& project, AnalyseRun& run) {
   try {
-    RunServiceAnalysis(project, run.service, run.sink);
+    ServiceAnalysis service = AnalyseService(project);
+    run.service = service.results;
+    Take(run.messages, std::move(service.messages));
+    project = WithFindings(std::move(project), service);
+    if (service.fault) {
+      run.error = service.fault;
+      return;
+    }
     run.global = ComputeGlobalStability(project, run.service);
-    // The concrete design runs after the service analysis and with the same sink, so that its
-    // messages follow the slope messages; a fault ends the run like one of the service.
-    ComputeWallOutline(project, run.factored);
-    RunConcreteDesign(project, run.factored, run.design, run.sink);
-    if (run.design.completed) run.quantities = ComputeQuantities(project, run.factored);
+    // The concrete design runs after the service analysis, so that its messages follow the
+    // slope messages.
+    DesignRun design = RunDesign(project);
+    run.design = design.design;
+    Take(run.messages, std::move(design.messages));
+    project = WithFindings(std::move(project), design);
+    if (design.fault) {
+      run.error = design.fault;
+      return;
+    }
+    if (run.design.completed) run.quantities = ComputeQuantities(project, design.results);
   } catch (const std::exception& e) {
     run.error = e.what();
   }
@@ -83,7 +101,7 @@ void WriteJson(const ProjectData& project, const AnalyseRun& run, std::ostream& 
   WriteQuantitiesJson(project, run.quantities, json);
   json.EndObject();
   json.Key("messages");
-  WriteMessagesJson(run.sink.messages, json);
+  WriteMessagesJson(run.messages, json);
   if (run.error) json.Key("error").Value(*run.error);
   json.EndObject();
   out << json.Text();
@@ -106,7 +124,7 @@ int RunAnalyse(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   if (line->Has("--json")) {
     WriteJson(*project, run, out);
   } else if (!run.error) {
-    out << ServiceSummaryText(*project, run.service, run.global, run.sink.messages)
+    out << ServiceSummaryText(*project, run.service, run.global, run.messages)
         << DesignSummaryText(*project, run.design);
     if (run.quantities) out << QuantitiesSummaryText(*project, *run.quantities);
   }

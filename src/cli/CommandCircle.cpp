@@ -11,9 +11,8 @@
 
 #include "cli/CommandSupport.h"
 #include "cli/JsonWriter.h"
-#include "engine/MessageSink.h"
+#include "engine/Analysis.h"
 #include "engine/SlipCircle.h"
-#include "engine/Stability.h"
 #include "format/NumberFormat.h"
 #include "model/Units.h"
 
@@ -157,9 +156,10 @@ int RunCircle(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   CircleRun run;
   run.circle = {*x, *y, *r};
   try {
-    AnalysisResults service;
-    RecordingSink sink;
-    RunServiceAnalysis(*project, service, sink);
+    // The circle is taken through the wall the analysis describes: with the slope the rules flattened.
+    const ServiceAnalysis service = AnalyseService(*project);
+    if (service.fault) return CommandFailure(kCircleSyntax.name, *service.fault, err);
+    *project = WithFindings(std::move(*project), service);
     const SlipSection section = BuildSlipSection(*project);
     run.result = EvaluateCircle(section, run.circle, &run.slices);
     // A circle that cuts the concrete is refused before its ends are looked for: say them anyway.

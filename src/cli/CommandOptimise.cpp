@@ -188,8 +188,7 @@ int RunOptimise(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   }
   if (const std::string* path = line.Value("-o")) {
     if (result.walls.empty()) return CommandFailure(kOptimiseSyntax.name, "no wall to write to " + *path, err);
-    ProjectData best = *project;
-    ApplyWallDimensions(best, result.walls.front().dimensions);
+    const ProjectData best = WithWallDimensions(*project, result.walls.front().dimensions);
     if (!SaveProjectForCommand(kOptimiseSyntax.name, best, *path, err)) return kExitFailure;
   }
   return kExitOk;

@@ -14,8 +14,6 @@
 
 #ifdef KELVADROME_WITH_REPORT
 #include "calculator/SoilPressureCalculator.h"
-#include "engine/AnalysisResults.h"
-#include "engine/DesignResults.h"
 #include "engine/EngineError.h"
 #include "report/CalculatorPrintout.h"
 #include "report/PageFooter.h"
@@ -130,9 +128,7 @@ int WriteReport(const CommandLine& line, ProjectData& project, const std::string
       out << "Wrote the calculator printout to " << path << '\n';
       return kExitOk;
     }
-    auto results = std::make_unique<AnalysisResults>();
-    auto design = std::make_unique<DesignResults>();
-    ReportJob job{project, *results, *design, sink, selection, fonts, FooterForRun(filePath, err), {}};
+    ReportJob job{project, sink, selection, fonts, FooterForRun(filePath, err), {}};
     const ReportOutcome outcome = PrintReport(printer, job);
     if (!outcome.deviceOpened) return CommandFailure(kSyntax.name, "cannot write " + path, err);
     if (outcome.pages == 0) return CommandFailure(kSyntax.name, "no section of the selection can be printed", err);

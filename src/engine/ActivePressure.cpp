@@ -9,7 +9,7 @@
 
 namespace kelvadrome {
 
-double ComputeActivePressure(ProjectData& p, AnalysisResults& r, MessageSink& sink) {
+double ComputeActivePressure(const ProjectData& p, AnalysisResults& r, MessageSink& sink) {
   const double phi = Radians(p.backfillFrictionAngle);
   const double delta = VirtualBackFrictionAngle(p);
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results of one analysis of the wall (service or factored): load factors, outline points,
-// polygons, earth and water pressures and the stability. One object lives as long as the
-// program; every analysis overwrites what it computes, so it describes the last run.
+// polygons, earth and water pressures and the stability. Each run fills its own object and
+// hands it back by value; the values of one run never depend on an earlier one.
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "model/ProjectData.h"
 
@@ -60,6 +61,8 @@ struct PressureResults {
   std::array<float, 7> waterForceDepth{};       // 1..6
   std::array<float, 12> waterForceX{};          // 7..11
   float maxWaterPressure = 0;                   // largest of waterPressure[1..12]
+
+  bool operator==(const PressureResults&) const = default;
 };
 
 // The bearing resistance of the base: a strip on drained soil (undrained when the base friction
@@ -82,6 +85,8 @@ struct BearingResults {
   float ultimatePressure = 0;     // q_ult
   float resistance = 0;           // R = q_ult·B'
   float safetyFactor = 0;         // R / ΣV
+
+  bool operator==(const BearingResults&) const = default;
 };
 
 // The loads reduced to the base underside and the checks made with them. Moments are about the
@@ -117,6 +122,8 @@ struct StabilityResults {
 
   // Computed by the service analysis only; every other run leaves it not computed.
   BearingResults bearing;
+
+  bool operator==(const StabilityResults&) const = default;
 };
 
 struct AnalysisResults {
@@ -136,10 +143,20 @@ struct AnalysisResults {
   PressureResults pressure;
   StabilityResults stability;
 
-  // Set when a slope rule flattened the project's backfillSlope; the caller redraws once.
-  // Nothing in the engine clears it except the factored analysis, which starts each case with it
-  // cleared.
+  // Set when a slope rule flattened the backfill slope in this run (in a factored analysis: in
+  // this case); adjustedSlope then holds the flattened ratio, with which the rest of the run
+  // computes. The project itself keeps the slope it was given: the caller decides what to do
+  // with the new one.
   bool slopeAdjusted = false;
+  std::optional<float> adjustedSlope;
+
+  bool operator==(const AnalysisResults&) const = default;
 };
+
+// The backfill slope ratio a run computes its pressures and forces with: the project's, until a
+// slope rule has flattened it. (The outline of a run is drawn with the project's own slope.)
+[[nodiscard]] inline float SlopeInForce(const ProjectData& project, const AnalysisResults& results) {
+  return results.adjustedSlope.value_or(project.backfillSlope);
+}
 
 }  // namespace kelvadrome

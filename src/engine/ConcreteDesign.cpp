@@ -3,6 +3,7 @@
 #include "engine/ConcreteDesign.h"
 
 #include <cmath>
+#include <optional>
 
 #include "engine/CombinationFactors.h"
 #include "engine/DesignColumns.h"
@@ -14,15 +15,37 @@ namespace kelvadrome {
 
 namespace {
 
+// The project a case analyses: the caller's, or once a case has flattened the backfill slope, a
+// copy with the flattened slope, so that the later cases start from it as the rules require.
+class CaseProject {
+ public:
+  explicit CaseProject(const ProjectData& project) : current_(&project) {}
+  CaseProject(const CaseProject&) = delete;
+  CaseProject& operator=(const CaseProject&) = delete;
+
+  [[nodiscard]] const ProjectData& Get() const { return *current_; }
+  void Flatten(float slope) {
+    if (!copy_) copy_.emplace(*current_);
+    copy_->backfillSlope = slope;
+    current_ = &*copy_;
+  }
+
+ private:
+  const ProjectData* current_;
+  std::optional<ProjectData> copy_;
+};
+
 // Analyses cases 1..12; false after a case that is not stable. Remembers whether any case
 // flattened the backfill slope, since each case starts with the flag cleared.
-bool AnalyseAllCases(ProjectData& project, AnalysisResults& results, DesignResults& design,
-                     MessageSink& sink, bool& slopeAdjusted) {
+bool AnalyseAllCases(CaseProject& project, DesignRun& run, MessageSink& sink, bool& slopeAdjusted) {
+  AnalysisResults& results = run.results;
+  DesignResults& design = run.design;
   SlopeState slope = SlopeState::open;
   for (int k = 1; k <= kAnalysisCaseCount; ++k) {
     const CaseFactors& f = kCaseFactors[k];
     SetLoadFactors(results, f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
-    const bool stable = AnalyseFactoredCase(project, results, design.forces, sink, slope);
+    const bool stable = AnalyseFactoredCase(project.Get(), results, design.forces, sink, slope, run.barDiameters[4]);
+    if (results.adjustedSlope) project.Flatten(*results.adjustedSlope);
     slopeAdjusted = slopeAdjusted || results.slopeAdjusted;
     if (!results.slopeAdjusted) slope = SlopeState::settled;
     if (!stable) return false;
@@ -42,7 +65,7 @@ void Envelope(float value, float normal, bool beats, bool ties, float& envelope,
   envelope = value;
 }
 
-void DesignAll(ProjectData& project, const AnalysisResults& results, DesignResults& design) {
+void DesignAll(const ProjectData& project, const AnalysisResults& results, DesignResults& design, ColumnBars& bars) {
   design.minimumRatio = MinimumSteelRatio(project);
   design.crackZLimit = CrackZLimit(project.unitSystem);
   for (int s = 1; s <= kDesignSectionCount; ++s) {
@@ -52,7 +75,7 @@ void DesignAll(ProjectData& project, const AnalysisResults& results, DesignResul
   }
   for (int s = 1; s <= kDesignSectionCount; ++s) {
     FormEnvelopes(design, s);
-    DesignSectionColumns(project, results, design, s);
+    DesignSectionColumns(project, results, design, bars, s);
   }
 }
 
@@ -73,21 +96,39 @@ void FormEnvelopes(DesignResults& d, int s) {
   d.serviceNormal[s] = d.caseNormal[s][kServiceCase];
 }
 
-void RunConcreteDesign(ProjectData& project, AnalysisResults& results, DesignResults& design, MessageSink& sink) {
+void RunConcreteDesign(const ProjectData& project, DesignRun& run, MessageSink& sink) {
+  CaseProject cases(project);
   bool slopeAdjusted = false;
-  const float toeBarAnalysed = project.barDiameters[4];
-  design.completed = AnalyseAllCases(project, results, design, sink, slopeAdjusted);
-  if (design.completed) {
-    DesignAll(project, results, design);
-    // The toe's shear section lies one effective depth from the stem, with the bar of the toe's
-    // "M+" column. When the design has just chosen another bar, analyse again with it; the choice
-    // depends on the moments only, so the second design keeps it.
-    if (!project.userReinforcement && project.barDiameters[4] != toeBarAnalysed) {
-      design.completed = AnalyseAllCases(project, results, design, sink, slopeAdjusted);
-      if (design.completed) DesignAll(project, results, design);
+  ColumnBars bars{run.barDiameters, run.barPitches};
+  const float toeBarAnalysed = bars.diameters[4];
+  const auto designAll = [&] {
+    DesignAll(cases.Get(), run.results, run.design, bars);
+    run.barDiameters = bars.diameters;  // the second pass places the toe's shear section with it
+  };
+  // Also after a fault: the bars chosen so far and the slope the run reached are what it found.
+  const auto finish = [&] {
+    run.barDiameters = bars.diameters;
+    run.barPitches = bars.pitches;
+    run.results.slopeAdjusted = slopeAdjusted;
+    if (slopeAdjusted) run.adjustedSlope = cases.Get().backfillSlope;
+  };
+  try {
+    run.design.completed = AnalyseAllCases(cases, run, sink, slopeAdjusted);
+    if (run.design.completed) {
+      designAll();
+      // The toe's shear section lies one effective depth from the stem, with the bar of the
+      // toe's "M+" column. When the design has just chosen another bar, analyse again with it;
+      // the choice depends on the moments only, so the second design keeps it.
+      if (!project.userReinforcement && run.barDiameters[4] != toeBarAnalysed) {
+        run.design.completed = AnalyseAllCases(cases, run, sink, slopeAdjusted);
+        if (run.design.completed) designAll();
+      }
     }
+  } catch (...) {
+    finish();
+    throw;
   }
-  results.slopeAdjusted = slopeAdjusted;
+  finish();
 }
 
 }  // namespace kelvadrome

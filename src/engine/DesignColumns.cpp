@@ -24,12 +24,12 @@ bool StoreAvailable(const std::optional<float>& value, Convert convert, float& i
 
 float Same(float value) { return value; }
 
-// Provided area, capacity and crack control of one column with the bars stored in the project.
-// Returns the section's shear capacity in section units.
-float ApplyBars(const ProjectData& project, const SectionMaterials& m, DesignResults& d, int c) {
+// Provided area, capacity and crack control of one column with the given bars. Returns the
+// section's shear capacity in section units.
+float ApplyBars(const ProjectData& project, const SectionMaterials& m, DesignResults& d, int c, float diameter,
+                float pitch) {
   const UnitSystem u = project.unitSystem;
   const int s = SectionOfColumn(c);
-  const float diameter = project.barDiameters[c], pitch = project.barPitches[c];
   ColumnAvailability& available = d.available[c];
 
   available.steelArea = StoreAvailable(pitch > 0 ? std::optional<float>(diameter) : std::nullopt,
@@ -54,17 +54,18 @@ float ApplyBars(const ProjectData& project, const SectionMaterials& m, DesignRes
 }
 
 // Returns the section's shear capacity in section units.
-float DesignColumn(ProjectData& project, const SectionMaterials& m, DesignResults& d, int c) {
+float DesignColumn(const ProjectData& project, const SectionMaterials& m, DesignResults& d, ColumnBars& bars,
+                   int c) {
   const UnitSystem u = project.unitSystem;
   const float h = StoredLengthToSection(d.colHeight[c], u);
   const float mu = ProjectMomentToSection(d.colMoment[c], u);
   const float n = ProjectForceToSection(d.colNormal[c], u);
   if (!project.userReinforcement) {
-    const BarChoice bars = SelectBars(m, h, mu, n);
-    project.barDiameters[c] = SectionLengthToStored(bars.diameter, u);
-    project.barPitches[c] = SectionLengthToStored(bars.pitch, u);
+    const BarChoice chosen = SelectBars(m, h, mu, n);
+    bars.diameters[c] = SectionLengthToStored(chosen.diameter, u);
+    bars.pitches[c] = SectionLengthToStored(chosen.pitch, u);
   }
-  const float shearCapacity = ApplyBars(project, m, d, c);
+  const float shearCapacity = ApplyBars(project, m, d, c, bars.diameters[c], bars.pitches[c]);
 
   const RequiredSteelResult required = RequiredSteel(m, h, n, mu);
   d.available[c].requiredArea = StoreAvailable(
@@ -84,7 +85,8 @@ float DesignColumn(ProjectData& project, const SectionMaterials& m, DesignResult
 
 }  // namespace
 
-void DesignSectionColumns(ProjectData& project, const AnalysisResults& results, DesignResults& d, int s) {
+void DesignSectionColumns(const ProjectData& project, const AnalysisResults& results, DesignResults& d,
+                          ColumnBars& bars, int s) {
   const int negative = 2 * s - 1, positive = 2 * s;
   d.colMoment[negative] = std::fabs(d.envMinMoment[s]);
   d.colNormal[negative] = d.envMinMomentNormal[s];
@@ -106,20 +108,14 @@ void DesignSectionColumns(ProjectData& project, const AnalysisResults& results, 
   const SectionMaterials m = MakeSectionMaterials(project);
   // The shear capacity does not depend on the bars: the last column's value is the section's.
   float shearCapacity = 0;
-  for (const int c : {negative, positive}) shearCapacity = DesignColumn(project, m, d, c);
+  for (const int c : {negative, positive}) shearCapacity = DesignColumn(project, m, d, bars, c);
   d.sectionShearCapacity[s] = SectionForceToProject(shearCapacity, project.unitSystem);
 }
 
 void RecomputeDesignColumn(const ProjectData& project, DesignResults& d, int c) {
-  const float shearCapacity = ApplyBars(project, MakeSectionMaterials(project), d, c);
+  const float shearCapacity =
+      ApplyBars(project, MakeSectionMaterials(project), d, c, project.barDiameters[c], project.barPitches[c]);
   d.sectionShearCapacity[SectionOfColumn(c)] = SectionForceToProject(shearCapacity, project.unitSystem);
-}
-
-void SetColumnBars(ProjectData& project, DesignResults& d, int c, float diameter, float pitch) {
-  project.barDiameters[c] = diameter;
-  project.barPitches[c] = pitch;
-  RecomputeDesignColumn(project, d, c);
-  project.userReinforcement = true;
 }
 
 }  // namespace kelvadrome

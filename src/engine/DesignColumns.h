@@ -8,18 +8,22 @@
 
 namespace kelvadrome {
 
+// Bar diameters and pitches of the six columns (1..6), in cm (Metric, SI) or in (British).
+struct ColumnBars {
+  ColumnValues diameters{};
+  ColumnValues pitches{};
+};
+
 // Fills the two columns of a section from its envelopes, sets their heights, designs each
-// (bars, capacity, required steel, crack control) and then the section's shear capacity.
-void DesignSectionColumns(ProjectData& project, const AnalysisResults& results, DesignResults& design,
-                          int section);
+// (capacity, required steel, crack control) with the bars in `bars` and then the section's
+// shear capacity. Unless project.userReinforcement is set, the design first chooses the bars of
+// both columns into `bars`.
+void DesignSectionColumns(const ProjectData& project, const AnalysisResults& results, DesignResults& design,
+                          ColumnBars& bars, int section);
 
 // Re-runs the capacity, provided area, crack control and the section's shear capacity of one
 // column with the bars stored in the project. The required area does not depend on the bars
 // and is left as it is.
 void RecomputeDesignColumn(const ProjectData& project, DesignResults& design, int column);
-
-// The user's bars for one column (diameter and pitch in cm for Metric and SI, in for British,
-// both > 0): stores them, recomputes the column and marks the reinforcement as the user's.
-void SetColumnBars(ProjectData& project, DesignResults& design, int column, float diameter, float pitch);
 
 }  // namespace kelvadrome

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results of the concrete design: the forces of the three design sections in every analysis
 // case, the envelopes, the six design columns with their section design, and the design
-// constants. One object lives as long as the program; the reinforcement window and the report
-// read what the last design run left.
+// constants, as one design run hands them back.
 #pragma once
 
 #include <array>
@@ -28,6 +27,8 @@ struct SectionForces {
   SectionValues sectionMoment{};
   SectionValues sectionShear{};
   SectionValues sectionNormal{};
+
+  bool operator==(const SectionForces&) const = default;
 };
 
 // Which values of a design column could be computed. A degenerate section (no effective depth,
@@ -40,6 +41,8 @@ struct ColumnAvailability {
   bool ratioLimit = true;
   bool steelArea = true;
   bool crackZ = true;
+
+  bool operator==(const ColumnAvailability&) const = default;
 };
 
 // The section of a design column: columns 1, 2 stem, 3, 4 toe, 5, 6 heel.
@@ -90,6 +93,8 @@ struct DesignResults {
   float balancedRatio = 0;
   float minimumRatio = 0;
   float crackZLimit = 0;  // limit of colCrackZ, force per length of the project
+
+  bool operator==(const DesignResults&) const = default;
 };
 
 }  // namespace kelvadrome

@@ -20,14 +20,17 @@ inline constexpr const char* kZeroFrictionSlopeError =
 inline constexpr const char* kSeismicTooLargeError =
     "The seismic coefficient is too large for the internal friction angle of the backfill.";
 
-// Static active coefficient, slope rule 1 (may flatten project.backfillSlope, warn through the
-// sink and set results.slopeAdjusted), the active diagram and its forces. Returns KA in double
+// Static active coefficient, slope rule 1 (may flatten the slope in force, warn through the
+// sink and set results.slopeAdjusted and results.adjustedSlope), the active diagram and its forces. Returns KA in double
 // precision (results.pressure.activeCoefficient holds it rounded).
-double ComputeActivePressure(ProjectData& project, AnalysisResults& results, MessageSink& sink);
+double ComputeActivePressure(const ProjectData& project, AnalysisResults& results, MessageSink& sink);
 
 // Runs ComputeWallPolygons and ComputeActivePressure, then slope rule 2, the seismic increment
 // and the hydrodynamic thrust.
-void ComputeSeismicPressure(ProjectData& project, AnalysisResults& results, MessageSink& sink);
+void ComputeSeismicPressure(const ProjectData& project, AnalysisResults& results, MessageSink& sink);
+// The same for a caller that has just computed the polygons of this outline and these factors:
+// computing them again would give the same values and take a sixth of a design run.
+void ComputeSeismicPressureWithPolygons(const ProjectData& project, AnalysisResults& results, MessageSink& sink);
 
 // Passive coefficient, diagram and forces of the toe earth and, with a shear key, in front of it.
 void ComputePassivePressure(const ProjectData& project, AnalysisResults& results);

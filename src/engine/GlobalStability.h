@@ -45,7 +45,7 @@ struct GlobalStabilityResults {
 [[nodiscard]] GlobalStabilityResults SearchCriticalCircle(const SlipSection& section,
                                                           unsigned threads = 0, bool refine = true);
 
-// The search for a project after its service analysis (RunServiceAnalysis): notComputed when
+// The search for a project after its service analysis (AnalyseService): notComputed when
 // that analysis found the wall not stable.
 [[nodiscard]] GlobalStabilityResults ComputeGlobalStability(const ProjectData& project,
                                                             const AnalysisResults& service,

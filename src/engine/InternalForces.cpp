@@ -17,7 +17,7 @@ namespace kelvadrome {
 
 namespace {
 
-[[nodiscard]] SectionGeometry ReadSectionGeometry(const ProjectData& p, const AnalysisResults& r) {
+[[nodiscard]] SectionGeometry ReadSectionGeometry(const ProjectData& p, const AnalysisResults& r, float toeBar) {
   SectionGeometry g;
   g.toeLength = p.toeLength;
   g.baseWidth = p.baseWidth;
@@ -29,7 +29,7 @@ namespace {
   g.stemElevation = g.baseDepth - g.stemSectionY;
   g.toeHeight = double(p.toeTaper) + p.toeEdgeThickness;
   g.heelHeight = double(p.heelTaper) + p.heelEdgeThickness;
-  g.toeShearX = ToeShearSectionX(p);
+  g.toeShearX = ToeShearSectionX(p, toeBar);
   return g;
 }
 
@@ -63,17 +63,25 @@ void AddLineLoads(const FactoredCase& c, SectionSums stem, SectionSums toe, Sect
 
 }  // namespace
 
-double ToeShearSectionX(const ProjectData& p) {
+double ToeShearSectionX(const ProjectData& p) { return ToeShearSectionX(p, p.barDiameters[4]); }
+
+double ToeShearSectionX(const ProjectData& p, float toeBar) {
   const double barUnitsPerLength = p.unitSystem == kBritish ? 12.0 : 100.0;
   const double toeHeight = double(p.toeTaper) + p.toeEdgeThickness;
-  const double effectiveDepth = toeHeight - (double(p.concreteCover) + p.barDiameters[4]) / barUnitsPerLength;
+  const double effectiveDepth = toeHeight - (double(p.concreteCover) + toeBar) / barUnitsPerLength;
   // A toe thinner than cover plus bar must not reach beyond the stem face for its shear.
   return std::clamp(double(p.toeLength) - effectiveDepth, 0.0, double(p.toeLength));
 }
 
-bool AnalyseFactoredCase(ProjectData& project, AnalysisResults& results, SectionForces& forces,
+bool AnalyseFactoredCase(const ProjectData& project, AnalysisResults& results, SectionForces& forces,
                          MessageSink& sink, SlopeState slope) {
+  return AnalyseFactoredCase(project, results, forces, sink, slope, project.barDiameters[4]);
+}
+
+bool AnalyseFactoredCase(const ProjectData& project, AnalysisResults& results, SectionForces& forces,
+                         MessageSink& sink, SlopeState slope, float toeBar) {
   results.slopeAdjusted = false;
+  results.adjustedSlope.reset();
   ComputeWallOutline(project, results);
   // The polygons and the water pressure depend only on the outline and the factors, and the
   // stability recomputes both before it reads them, so they are not run separately here. The
@@ -88,7 +96,7 @@ bool AnalyseFactoredCase(ProjectData& project, AnalysisResults& results, Section
   }
 
   forces = SectionForces{};
-  const FactoredCase c{project, results, ReadSectionGeometry(project, results),
+  const FactoredCase c{project, results, ReadSectionGeometry(project, results, toeBar),
                        LoadFactorOf(results, LoadCase::dead), LoadFactorOf(results, LoadCase::soil),
                        LoadFactorOf(results, LoadCase::water), LoadFactorOf(results, LoadCase::seismic)};
   const SectionSums stem(forces, kStemSection), toe(forces, kToeSection), heel(forces, kHeelSection);

@@ -21,14 +21,20 @@ enum class SlopeState { open, settled };
 // Re-runs outline, polygons, pressures and stability under results.loadFactor, then fills
 // forces with the contributions of every load on the free body cut off by each section. When
 // the wall is not stable it warns through the sink, leaves forces as they were and returns
-// false. The project is not const because a slope rule may flatten the backfill. Throws
-// EngineError on an arithmetic fault. With a settled slope the results are the same, computed
-// with less repetition.
-bool AnalyseFactoredCase(ProjectData& project, AnalysisResults& results, SectionForces& forces,
+// false. A slope rule that fires flattens the slope of this case (results.adjustedSlope, which
+// the case starts without). Throws EngineError on an arithmetic fault. With a settled slope the
+// results are the same, computed with less repetition. toeBar is the bar diameter of the toe's
+// "M+" column that places the toe's shear section (see ToeShearSectionX).
+bool AnalyseFactoredCase(const ProjectData& project, AnalysisResults& results, SectionForces& forces,
+                         MessageSink& sink, SlopeState slope, float toeBar);
+// The same with the toe bar stored in the project.
+bool AnalyseFactoredCase(const ProjectData& project, AnalysisResults& results, SectionForces& forces,
                          MessageSink& sink, SlopeState slope = SlopeState::open);
 
-// x of the toe's shear section: one effective depth from the face of the stem, with the bar
-// stored for the toe's "M+" column, kept between the toe edge and the face of the stem.
+// x of the toe's shear section: one effective depth from the face of the stem, with the given
+// bar diameter of the toe's "M+" column (by default the project's), kept between the toe edge
+// and the face of the stem.
+[[nodiscard]] double ToeShearSectionX(const ProjectData& project, float toeBar);
 [[nodiscard]] double ToeShearSectionX(const ProjectData& project);
 
 }  // namespace kelvadrome

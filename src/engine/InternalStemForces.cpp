@@ -36,11 +36,11 @@ struct StemEarth {
   double seismicIncrement = 0;  // ΔK, never below 0
 };
 
-[[nodiscard]] StemEarth StemEarthCoefficients(const ProjectData& p) {
+[[nodiscard]] StemEarth StemEarthCoefficients(const ProjectData& p, float backfillSlope) {
   StemEarth e;
   const double phi = Radians(p.backfillFrictionAngle);
   const double delta = Radians(p.wallFrictionConcrete);
-  const double beta = BackfillSlopeAngle(p.backfillSlope);
+  const double beta = BackfillSlopeAngle(backfillSlope);
   const double psi = std::atan(double(p.seismicCoefficient));
   // A stem without back height has nothing above its section for the earth to push on.
   e.alpha = p.stemBackHeight == 0 ? 0.0 : std::atan(double(p.stemBackBatter) / p.stemBackHeight);
@@ -70,7 +70,7 @@ class StemTerms {
     const double dry = std::min(qw, y43);
     const double submerged = std::max(y43 - qw, 0.0);
     const double scale = c_.soil * std::cos(e.friction) * e.ka;
-    const double beta = BackfillSlopeAngle(p_.backfillSlope);
+    const double beta = BackfillSlopeAngle(SlopeInForce(p_, c_.results));
     const double p0 = scale * p_.surchargeLoad * std::cos(e.alpha) / std::cos(e.alpha - beta);
     const double p1 = p0 + scale * p_.backfillUnitWeight * dry;
     const double p2 = p1 + scale * (double(p_.backfillSaturatedDensity) - p_.waterUnitWeight) * submerged;
@@ -163,7 +163,7 @@ class StemTerms {
 }  // namespace
 
 void AddStemTerms(const FactoredCase& c, SectionSums stem) {
-  const StemEarth earth = StemEarthCoefficients(c.project);
+  const StemEarth earth = StemEarthCoefficients(c.project, SlopeInForce(c.project, c.results));
   const StemPieces pieces = StemPiecesOf(c.results);
   StemTerms t(c, stem);
   t.SelfWeight(pieces);

@@ -8,10 +8,9 @@
 #include <cmath>
 #include <exception>
 
-#include "engine/ConcreteDesign.h"
+#include "engine/Analysis.h"
 #include "engine/DesignWarnings.h"
 #include "engine/GlobalStability.h"
-#include "engine/Stability.h"
 #include "engine/WallGeometry.h"
 
 namespace kelvadrome {
@@ -19,11 +18,6 @@ namespace kelvadrome {
 namespace {
 
 constexpr float kNoFailureValue = 1e10f;  // the engine's value for a check with nothing driving
-
-// A sink that forgets: the optimiser judges by results, not by messages.
-struct SilentSink final : MessageSink {
-  void Warn(std::string_view) override {}
-};
 
 struct ServiceCheck {
   CheckId id;
@@ -109,8 +103,7 @@ bool DesignHasWarnings(const DesignResults& d) {
 
 // The project of a candidate: the base with the dimensions, the bars left to the program.
 ProjectData CandidateProject(const ProjectData& base, const WallDimensions& dims) {
-  ProjectData p = base;
-  ApplyWallDimensions(p, dims);
+  ProjectData p = WithWallDimensions(base, dims);
   p.userReinforcement = false;
   return p;
 }
@@ -187,31 +180,37 @@ CandidateEvaluation EvaluateCandidate(const ProjectData& base, const WallDimensi
   ProjectData p = CandidateProject(base, dims);
   e.buildable = IsBuildableWall(p);
   if (!e.buildable) return e;
-  AnalysisResults r;
-  SilentSink sink;
-  try {
-    RunServiceAnalysis(p, r, sink);
-    e.quantities = ComputeConcreteQuantities(p, r);
-  } catch (const std::exception&) {
+  // The candidate is judged as the program would keep it: with the slope the rules flattened,
+  // and after the design with the bars it chose.
+  const ServiceAnalysis service = AnalyseService(p);
+  p = WithFindings(std::move(p), service);
+  const AnalysisResults& r = service.results;
+  const auto cannotBeJudged = [&e] {
     e.failed |= Bit(CheckId::stable);  // an arithmetic fault: the wall cannot be judged
     return e;
+  };
+  if (service.fault) return cannotBeJudged();
+  try {
+    e.quantities = ComputeConcreteQuantities(p, r);
+  } catch (const std::exception&) {
+    return cannotBeJudged();
   }
   e.cost = e.quantities.cost;
   RunServiceChecks(p, r, targets, e);
   if (e.failed != 0) return e;
 
-  DesignResults design;
+  const DesignRun design = RunDesign(p);
+  const auto designFails = [&e] {
+    e.failed |= Bit(CheckId::design);
+    return e;
+  };
+  if (design.fault || !design.design.completed || DesignHasWarnings(design.design)) return designFails();
   Quantities withBars;
   try {
-    RunConcreteDesign(p, r, design, sink);
-    if (design.completed) withBars = ComputeQuantities(p, r);
+    p = WithFindings(std::move(p), design);
+    withBars = ComputeQuantities(p, design.results);
   } catch (const std::exception&) {
-    e.failed |= Bit(CheckId::design);
-    return e;
-  }
-  if (!design.completed || DesignHasWarnings(design)) {
-    e.failed |= Bit(CheckId::design);
-    return e;
+    return designFails();
   }
   e.designRun = true;
   e.quantities = withBars;
@@ -221,11 +220,11 @@ CandidateEvaluation EvaluateCandidate(const ProjectData& base, const WallDimensi
 
 std::optional<float> GlobalFactorOf(const ProjectData& base, const WallDimensions& dims, unsigned threads) {
   ProjectData p = CandidateProject(base, dims);
-  AnalysisResults r;
-  SilentSink sink;
+  const ServiceAnalysis service = AnalyseService(p);
+  if (service.fault) return std::nullopt;
+  p = WithFindings(std::move(p), service);
   try {
-    RunServiceAnalysis(p, r, sink);
-    const GlobalStabilityResults g = ComputeGlobalStability(p, r, threads);
+    const GlobalStabilityResults g = ComputeGlobalStability(p, service.results, threads);
     if (g.HasFactor()) return g.safetyFactor;
   } catch (const std::exception&) {
   }

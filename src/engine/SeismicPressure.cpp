@@ -11,8 +11,12 @@
 
 namespace kelvadrome {
 
-void ComputeSeismicPressure(ProjectData& p, AnalysisResults& r, MessageSink& sink) {
+void ComputeSeismicPressure(const ProjectData& p, AnalysisResults& r, MessageSink& sink) {
   ComputeWallPolygons(p, r);
+  ComputeSeismicPressureWithPolygons(p, r, sink);
+}
+
+void ComputeSeismicPressureWithPolygons(const ProjectData& p, AnalysisResults& r, MessageSink& sink) {
   // The increment is taken over the coefficient of this very call, after rule 1.
   const double ka = ComputeActivePressure(p, r, sink);
 

@@ -15,18 +15,18 @@ float FlattenedSlope(double limit) {
   return Single(std::ceil(10 / std::tan(limit)) / 10);
 }
 
-double ApplySlopeRule(ProjectData& p, AnalysisResults& r, MessageSink& sink, double limit,
+double ApplySlopeRule(const ProjectData& p, AnalysisResults& r, MessageSink& sink, double limit,
                       SlopeRule rule) {
-  const double beta = BackfillSlopeAngle(p.backfillSlope);
+  const double beta = BackfillSlopeAngle(SlopeInForce(p, r));
   if (!(beta > limit)) return beta;
   if (!(limit > 0)) {
     throw EngineError(rule == SlopeRule::frictionAngle ? kZeroFrictionSlopeError
                                                        : kSeismicTooLargeError);
   }
   sink.Warn(rule == SlopeRule::frictionAngle ? kSlopeRule1Message : kSlopeRule2Message);
-  p.backfillSlope = FlattenedSlope(limit);
+  r.adjustedSlope = FlattenedSlope(limit);
   r.slopeAdjusted = true;
-  return BackfillSlopeAngle(p.backfillSlope);
+  return BackfillSlopeAngle(*r.adjustedSlope);
 }
 
 }  // namespace kelvadrome

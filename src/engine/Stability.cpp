@@ -115,7 +115,7 @@ void AddWater(const PressureResults& s, double D, LoadSums& sums) {
   sums.AddVertical(-double(s.waterForce[11]));
 }
 
-void ComputeSafetyFactors(ProjectData& p, AnalysisResults& r) {
+void ComputeSafetyFactors(const ProjectData& p, AnalysisResults& r) {
   StabilityResults& s = r.stability;
   if (p.unitSystem < kMetric || p.unitSystem > kBritish) {
     throw EngineError("Unknown unit system " + std::to_string(static_cast<int>(p.unitSystem)) + ".");
@@ -148,7 +148,7 @@ void ComputeSafetyFactors(ProjectData& p, AnalysisResults& r) {
 
 }  // namespace
 
-void ComputeStability(ProjectData& p, AnalysisResults& r, MessageSink& sink) {
+void ComputeStability(const ProjectData& p, AnalysisResults& r, MessageSink& sink) {
   r.stability.bearing = {};  // the service analysis computes it afterwards
   LoadSums sums;
   const double D = r.wallOutlineY[4];
@@ -163,7 +163,7 @@ void ComputeStability(ProjectData& p, AnalysisResults& r, MessageSink& sink) {
     sums.AddVertical(r.polygonWeight[i]);
   }
 
-  ComputeSeismicPressure(p, r, sink);
+  ComputeSeismicPressureWithPolygons(p, r, sink);
   AddSeismic(p, r, D, sums);
 
   ComputeActivePressure(p, r, sink);
@@ -204,7 +204,9 @@ void ComputeStability(ProjectData& p, AnalysisResults& r, MessageSink& sink) {
   ComputeSafetyFactors(p, r);
 }
 
-void RunServiceAnalysis(ProjectData& p, AnalysisResults& r, MessageSink& sink) {
+void RunServiceAnalysis(const ProjectData& p, AnalysisResults& r, MessageSink& sink) {
+  r.slopeAdjusted = false;
+  r.adjustedSlope.reset();
   SetServiceLoadFactors(r);
   ComputeWallOutline(p, r);
   ComputeStability(p, r, sink);

@@ -11,12 +11,13 @@ namespace kelvadrome {
 
 // Gathers all loads under the factors in results.loadFactor (callers set them and recompute the
 // outline first), writes results.stability, the polygon results and every pressure result.
-// The project is not const: a slope rule may flatten backfillSlope. Throws EngineError on an
-// arithmetic fault (for example ΣV = 0); the values computed so far remain.
-void ComputeStability(ProjectData& project, AnalysisResults& results, MessageSink& sink);
+// A slope rule that fires flattens the slope in force (results.adjustedSlope). Throws
+// EngineError on an arithmetic fault (for example ΣV = 0); the values computed so far remain.
+void ComputeStability(const ProjectData& project, AnalysisResults& results, MessageSink& sink);
 
-// The service analysis of the windows, the report and the command line: all load factors 1,
-// ComputeWallOutline, ComputeStability.
-void RunServiceAnalysis(ProjectData& project, AnalysisResults& results, MessageSink& sink);
+// The service analysis (AnalyseService in Analysis.h wraps it): all load factors 1,
+// ComputeWallOutline, ComputeStability and the bearing resistance, starting from the project's
+// own slope.
+void RunServiceAnalysis(const ProjectData& project, AnalysisResults& results, MessageSink& sink);
 
 }  // namespace kelvadrome

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading and writing the optimised dimensions of a wall.
+// Reading the optimised dimensions of a wall and making a wall with others.
 #include "engine/WallCandidate.h"
 
 #include <cmath>
@@ -17,7 +17,8 @@ WallDimensions ReadWallDimensions(const ProjectData& p) {
   return d;
 }
 
-void ApplyWallDimensions(ProjectData& p, const WallDimensions& d) {
+ProjectData WithWallDimensions(const ProjectData& project, const WallDimensions& d) {
+  ProjectData p = project;
   const double depth = p.TotalHeightFront();
   constexpr auto key = static_cast<int>(OptimisedDimension::shearKeyDepth);
   for (int i = 0; i < kOptimisedDimensionCount; ++i) {
@@ -35,6 +36,7 @@ void ApplyWallDimensions(ProjectData& p, const WallDimensions& d) {
                                         p.heelTaper - p.heelEdgeThickness);
   p.stemFrontHeight = static_cast<float>(double(p.heelTaper) + p.stemBackHeight + p.heelEdgeThickness -
                                          p.toeTaper - p.toeEdgeThickness);
+  return p;
 }
 
 bool IsBuildableWall(const ProjectData& p) {

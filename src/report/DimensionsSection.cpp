@@ -14,10 +14,12 @@
 
 namespace kelvadrome {
 
-void PrintDimensionsSection(ReportSheet& sheet, ProjectData& project, AnalysisResults& results) {
+void PrintDimensionsSection(ReportSheet& sheet, const ProjectData& project) {
   DrawSectionFrame(sheet, project);
   PrintSectionHeading(sheet, QStringLiteral("Dimensions"), 10 * sheet.reportScale);
-  ComputeWallOutline(project, results);
+  // Dimensions that no wall can have fault here as they would in the analysis.
+  AnalysisResults outline;
+  ComputeWallOutline(project, outline);
 
   SectionFigure figure(sheet, project);
   DrawWallFigure(figure.canvas, figure.style, project, figure.points);

@@ -10,8 +10,6 @@
 #include "engine/AnalysisResults.h"
 #include "engine/GlobalStability.h"
 #include "engine/GlobalStabilityTexts.h"
-#include "engine/MessageSink.h"
-#include "engine/Stability.h"
 #include "engine/StabilityTexts.h"
 #include "model/ProjectData.h"
 #include "report/ReportColumns.h"
@@ -64,12 +62,10 @@ void PrintValues(ReportSheet& sheet, const ProjectData& project, const Stability
 
 }  // namespace
 
-void PrintGlobalStabilitySection(ReportSheet& sheet, ProjectData& project, AnalysisResults& results,
-                                 MessageSink& sink) {
+void PrintGlobalStabilitySection(ReportSheet& sheet, const ProjectData& project, const AnalysisResults& results) {
   DrawSectionFrame(sheet, project);
   PrintSectionHeading(sheet, QStringLiteral("Global stability"), 10 * sheet.reportScale);
 
-  RunServiceAnalysis(project, results, sink);
   const GlobalStabilityResults global = ComputeGlobalStability(project, results);
 
   SectionFigure figure(sheet, project);

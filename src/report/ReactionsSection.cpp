@@ -2,9 +2,7 @@
 // The Reactions section: the wall with the base pressure under it, the sliding resistance of
 // the base, the restraint force and the passive pressure of the toe earth and the shear key.
 #include "engine/AnalysisResults.h"
-#include "engine/EarthPressure.h"
 #include "engine/MessageSink.h"
-#include "engine/Stability.h"
 #include "model/ProjectData.h"
 #include "report/ReportFigure.h"
 #include "report/ReportSections.h"
@@ -21,13 +19,13 @@ constexpr int kLoadBlue = 9;
 
 }  // namespace
 
-void PrintReactionsSection(ReportSheet& sheet, ProjectData& project, AnalysisResults& results, MessageSink& sink) {
+void PrintReactionsSection(ReportSheet& sheet, const ProjectData& project, const AnalysisResults& results,
+                           MessageSink& sink) {
   DrawSectionFrame(sheet, project);
   PrintSectionHeading(sheet, QStringLiteral("Reactions, restraints"), 10 * sheet.reportScale);
   SectionFigure figure(sheet, project);
   DrawWallFigure(figure.canvas, figure.style, project, figure.points);
 
-  RunServiceAnalysis(project, results, sink);
   const StabilityResults& s = results.stability;
   if (!s.wallStable) {
     sink.Warn(kNotStableRestraintMessage);
@@ -36,7 +34,6 @@ void PrintReactionsSection(ReportSheet& sheet, ProjectData& project, AnalysisRes
     const double scale = ReactionsPressureScale(results);
     figure.canvas.SetColour(kLoadBlue);
     DrawBasePressureDiagram(figure.canvas, figure.style, project, figure.points, s, scale);
-    ComputePassivePressure(project, results);
     DrawRestraintsFigure(figure.canvas, figure.style, project, figure.points, results, scale);
   }
   DrawLoadLegend(figure.canvas, project, figure.left + 120, figure.bottom, true);

@@ -12,7 +12,6 @@
 namespace kelvadrome {
 
 struct AnalysisResults;
-struct MessageSink;
 struct ProjectData;
 struct ReportSheet;
 
@@ -30,12 +29,12 @@ struct SectionFigure {
   [[nodiscard]] QRectF Body() const { return {left, top, width, bottom - top}; }
 };
 
-// The figure of the Loads section in area (the section's body): the wall, then the service
-// analysis with all load factors 1 and every load over it, each value marked with its load
-// case, and the legend. False when the earth pressure flattened the backfill slope on the way:
-// the figure then shows the old slope and must be drawn again.
-bool DrawLoadsFigure(WallCanvas& canvas, const DrawStyle& style, ProjectData& project, const ScreenPoints& points,
-                     AnalysisResults& results, MessageSink& sink, const QRectF& area);
+// The figure of the Loads section in area (the section's body): the wall, then every load and
+// pressure of its service analysis (all load factors 1) over it, each value marked with its
+// load case, and the legend. The results are those of this very project, so that the figure
+// shows the slope they belong to.
+void DrawLoadsFigure(WallCanvas& canvas, const DrawStyle& style, const ProjectData& project, const ScreenPoints& points,
+                     const AnalysisResults& results, const QRectF& area);
 
 // Report units per unit of pressure of the Loads section: 720 for the sum of the largest water,
 // earth and seismic ordinates behind the wall, limited so that the uplift (660), the vertical

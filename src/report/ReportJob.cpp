@@ -7,30 +7,61 @@
 #include <QPagedPaintDevice>
 #include <QPrinter>
 
-#include <algorithm>
-#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
-#include "engine/AnalysisResults.h"
-#include "engine/ConcreteDesign.h"
-#include "engine/DesignResults.h"
+#include "engine/Analysis.h"
+#include "engine/EngineError.h"
 #include "engine/MessageSink.h"
-#include "engine/Stability.h"
-#include "engine/WallGeometry.h"
 #include "model/ProjectData.h"
 #include "report/ReportSections.h"
 
 namespace kelvadrome {
 namespace {
 
-bool ServiceStable(ProjectData& project, AnalysisResults& results, MessageSink& sink) {
-  RunServiceAnalysis(project, results, sink);
-  return results.stability.wallStable;
+// What the sections print, analysed once before the first page. The dimensions show the
+// project as given; every later section shows the wall the analyses describe: with the slope
+// the rules flattened and the bars the design chose.
+struct ReportAnalyses {
+  ProjectData analysed;
+  std::optional<ServiceAnalysis> service;  // when a section needs it
+  std::optional<DesignRun> design;         // likewise
+
+  [[nodiscard]] bool ServiceStable() const { return service->results.stability.wallStable; }
+  [[nodiscard]] bool DesignCompleted() const {
+    return design->design.completed && design->results.stability.wallStable;
+  }
+};
+
+bool NeedsService(const ReportSelection& s) { return s.loads || s.stability || s.reactions || s.global; }
+bool NeedsDesignRun(const ReportSelection& s) { return s.concrete || s.quantities; }
+
+// Throws the fault of a run the report needs.
+void Check(const std::optional<std::string>& fault) {
+  if (fault) throw EngineError(*fault);
 }
 
-bool DesignCompleted(ProjectData& project, AnalysisResults& results, DesignResults& design, MessageSink& sink) {
-  ComputeWallOutline(project, results);
-  RunConcreteDesign(project, results, design, sink);
-  return design.completed && results.stability.wallStable;
+ReportAnalyses AnalyseForReport(const ReportJob& job) {
+  ReportAnalyses a{job.project, std::nullopt, std::nullopt};
+  if (NeedsService(job.selection)) {
+    a.service = AnalyseService(a.analysed);
+    Check(a.service->fault);
+    if (a.service->adjustedSlope) {
+      // The run that flattened the slope drew its outline with the old one: the report shows
+      // the flattened wall, so it is analysed once more (a flattened slope fires no rule).
+      a.analysed = WithFindings(std::move(a.analysed), *a.service);
+      ServiceAnalysis flattened = AnalyseService(a.analysed);
+      Check(flattened.fault);
+      a.service->results = flattened.results;
+    }
+  }
+  if (NeedsDesignRun(job.selection)) {
+    a.design = RunDesign(a.analysed);
+    Check(a.design->fault);
+    a.analysed = WithFindings(std::move(a.analysed), *a.design);
+  }
+  return a;
 }
 
 const char* ProgressText(ReportSection section) {
@@ -46,19 +77,20 @@ const char* ProgressText(ReportSection section) {
   }
 }
 
-void PrintSection(ReportSection section, ReportSheet& sheet, ReportJob& job) {
+void PrintSection(ReportSection section, ReportSheet& sheet, const ReportJob& job, const ReportAnalyses& a) {
+  const ProjectData& p = a.analysed;
   switch (section) {
-    case ReportSection::dimensions: PrintDimensionsSection(sheet, job.project, job.results); break;
-    case ReportSection::loads: PrintLoadsSection(sheet, job.project, job.results, job.sink); break;
-    case ReportSection::properties: PrintPropertiesSection(sheet, job.project); break;
-    case ReportSection::stability: PrintStabilitySection(sheet, job.project, job.results); break;
-    case ReportSection::reactions: PrintReactionsSection(sheet, job.project, job.results, job.sink); break;
-    case ReportSection::global: PrintGlobalStabilitySection(sheet, job.project, job.results, job.sink); break;
-    case ReportSection::concreteMoments: PrintConcreteMomentsSection(sheet, job.project, job.design); break;
-    case ReportSection::concreteShear: PrintConcreteShearSection(sheet, job.project, job.design); break;
-    case ReportSection::concreteNormal: PrintConcreteNormalSection(sheet, job.project, job.design); break;
-    case ReportSection::concreteDesign: PrintConcreteDesignSection(sheet, job.project, job.design); break;
-    case ReportSection::quantities: PrintQuantitiesSection(sheet, job.project); break;
+    case ReportSection::dimensions: PrintDimensionsSection(sheet, job.project); break;
+    case ReportSection::loads: PrintLoadsSection(sheet, p, a.service->results); break;
+    case ReportSection::properties: PrintPropertiesSection(sheet, p); break;
+    case ReportSection::stability: PrintStabilitySection(sheet, p, a.service->results); break;
+    case ReportSection::reactions: PrintReactionsSection(sheet, p, a.service->results, job.sink); break;
+    case ReportSection::global: PrintGlobalStabilitySection(sheet, p, a.service->results); break;
+    case ReportSection::concreteMoments: PrintConcreteMomentsSection(sheet, p, a.design->design); break;
+    case ReportSection::concreteShear: PrintConcreteShearSection(sheet, p, a.design->design); break;
+    case ReportSection::concreteNormal: PrintConcreteNormalSection(sheet, p, a.design->design); break;
+    case ReportSection::concreteDesign: PrintConcreteDesignSection(sheet, p, a.design->design); break;
+    case ReportSection::quantities: PrintQuantitiesSection(sheet, p); break;
   }
 }
 
@@ -128,23 +160,30 @@ std::vector<ReportSection> SelectedSections(const ReportSelection& s) {
 
 }  // namespace
 
-std::vector<ReportSection> PlanReport(const ReportJob& job) {
-  ProjectData project = job.project;
-  auto results = std::make_unique<AnalysisResults>(job.results);
-  auto design = std::make_unique<DesignResults>(job.design);
-  RecordingSink quiet;
+namespace {
+
+std::vector<ReportSection> PlanSections(const ReportSelection& selection, const ReportAnalyses& a) {
   std::vector<ReportSection> plan;
-  for (const ReportSection section : SelectedSections(job.selection)) {
-    // The loads section may flatten the backfill slope; these analyses apply the same rules.
-    if (section == ReportSection::reactions && !ServiceStable(project, *results, quiet)) continue;
-    if (NeedsDesign(section, job.selection) && !DesignCompleted(project, *results, *design, quiet)) break;
+  for (const ReportSection section : SelectedSections(selection)) {
+    if (section == ReportSection::reactions && !a.ServiceStable()) continue;
+    if (NeedsDesign(section, selection) && !a.DesignCompleted()) break;
     plan.push_back(section);
   }
   return plan;
 }
 
+}  // namespace
+
+std::vector<ReportSection> PlanReport(const ReportJob& job) {
+  return PlanSections(job.selection, AnalyseForReport(job));
+}
+
 ReportOutcome PrintReport(QPagedPaintDevice& device, ReportJob& job) {
-  const std::vector<ReportSection> plan = PlanReport(job);
+  const ReportAnalyses analyses = AnalyseForReport(job);
+  if (analyses.service) {
+    for (const std::string& message : analyses.service->messages) job.sink.Warn(message);
+  }
+  const std::vector<ReportSection> plan = PlanSections(job.selection, analyses);
   if (plan.empty()) {
     if (job.selection.reactions) job.sink.Warn(kReactionsCancelledMessage);
     return {};
@@ -156,23 +195,19 @@ ReportOutcome PrintReport(QPagedPaintDevice& device, ReportJob& job) {
   PageTurner pages(sheet, job, static_cast<int>((plan.size() + 1) / 2));
 
   for (const ReportSection section : SelectedSections(job.selection)) {
-    if (section == ReportSection::stability) RunServiceAnalysis(job.project, job.results, job.sink);
-    if (section == ReportSection::reactions && !ServiceStable(job.project, job.results, job.sink)) {
+    if (section == ReportSection::reactions && !analyses.ServiceStable()) {
       job.sink.Warn(kReactionsCancelledMessage);
       continue;
     }
-    // An unstable wall skips the concrete sections without a message: the dialog said so.
     if (NeedsDesign(section, job.selection)) {
       // An unstable wall skips the concrete sections without a message: the print dialog has
       // already said so when it ran the design.
-      RecordingSink designMessages;
-      const bool completed = DesignCompleted(job.project, job.results, job.design, designMessages);
-      if (!completed) break;
-      for (const std::string& message : designMessages.messages) job.sink.Warn(message);
+      if (!analyses.DesignCompleted()) break;
+      for (const std::string& message : analyses.design->messages) job.sink.Warn(message);
     }
     pages.BeforeSection();
     if (job.progress) job.progress(QString::fromLatin1(ProgressText(section)));
-    PrintSection(section, sheet, job);
+    PrintSection(section, sheet, job, analyses);
     pages.AfterSection();
   }
   pages.AfterLastSection();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The print job: which sections to print, the project and results they read, and the one
-// function that renders the job onto any paged device (printer, print preview, PDF file), so
-// that printing, preview, PDF export and the command line share one path.
+// The print job: which sections to print and the project they describe, and the one function
+// that renders the job onto any paged device (printer, print preview, PDF file), so that
+// printing, preview, PDF export and the command line share one path. The job analyses the
+// project itself, once, before the first page.
 #pragma once
 
 #include <QString>
@@ -17,8 +18,6 @@ class QPrinter;
 
 namespace kelvadrome {
 
-struct AnalysisResults;
-struct DesignResults;
 struct MessageSink;
 struct ProjectData;
 
@@ -53,10 +52,8 @@ enum class ReportSection {
 };
 
 struct ReportJob {
-  ProjectData& project;
-  AnalysisResults& results;
-  DesignResults& design;
-  MessageSink& sink;
+  const ProjectData& project;
+  MessageSink& sink;  // the engine's messages and why a section was left out
   ReportSelection selection;
   ReportFonts fonts;
   FooterContext footer;  // date, time and file; page numbers are filled in while printing
@@ -66,8 +63,8 @@ struct ReportJob {
 inline constexpr const char* kReactionsCancelledMessage =
     "The structure is not stable, printing reactions cancelled.";
 
-// The sections the job will print, in order. Runs the analyses the printing run will run on
-// copies of the project and results, so nothing is changed and no message is raised.
+// The sections the job will print, in order, from the analyses the printing run makes (no
+// message is raised). Throws EngineError when an analysis the selection needs faults.
 [[nodiscard]] std::vector<ReportSection> PlanReport(const ReportJob& job);
 
 struct ReportOutcome {
@@ -76,7 +73,7 @@ struct ReportOutcome {
 };
 
 // Prints the job: two sections per sheet, a footer on every page, &NPages counted beforehand.
-// Engine faults propagate as EngineError after the painter has been closed.
+// Engine faults propagate as EngineError before the device is touched.
 ReportOutcome PrintReport(QPagedPaintDevice& device, ReportJob& job);
 
 // A4 portrait with no device margins (the report sets its own), for printers and PDF files.

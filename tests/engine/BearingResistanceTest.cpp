@@ -9,6 +9,7 @@
 
 #include "ServiceTestSupport.h"
 #include "engine/BearingResistance.h"
+#include "engine/Stability.h"
 #include "model/Units.h"
 
 using namespace kelvadrome;

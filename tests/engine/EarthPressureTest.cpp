@@ -22,7 +22,7 @@ struct PressureRun {
   RecordingSink sink;
 };
 
-PressureRun Pressures(ProjectData& p) {
+PressureRun Pressures(const ProjectData& p) {
   PressureRun run;
   SetServiceLoadFactors(run.r);
   ComputeWallOutline(p, run.r);
@@ -122,15 +122,18 @@ TEST(SlopeRules, SteepSlopeIsFlattenedOnceByEachRule) {
     ProjectData p = DefaultProject();
     p.backfillSlope = 1.0f;
     p.seismicCoefficient = kh;
-    const test::ServiceRun run = test::Analyse(p);
+    const ServiceAnalysis run = AnalyseService(p);
     const std::vector<std::string> both{kSlopeRule1Message, kSlopeRule2Message};
-    EXPECT_EQ(run.sink.messages, kh > 0 ? both : std::vector<std::string>{kSlopeRule1Message});
+    EXPECT_EQ(run.messages, kh > 0 ? both : std::vector<std::string>{kSlopeRule1Message});
     EXPECT_TRUE(run.results.slopeAdjusted);
-    EXPECT_FLOAT_EQ(p.backfillSlope, kh > 0 ? 2.6f : 1.8f);
+    ASSERT_TRUE(run.adjustedSlope);
+    EXPECT_FLOAT_EQ(*run.adjustedSlope, kh > 0 ? 2.6f : 1.8f);
     // A second analysis with the flattened slope fires no rule.
-    const test::ServiceRun again = test::Analyse(p);
-    EXPECT_TRUE(again.sink.messages.empty());
+    p.backfillSlope = *run.adjustedSlope;
+    const ServiceAnalysis again = AnalyseService(p);
+    EXPECT_TRUE(again.messages.empty());
     EXPECT_FALSE(again.results.slopeAdjusted);
+    EXPECT_FALSE(again.adjustedSlope);
     if (kh > 0) continue;
     const PressureResults& s = run.results.pressure;
     EXPECT_EQ(s.seismicIncrementCoefficient, 0.0f);
@@ -146,8 +149,9 @@ TEST(SlopeRules, FlattenedSlopeRoundsUpToTheNextTenth) {
   // 26.57°: below 30°, above 30° - 8.53°: only the seismic rule fires.
   ProjectData p = DefaultProject();
   p.backfillSlope = 2.0f;
-  EXPECT_EQ(Pressures(p).sink.messages, std::vector<std::string>{kSlopeRule2Message});
-  EXPECT_FLOAT_EQ(p.backfillSlope, 2.6f);
+  const PressureRun run = Pressures(p);
+  EXPECT_EQ(run.sink.messages, std::vector<std::string>{kSlopeRule2Message});
+  EXPECT_EQ(run.r.adjustedSlope, 2.6f);
 }
 
 TEST(SlopeRules, NegativeSlopeIsALevelBackfill) {
@@ -174,17 +178,11 @@ TEST(SlopeRules, HopelessAnglesAreFaults) {
     p.backfillFrictionAngle = c.friction;
     p.backfillSlope = c.slope;
     p.seismicCoefficient = c.seismic;
-    AnalysisResults r;
-    RecordingSink sink;
-    try {
-      RunServiceAnalysis(p, r, sink);
-      ADD_FAILURE() << "expected a fault: " << c.error;
-    } catch (const EngineError& e) {
-      EXPECT_STREQ(e.what(), c.error);
-    }
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_FALSE(r.slopeAdjusted);
-    EXPECT_FLOAT_EQ(p.backfillSlope, c.slope);
+    const ServiceAnalysis run = AnalyseService(p);
+    EXPECT_EQ(run.fault, c.error);
+    EXPECT_TRUE(run.messages.empty());
+    EXPECT_FALSE(run.results.slopeAdjusted);
+    EXPECT_FALSE(run.adjustedSlope);
   }
 }
 

@@ -164,21 +164,15 @@ TEST(Optimiser, DefaultWallOptimisedMeetsEveryTargetWhenAnalysedAgain) {
   EXPECT_LT(best.evaluation.cost, 8650);  // cheaper than a coarse search over heel, toe and key
 
   // Analysed again as a user would after Apply.
-  ProjectData applied = p;
-  ApplyWallDimensions(applied, best.dimensions);
-  AnalysisResults service;
-  RecordingSink sink;
-  RunServiceAnalysis(applied, service, sink);
-  const StabilityResults& s = service.stability;
+  ProjectData applied = WithWallDimensions(p, best.dimensions);
+  const test::ServiceRun service = test::Analyse(applied);
+  const StabilityResults& s = service.results.stability;
   ASSERT_TRUE(s.wallStable);
   EXPECT_GE(s.slidingSafetyFactor, 1.1f);  // the default wall carries a seismic load
   EXPECT_GE(s.overturningSafetyFactor, 1.5f);
   EXPECT_GE(s.pressureSafetyFactor, 2.0f);
   EXPECT_LE(std::fabs(s.eccentricity), applied.baseWidth / 4);
-  DesignResults design;
-  AnalysisResults factored;
-  RunConcreteDesign(applied, factored, design, sink);
-  EXPECT_TRUE(design.completed);
+  EXPECT_TRUE(test::DesignAndKeep(applied).design.completed);
   // D stays, on both sides.
   EXPECT_EQ(applied.TotalHeightFront(), p.TotalHeightFront());
   EXPECT_EQ(float(double(applied.stemBackHeight) + applied.heelTaper + applied.heelEdgeThickness),

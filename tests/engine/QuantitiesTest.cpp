@@ -91,11 +91,9 @@ TEST(Quantities, BritishUnitsUseInchBarsAndPoundsPerCubicFoot) {
 
 TEST(Quantities, CostIsLinearInEachPrice) {
   ProjectData p = test::DefaultProject();
-  AnalysisResults r;
-  DesignResults d;
-  RecordingSink sink;
-  RunConcreteDesign(p, r, d, sink);
-  ASSERT_TRUE(d.completed);
+  const DesignRun run = test::DesignAndKeep(p);
+  ASSERT_TRUE(run.design.completed);
+  const AnalysisResults& r = run.results;
   const Quantities base = ComputeQuantities(p, r);
 
   const auto costWith = [&](UnitPrices prices) {

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ten thousand seeded random walls, each one that the editors would accept, through the service
 // analysis, the concrete design, the calculator and every display text of the core: no fault
-// escapes except an engine error, and no value shown is NaN or infinite.
+// escapes except an engine error, and no value shown is NaN or infinite. And a few hundred of
+// them analysed and designed on several threads at once, with the results of one thread.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
+#include <latch>
 #include <random>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "WallAudit.h"
+#include "engine/Analysis.h"
 #include "model/DimensionEdit.h"
 #include "model/ProjectData.h"
 #include "model/Units.h"
@@ -17,7 +23,7 @@ using namespace kelvadrome;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr int kWallCount = 1500;  // the sanitizers make each wall some twenty times slower
 #else
 constexpr int kWallCount = 10000;
@@ -199,5 +205,64 @@ TEST(Robustness, NonFiniteTextsAreRecognised) {
   }
   for (const char* plain : {"N/A", "1.50", "In middle third, ", "information", "finance", "Within base"}) {
     EXPECT_FALSE(test::ShowsNonFinite(plain)) << plain;
+  }
+}
+
+namespace {
+
+struct WallRun {
+  ServiceAnalysis service;
+  DesignRun design;
+
+  bool operator==(const WallRun&) const = default;
+};
+
+WallRun RunWall(const ProjectData& p) { return {AnalyseService(p), RunDesign(p)}; }
+
+}  // namespace
+
+// The optimiser and the slip-circle search run the engine on every core: a run must depend on
+// its project alone, never on what another thread computes at the same moment.
+TEST(Robustness, RunsOnEightThreadsAtOnceGiveTheResultsOfOne) {
+  constexpr std::size_t kWalls = 200;
+  constexpr std::size_t kThreads = 8;
+  WallMaker maker(19930614);
+  std::vector<ProjectData> walls;
+  std::vector<WallRun> expected;
+  for (std::size_t i = 0; i < kWalls; ++i) {
+    walls.push_back(maker.Make());
+    expected.push_back(RunWall(walls.back()));
+  }
+  // Every run must compare equal to itself, or the comparison below could never pass.
+  std::size_t faulted = 0, designed = 0;
+  for (std::size_t i = 0; i < kWalls; ++i) {
+    ASSERT_EQ(expected[i], RunWall(walls[i])) << "wall " << i << " differs between two runs on one thread";
+    faulted += expected[i].service.fault.has_value();
+    designed += expected[i].design.design.completed;
+  }
+  EXPECT_GT(designed, kWalls / 5);  // the runs must reach the design, not only faults
+  RecordProperty("faulted", static_cast<int>(faulted));
+
+  // Each thread takes every wall, starting at its own one, so that different walls (and the same
+  // wall at different stages) are in flight together.
+  std::vector<std::vector<WallRun>> found(kThreads, std::vector<WallRun>(kWalls));
+  {
+    std::latch start(kThreads);
+    std::vector<std::jthread> threads;
+    for (std::size_t t = 0; t < kThreads; ++t) {
+      threads.emplace_back([&, t] {
+        start.arrive_and_wait();
+        for (std::size_t k = 0; k < kWalls; ++k) {
+          const std::size_t i = (k + t * kWalls / kThreads) % kWalls;
+          found[t][i] = RunWall(walls[i]);
+        }
+      });
+    }
+  }
+  for (std::size_t t = 0; t < kThreads; ++t) {
+    for (std::size_t i = 0; i < kWalls; ++i) {
+      EXPECT_EQ(found[t][i].service, expected[i].service) << "thread " << t << ", wall " << i << " (service)";
+      EXPECT_EQ(found[t][i].design, expected[i].design) << "thread " << t << ", wall " << i << " (design)";
+    }
   }
 }

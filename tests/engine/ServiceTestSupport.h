@@ -3,9 +3,12 @@
 // load is what a test puts on it, so that every result can be checked by hand.
 #pragma once
 
+#include <string>
+
+#include "engine/Analysis.h"
 #include "engine/AnalysisResults.h"
+#include "engine/EngineError.h"
 #include "engine/MessageSink.h"
-#include "engine/Stability.h"
 #include "model/ProjectData.h"
 
 namespace kelvadrome::test {
@@ -46,9 +49,24 @@ struct ServiceRun {
   RecordingSink sink;
 };
 
+// The service analysis as the program keeps it: the project takes a flattened slope, and a
+// fault is thrown after the messages raised before it.
 inline ServiceRun Analyse(ProjectData& p) {
+  const ServiceAnalysis analysis = AnalyseService(p);
   ServiceRun run;
-  RunServiceAnalysis(p, run.results, run.sink);
+  run.results = analysis.results;
+  for (const std::string& message : analysis.messages) run.sink.Warn(message);
+  p = WithFindings(std::move(p), analysis);
+  if (analysis.fault) throw EngineError(*analysis.fault);
+  return run;
+}
+
+// The design run as the concrete command keeps it: the project takes the flattened slope and
+// the bars the run used; a fault is thrown.
+inline DesignRun DesignAndKeep(ProjectData& p, const DesignRequest& request = {}) {
+  DesignRun run = RunDesign(p, request);
+  p = WithFindings(std::move(p), run);
+  if (run.fault) throw EngineError(*run.fault);
   return run;
 }
 

@@ -5,19 +5,21 @@
 #include <cctype>
 #include <cmath>
 #include <exception>
+#include <optional>
 #include <span>
 #include <typeinfo>
+#include <utility>
+#include <vector>
 
 #include "calculator/SoilPressureCalculator.h"
+#include "engine/Analysis.h"
 #include "engine/AnalysisResults.h"
-#include "engine/ConcreteDesign.h"
 #include "engine/DesignDisplay.h"
 #include "engine/DesignResults.h"
 #include "engine/DesignWarnings.h"
 #include "engine/EngineError.h"
 #include "engine/MessageSink.h"
 #include "engine/Quantities.h"
-#include "engine/Stability.h"
 #include "engine/StabilityTexts.h"
 #include "engine/WallGeometry.h"
 #include "format/NumberFormat.h"
@@ -220,6 +222,28 @@ void AuditMessages(Auditor& a, const RecordingSink& sink) {
   for (const std::string& m : sink.messages) a.Text("message", m);
 }
 
+// Messages before a fault are kept; the fault ends the stage.
+void Take(std::vector<std::string> messages, const std::optional<std::string>& fault, MessageSink& sink) {
+  for (const std::string& m : messages) sink.Warn(m);
+  if (fault) throw EngineError(*fault);
+}
+
+// The service analysis as the program keeps it: a flattened slope stays in the project.
+AnalysisResults Analyse(ProjectData& project, MessageSink& sink) {
+  ServiceAnalysis run = AnalyseService(project);
+  project = WithFindings(std::move(project), run);
+  Take(std::move(run.messages), run.fault, sink);
+  return run.results;
+}
+
+// The design as the program keeps it: the project takes the bars it used.
+DesignRun Design(ProjectData& project, MessageSink& sink) {
+  DesignRun run = RunDesign(project);
+  project = WithFindings(std::move(project), run);
+  Take(std::move(run.messages), run.fault, sink);
+  return run;
+}
+
 // Runs one stage; an EngineError is an allowed end of it, any other exception a fault.
 template <class Stage>
 bool RunStage(Auditor& a, WallAuditReport& report, const char* name, Stage&& stage) {
@@ -261,23 +285,21 @@ WallAuditReport AuditWall(const ProjectData& original) {
   AnalysisResults service;
   RecordingSink serviceSink;
   report.serviceRan = RunStage(a, report, "service analysis", [&] {
-    RunServiceAnalysis(project, service, serviceSink);
+    service = Analyse(project, serviceSink);
     AuditStability(a, service.stability, project.unitSystem);
     AuditServiceResults(a, service);
   });
   AuditMessages(a, serviceSink);
 
   // The design runs on the project as the service analysis left it (a flattened slope stays).
-  AnalysisResults factored;
-  DesignResults design;
   RecordingSink designSink;
   RunStage(a, report, "concrete design", [&] {
-    ComputeWallOutline(project, factored);
-    RunConcreteDesign(project, factored, design, designSink);
+    const DesignRun run = Design(project, designSink);
+    const DesignResults& design = run.design;
     report.designCompleted = design.completed;
     if (!design.completed) return;
     AuditDesign(a, project, design);
-    const Quantities q = ComputeQuantities(project, factored);
+    const Quantities q = ComputeQuantities(project, run.results);
     for (const auto& [name, value] : {std::pair{"quantities concrete", q.concrete}, {"quantities formwork", q.formwork},
                                       {"quantities distributionSteel", q.distributionSteel},
                                       {"quantities steel", q.steel}, {"quantities cost", q.cost}}) {

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "LoadedWalls.h"
+#include "engine/Analysis.h"
 #include "engine/EngineError.h"
 #include "engine/Stability.h"
 #include "engine/WallGeometry.h"
@@ -55,15 +56,21 @@ ProjectData UnstableWall() {
   return p;
 }
 
+// The service analysis as the picture keeps it: the project takes a flattened slope.
+AnalysisResults AnalysedKeepingSlope(ProjectData& p) {
+  const ServiceAnalysis run = AnalyseService(p);
+  p = WithFindings(std::move(p), run);
+  if (run.fault) throw EngineError(*run.fault);
+  return run.results;
+}
+
 struct Rendered {
   QImage image;
   WallViewOutput output;
 };
 
 Rendered Render(ProjectData& p, std::optional<ViewKind> view) {
-  AnalysisResults results;
-  RecordingSink sink;
-  RunServiceAnalysis(p, results, sink);
+  const AnalysisResults results = AnalysedKeepingSlope(p);
   Rendered r{QImage(kPictureSize, QImage::Format_ARGB32_Premultiplied), {}};
   QPainter painter(&r.image);
   r.output = PaintWallPicture(painter, QSizeF(kPictureSize), TwipsScale::ForDevice(&r.image).PixelsPerTwip(), p,
@@ -374,9 +381,7 @@ class DrawingTest : public QObject {
 
   void paperStyleWritesTheDimensionValues() {
     ProjectData p = DefaultWall();
-    AnalysisResults results;
-    RecordingSink sink;
-    RunServiceAnalysis(p, results, sink);
+    const AnalysisResults results = AnalysedKeepingSlope(p);
     Sketch sheet;
     const WallViewOutput out = DrawWallView(*sheet.canvas, PaperDrawStyle(QStringLiteral("DejaVu Sans"), 160), p, results,
                                             ViewKind::Dimensions, FitWallToSection(p, 9355, 6500, 0), QRectF(0, 0, 9355, 7000));

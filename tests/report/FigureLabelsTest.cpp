@@ -10,9 +10,7 @@
 #include <memory>
 #include <optional>
 
-#include "engine/EngineError.h"
-#include "engine/MessageSink.h"
-#include "engine/Stability.h"
+#include "engine/Analysis.h"
 #include "model/ProjectData.h"
 #include "LoadedWalls.h"
 #include "report/ReportFigure.h"
@@ -53,24 +51,23 @@ using BoardPtr = std::unique_ptr<Board>;
 // Empty when the analysis faults.
 BoardPtr PaperFigure(ProjectData& p, AnalysisResults& results) {
   const DrawStyle style = PaperDrawStyle(QStringLiteral("Liberation Sans"), 120);
-  RecordingSink sink;
-  try {
-    // A flattened backfill slope starts the figure again, on a clean sheet.
-    for (int pass = 0; pass < 2; ++pass) {
-      auto board = std::make_unique<Board>(kSectionBody);
-      WallCanvas& canvas = *board->canvas;
-      canvas.SetFont(style.fontFamily, style.fontUnits);
-      canvas.SetLabelBounds(kSectionBody);
-      const ScreenPoints points =
-          ComputeScreenPoints(p, FitWallToSection(p, kPageWidth, kSectionContentHeight, kSectionBodyTop));
-      if (DrawLoadsFigure(canvas, style, p, points, results, sink, kSectionBody)) {
-        canvas.PlaceLabels();
-        return board;
-      }
-    }
-  } catch (const EngineError&) {
+  // The report draws the wall with the slope its analysis flattened, analysed once more.
+  ServiceAnalysis run = AnalyseService(p);
+  if (run.adjustedSlope && !run.fault) {
+    p.backfillSlope = *run.adjustedSlope;
+    run = AnalyseService(p);
   }
-  return nullptr;
+  if (run.fault) return nullptr;  // the engine refused the wall: nothing is drawn
+  results = run.results;
+  auto board = std::make_unique<Board>(kSectionBody);
+  WallCanvas& canvas = *board->canvas;
+  canvas.SetFont(style.fontFamily, style.fontUnits);
+  canvas.SetLabelBounds(kSectionBody);
+  const ScreenPoints points =
+      ComputeScreenPoints(p, FitWallToSection(p, kPageWidth, kSectionContentHeight, kSectionBodyTop));
+  DrawLoadsFigure(canvas, style, p, points, results, kSectionBody);
+  canvas.PlaceLabels();
+  return board;
 }
 
 // One view of the main window's picture.
@@ -201,9 +198,7 @@ class FigureLabelsTest : public QObject {
         SurchargeTip(p, FitWallToSection(p, kPageWidth, kSectionContentHeight, kSectionBodyTop));
     QCOMPARE(HeadOpening(paper->canvas->DrawnLines(), paperTip), opening);
 
-    AnalysisResults results;
-    RecordingSink sink;
-    RunServiceAnalysis(p, results, sink);
+    const AnalysisResults results = AnalyseService(p).results;
     const BoardPtr screen = ScreenView(p, results, ViewKind::Live);
     const QPointF screenTip = SurchargeTip(p, FitWallToPicture(p, kPicture.width(), kPicture.height()));
     QCOMPARE(HeadOpening(screen->canvas->DrawnLines(), screenTip), opening);
@@ -233,8 +228,6 @@ class FigureLabelsTest : public QObject {
       const QString onPaper = Collisions(*paper->canvas);
       QVERIFY2(onPaper.isEmpty(), qPrintable(wall + " on paper: " + onPaper));
 
-      RecordingSink sink;
-      RunServiceAnalysis(p, results, sink);
       for (const ViewKind view : {ViewKind::Dead, ViewKind::Live, ViewKind::Soil, ViewKind::Water,
                                   ViewKind::Structural, ViewKind::Seismic, ViewKind::Reactions,
                                   ViewKind::Restraints}) {

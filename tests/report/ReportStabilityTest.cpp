@@ -37,11 +37,12 @@ class ReportStabilityTest : public QObject {
     ReportFixture fixture;
     ReportJob job = fixture.Job(StabilityOnly());
     const QString text = PdfPages(PrintToPdf(job, dir_, QStringLiteral("stable.pdf")), true).constFirst();
-    QVERIFY(fixture.results->stability.wallStable);
+    const AnalysisResults results = fixture.Service();
+    QVERIFY(results.stability.wallStable);
     QVERIFY(!text.contains(QStringLiteral("N/A")));
     // Every value line of the engine's texts is printed with its value.
     for (const StabilityGroup& group :
-         StabilityGroups(fixture.results->stability, fixture.project.unitSystem, StabilityTextStyle::report)) {
+         StabilityGroups(results.stability, fixture.project.unitSystem, StabilityTextStyle::report)) {
       QVERIFY2(text.contains(QString::fromStdString(group.caption)), group.caption.c_str());
       for (const StabilityLine& line : group.lines) {
         QVERIFY2(text.contains(QString::fromStdString(line.value)), line.value.c_str());
@@ -65,7 +66,7 @@ class ReportStabilityTest : public QObject {
     ReportOutcome outcome;
     const QStringList pages = PdfPages(PrintToPdf(job, dir_, QStringLiteral("unstable.pdf"), &outcome), true);
     QCOMPARE(outcome.pages, 1);
-    QVERIFY(!fixture.results->stability.wallStable);
+    QVERIFY(!fixture.Service().stability.wallStable);
     const QString& text = pages.constFirst();
     // The forces and eccentricities are shown; the seven base and sliding values and the three
     // bearing values are not.
@@ -86,7 +87,8 @@ class ReportStabilityTest : public QObject {
     ReportJob job = fixture.Job(selection);
     const QString text = PdfPages(PrintToPdf(job, dir_, QStringLiteral("reactions.pdf"))).constFirst();
     QVERIFY(text.contains(QStringLiteral("Reactions, restraints")));
-    const StabilityResults& s = fixture.results->stability;
+    const AnalysisResults results = fixture.Service();
+    const StabilityResults& s = results.stability;
     QVERIFY(text.contains(QString::fromStdString(FormatNumber(s.toePressure, "#0.#0"))));
     QVERIFY(text.contains(
         QString::fromStdString(FormatNumber(double(s.baseFriction) + s.baseCohesionResistance, "#0.#0"))));

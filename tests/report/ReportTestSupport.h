@@ -11,10 +11,8 @@
 
 #include <memory>
 
-#include "engine/AnalysisResults.h"
-#include "engine/DesignResults.h"
+#include "engine/Analysis.h"
 #include "engine/MessageSink.h"
-#include "engine/WallGeometry.h"
 #include "model/ProjectData.h"
 #include "report/ReportJob.h"
 
@@ -24,14 +22,13 @@ namespace kelvadrome::test {
 struct ReportFixture {
   ProjectData project;
   std::string filePath;  // "" for a project never saved
-  std::unique_ptr<AnalysisResults> results = std::make_unique<AnalysisResults>();
-  std::unique_ptr<DesignResults> design = std::make_unique<DesignResults>();
   RecordingSink sink;
 
-  ReportFixture() {
-    SetDefaults(project, "Arial");
-    ComputeWallOutline(project, *results);
-  }
+  ReportFixture() { SetDefaults(project, "Arial"); }
+
+  // The analyses the job prints from, made again for the checks.
+  [[nodiscard]] AnalysisResults Service() const { return AnalyseService(project).results; }
+  [[nodiscard]] DesignRun Design() const { return RunDesign(project); }
 
   // The footer's date and time are fixed so that the tests read the same text every day.
   [[nodiscard]] ReportJob Job(const ReportSelection& selection) {
@@ -39,7 +36,7 @@ struct ReportFixture {
     footer.date = QStringLiteral("1 January 2024");
     footer.time = QStringLiteral("12:00:00");
     footer.filePath = filePath;
-    return ReportJob{project, *results, *design, sink, selection, ReportFonts{}, footer, {}};
+    return ReportJob{project, sink, selection, ReportFonts{}, footer, {}};
   }
 };
 

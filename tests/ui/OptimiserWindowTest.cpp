@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "engine/ConcreteDesign.h"
+#include "engine/Analysis.h"
 #include "engine/Optimiser.h"
 #include "engine/Quantities.h"
 #include "ui/editors/EditorWiring.h"
@@ -155,10 +155,10 @@ class OptimiserWindowTest : public QObject {
   void quantitiesPageTakesPricesAndFollowsTheBars() {
     ProjectData p;
     SetDefaults(p);
-    DesignResults design;
-    AnalysisResults results;
-    RecordingSink sink;
-    RunConcreteDesign(p, results, design, sink);
+    const DesignRun run = RunDesign(p);
+    p = WithFindings(std::move(p), run);
+    DesignResults design = run.design;
+    const AnalysisResults& results = run.results;
     QStringList changes;
     int beeps = 0;
     frmRein window(p, design, nullptr, [&] { ++beeps; },

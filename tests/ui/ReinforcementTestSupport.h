@@ -2,8 +2,7 @@
 // The default project in a unit system, and designed, for the result window tests.
 #pragma once
 
-#include "engine/ConcreteDesign.h"
-#include "engine/WallGeometry.h"
+#include "engine/Analysis.h"
 #include "model/ProjectData.h"
 #include "model/Units.h"
 
@@ -24,12 +23,14 @@ struct DesignedProject {
   ProjectData project;
   AnalysisResults results;
   DesignResults design;
-  RecordingSink sink;
 
   explicit DesignedProject(UnitSystem unitSystem = kMetric) : project(DefaultProjectIn(unitSystem)) {}
+  // The design, and the project keeping the bars it chose, as the concrete command leaves them.
   void Run() {
-    ComputeWallOutline(project, results);
-    RunConcreteDesign(project, results, design, sink);
+    const DesignRun run = RunDesign(project, {&design});
+    project = WithFindings(std::move(project), run);
+    results = run.results;
+    design = run.design;
   }
 };
 

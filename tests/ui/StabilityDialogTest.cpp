@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "engine/GlobalStability.h"
-#include "engine/Stability.h"
+#include "engine/Analysis.h"
 #include "format/NumberFormat.h"
 #include "model/ProjectData.h"
 #include "ui/main/StabilityDialog.h"
@@ -26,10 +26,9 @@ const char* const kStableOnly[] = {"lblPress0", "lblPress1", "lblPress2", "lblPr
                                    "lblBearing0", "lblBearing1", "lblBearing2", "lblGlobal0"};
 
 AnalysisResults Analyse(ProjectData& project) {
-  AnalysisResults results;
-  RecordingSink sink;
-  RunServiceAnalysis(project, results, sink);
-  return results;
+  const ServiceAnalysis run = AnalyseService(project);
+  project = WithFindings(std::move(project), run);
+  return run.results;
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 // The concrete design and calculator commands of the main window.
 #include "ui/main/ConcreteCommand.h"
 
+#include "engine/Analysis.h"
 #include "engine/EngineError.h"
 #include "ui/main/BusyPointer.h"
-#include "ui/main/EngineRuns.h"
 #include "ui/main/ProjectDocument.h"
 #include "ui/main/ReinforcementWindow.h"
 
@@ -16,11 +16,11 @@ ShowWindow ShowModal() {
 
 bool RunConcreteCommand(ConcreteCommandContext& context, const ShowWindow& show) {
   ProjectDocument& document = context.document;
-  DesignFindings found;
+  DesignRun found;
   {
     // Messages raised while the busy pointer shows are told once it is gone.
     const BusyPointer busy;
-    found = RunDesignOnCopy(document.Project());
+    found = RunDesign(document.Project());
   }
   for (const std::string& text : found.messages) context.messages.Warn(text);
   document.ApplyAdjustedSlope(found.adjustedSlope);

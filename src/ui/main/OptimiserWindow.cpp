@@ -355,16 +355,13 @@ void frmOptimise::ShowSelected() {
     sketch_->SetWall(std::nullopt);
     return;
   }
-  ProjectData wall = runProject_;
-  ApplyWallDimensions(wall, result_->walls[static_cast<std::size_t>(row)].dimensions);
-  sketch_->SetWall(wall);
+  sketch_->SetWall(WithWallDimensions(runProject_, result_->walls[static_cast<std::size_t>(row)].dimensions));
 }
 
 void frmOptimise::ApplySelected() {
   const int row = table_->currentRow();
   if (running_ || !result_ || row < 0 || row >= static_cast<int>(result_->walls.size())) return;
-  ProjectData wall = runProject_;
-  ApplyWallDimensions(wall, result_->walls[static_cast<std::size_t>(row)].dimensions);
+  const ProjectData wall = WithWallDimensions(runProject_, result_->walls[static_cast<std::size_t>(row)].dimensions);
   if (change_) change_(QStringLiteral("optimise"), wall);
   accept();
 }

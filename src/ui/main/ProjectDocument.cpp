@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/Analysis.h"
 #include "engine/EarthPressure.h"
-#include "ui/main/EngineRuns.h"
 #include "ui/main/ProjectOptions.h"
 
 namespace kelvadrome {
@@ -106,7 +106,7 @@ void ProjectDocument::MarkSaved(const QString& path) {
 }
 
 std::vector<std::string> ProjectDocument::Analyse(Findings findings) {
-  ServiceFindings found = AnalyseServiceOnCopy(project_);
+  ServiceAnalysis found = AnalyseService(project_);
   results_ = found.results;
   analysisFault_ = std::move(found.fault);
   analysisCurrent_ = true;

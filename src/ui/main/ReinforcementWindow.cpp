@@ -320,8 +320,10 @@ bool frmRein::AcceptBar(int c, bool diameter, const QString& text) {
   const float stored = StoredBarSize(*value, project_.unitSystem);
   if (!(stored > 0)) return false;
   (diameter ? diameterBoxes_ : pitchBoxes_)[c - 1]->setText(Number(*value));
-  SetColumnBars(project_, design_, c, diameter ? stored : project_.barDiameters[c],
-                diameter ? project_.barPitches[c] : stored);
+  // The user's bars: stored in the project, the column recomputed with them.
+  (diameter ? project_.barDiameters : project_.barPitches)[c] = stored;
+  project_.userReinforcement = true;
+  RecomputeDesignColumn(project_, design_, c);
   FillSection(SectionOfColumn(c));
   FillNotes();  // the balanced ratio is stored again by the recompute
   quantities_->Fill();

@@ -12,10 +12,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "engine/AnalysisResults.h"
-#include "engine/ConcreteDesign.h"
-#include "engine/DesignResults.h"
-#include "engine/WallGeometry.h"
+#include "engine/Analysis.h"
+#include "engine/EngineError.h"
 #include "report/CalculatorPrintout.h"
 #include "ui/calculator/WarningBoxSink.h"
 #include "ui/main/Form1.h"
@@ -29,15 +27,18 @@ namespace kelvadrome {
 namespace {
 
 ReportJob JobOf(PrintContext& c) {
-  return ReportJob{c.project, c.results, c.design, c.sink, c.selection, c.fonts, FooterContextNow(c.filePath),
-                   {}};
+  return ReportJob{c.project, c.sink, c.selection, c.fonts, FooterContextNow(c.filePath), {}};
 }
 
 // The print dialog: runs the concrete design first, so that a wall that is not stable under the
 // factored loads cannot choose the concrete sections. True when the user pressed Print.
 bool ChooseSections(PrintContext& c) {
-  ComputeWallOutline(c.project, c.results);
-  RunConcreteDesign(c.project, c.results, c.design, c.sink);
+  DesignRun run = RunDesign(c.project, {&c.design});
+  for (const std::string& message : run.messages) c.sink.Warn(message);
+  c.project = WithFindings(std::move(c.project), run);
+  c.results = run.results;
+  c.design = run.design;
+  if (run.fault) throw EngineError(*run.fault);
   const bool concreteAvailable = c.design.completed && c.results.stability.wallStable;
   frmPrint dialog(c.printer, c.selection, concreteAvailable, c.parent);
   dialog.exec();

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include "calculator/SoilPressureCalculator.h"
+#include "engine/AnalysisResults.h"
+#include "engine/DesignResults.h"
 #include "report/ReportJob.h"
 
 class QPrinter;

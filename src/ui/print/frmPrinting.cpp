@@ -53,7 +53,7 @@ void frmPrinting::showEvent(QShowEvent* event) {
 void frmPrinting::Run() {
   started_ = true;
   CursorRestoringSink sink(job_.sink);
-  ReportJob job{job_.project, job_.results, job_.design, sink, job_.selection, job_.fonts, job_.footer,
+  ReportJob job{job_.project, sink, job_.selection, job_.fonts, job_.footer,
                 [this](const QString& text) {
                   label1_->setText(text);
                   label1_->repaint();
