@@ -98,4 +98,4 @@ fuzz-seeds: fuzz-build
 	$(FUZZ_BUILD)/fuzz-seeds fuzz/corpus/project-file
 
 clean:
-	rm -rf build build-sanitize build-release $(FUZZ_BUILD) kelvadrome_*.deb
+	rm -rf build build-sanitize build-release build-tsan $(FUZZ_BUILD) kelvadrome_*.deb
