@@ -24,7 +24,7 @@ struct Room {
 // edge, which stands above the stem top on a sloping backfill.
 double HeightOf(const ProjectData& p, const WallOutline& outline) {
   double h = BaseUndersideDepth(outline) - BackfillSurfaceAtHeel(outline);
-  if (p.shearKeyOption == 1) h += p.shearKeyDepth;
+  if (p.shearKeyOption) h += p.shearKeyDepth;
   return h;
 }
 
