@@ -62,26 +62,23 @@ void Take(std::vector<std::string>& messages, std::vector<std::string>&& more) {
 // The stages in order, each on the project as the one before left it: the flattened slope of
 // the service analysis, then the bars the design chose. A fault ends the run.
 void RunStages(ProjectData& project, AnalyseRun& run) {
+  // The project keeps what a stage found; false when the stage ended in a fault.
+  const auto keep = [&project, &run](auto& stage) {
+    Take(run.messages, std::move(stage.messages));
+    project = WithFindings(std::move(project), stage);
+    if (stage.fault) run.error = stage.fault;
+    return !stage.fault;
+  };
   try {
     ServiceAnalysis service = AnalyseService(project);
     run.service = service.results;
-    Take(run.messages, std::move(service.messages));
-    project = WithFindings(std::move(project), service);
-    if (service.fault) {
-      run.error = service.fault;
-      return;
-    }
+    if (!keep(service)) return;
     run.global = ComputeGlobalStability(project, run.service);
     // The concrete design runs after the service analysis, so that its messages follow the
     // slope messages.
     DesignRun design = RunDesign(project);
     run.design = design.design;
-    Take(run.messages, std::move(design.messages));
-    project = WithFindings(std::move(project), design);
-    if (design.fault) {
-      run.error = design.fault;
-      return;
-    }
+    if (!keep(design)) return;
     if (run.design.completed) run.quantities = ComputeQuantities(project, design.results);
   } catch (const std::exception& e) {
     run.error = e.what();

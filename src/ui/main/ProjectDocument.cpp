@@ -71,17 +71,13 @@ QString ProjectDocument::UndoName() const { return QString::fromStdString(std::s
 
 QString ProjectDocument::RedoName() const { return QString::fromStdString(std::string(history_.RedoLabel())); }
 
-bool ProjectDocument::Undo() {
-  ProjectData state = project_;
-  if (!history_.Undo(state)) return false;
-  restoredByUndo_ = true;
-  TakeOver(std::move(state));
-  return true;
-}
+bool ProjectDocument::Undo() { return Restore(&UndoHistory::Undo); }
 
-bool ProjectDocument::Redo() {
+bool ProjectDocument::Redo() { return Restore(&UndoHistory::Redo); }
+
+bool ProjectDocument::Restore(bool (UndoHistory::*step)(ProjectData&)) {
   ProjectData state = project_;
-  if (!history_.Redo(state)) return false;
+  if (!(history_.*step)(state)) return false;
   restoredByUndo_ = true;
   TakeOver(std::move(state));
   return true;

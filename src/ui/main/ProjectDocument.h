@@ -86,6 +86,7 @@ class ProjectDocument final : public QObject {
 
  private:
   bool Commit(const QString& name, const Change& change, bool typing);
+  bool Restore(bool (UndoHistory::*step)(ProjectData&));
   void TakeOver(ProjectData next);
 
   ProjectData project_;
