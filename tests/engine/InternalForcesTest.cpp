@@ -122,66 +122,6 @@ TEST(InternalForces, LineLoadsOnTheStemCountOnlyAboveItsSection) {
   EXPECT_NEAR(stemDelta(push, &SectionForces::sectionMoment), 10, 1e-4);
 }
 
-TEST(InternalForces, LineLoadsBesideTheStemGoToToeOrHeel) {
-  const CaseRun base = Analyse(PlainWall(), kDeadAndSoil);
-  const CaseRun toe = WithLineLoad({0.5f, 0.5f, 180});
-  EXPECT_NEAR(toe.forces.sectionNormal[kToeSection], -10, 1e-5);
-  EXPECT_NEAR(toe.forces.sectionNormal[kStemSection], base.forces.sectionNormal[kStemSection], 1e-5);
-  const CaseRun heel = WithLineLoad({2.5f, 0.5f, 180});
-  EXPECT_FLOAT_EQ(heel.forces.sectionNormal[kToeSection], 0.0f);
-  EXPECT_FLOAT_EQ(heel.forces.sectionNormal[kHeelSection], 0.0f);
-  EXPECT_NEAR(heel.forces.sectionNormal[kStemSection], base.forces.sectionNormal[kStemSection], 1e-5);
-  // Heel shear: the load itself minus what the extra base reaction under the heel takes back.
-  const double reaction = double(heel.results.stability.baseSegmentForce[3]) - base.results.stability.baseSegmentForce[3];
-  EXPECT_NEAR(double(heel.forces.sectionShear[kHeelSection]) - base.forces.sectionShear[kHeelSection],
-              -10 + reaction, 1e-4);
-}
-
-TEST(InternalForces, WaterBehindTheStemOnlyWhenAboveItsSection) {
-  ProjectData p = PlainWall();
-  p.waterDepthBack = 3.0f;
-  const CaseRun dry = Analyse(p, kDeadOnly);
-  const CaseRun wet = Analyse(p, {1, 0, 0, 1, 0, 0, 0});
-  const double hw = 5 - 3.0;
-  EXPECT_NEAR(double(wet.forces.sectionShear[1]) - dry.forces.sectionShear[1], -1.0 * hw * hw / 2, 1e-5);
-  EXPECT_NEAR(double(wet.forces.sectionMoment[1]) - dry.forces.sectionMoment[1], -1.0 * hw * hw / 2 * hw / 3, 1e-4);
-
-  p.waterDepthBack = 5.2f;  // below the stem section
-  const CaseRun low = Analyse(p, {1, 0, 0, 1.4, 0, 0, 0});
-  const CaseRun lowDry = Analyse(p, kDeadOnly);
-  EXPECT_FLOAT_EQ(low.forces.sectionShear[1], lowDry.forces.sectionShear[1]);
-  EXPECT_FLOAT_EQ(low.forces.sectionMoment[1], lowDry.forces.sectionMoment[1]);
-}
-
-TEST(InternalForces, HydrodynamicThrustOnTheStemFront) {
-  ProjectData p = PlainWall();
-  p.seismicCoefficient = 0.2f;
-  const auto seismicShear = [](const ProjectData& project) {
-    return double(Analyse(project, {1, 0, 0, 0, 0, 0, 1}).forces.sectionShear[1]) -
-           Analyse(project, kDeadOnly).forces.sectionShear[1];
-  };
-  const double withoutWater = seismicShear(p);
-  EXPECT_LT(withoutWater, 0);  // the stem's own inertia
-  p.waterDepthFront = 2.0f;
-  const double hw = 5 - 2.0;
-  EXPECT_NEAR(seismicShear(p) - withoutWater, -7.0 / 12 * 1.0 * 0.2 * hw * hw, 1e-4);
-}
-
-TEST(InternalForces, WithoutSeismicCoefficientTheSeismicFactorChangesNothing) {
-  ProjectData p;
-  SetDefaults(p);
-  p.seismicCoefficient = 0;
-  const CaseRun without = Analyse(p, {1.05, 1.28, 1.4, 0, 0, 1.28, 0});
-  const CaseRun with = Analyse(p, {1.05, 1.28, 1.4, 0, 0, 1.28, 1.4});
-  for (int s = 1; s <= 3; ++s) {
-    EXPECT_FLOAT_EQ(with.forces.sectionMoment[s], without.forces.sectionMoment[s]) << s;
-    EXPECT_FLOAT_EQ(with.forces.sectionShear[s], without.forces.sectionShear[s]) << s;
-  }
-  p.seismicCoefficient = 0.15f;
-  EXPECT_LT(Analyse(p, {1.05, 1.28, 1.4, 0, 0, 1.28, 1.4}).forces.sectionMoment[1],
-            Analyse(p, {1.05, 1.28, 1.4, 0, 0, 1.28, 0}).forces.sectionMoment[1]);
-}
-
 TEST(InternalForces, ToeShearSectionStaysOnTheToe) {
   ProjectData p;
   SetDefaults(p);  // toe 2.0 thick, cover 5 cm, no bar yet: one effective depth of 1.95
@@ -195,17 +135,6 @@ TEST(InternalForces, ToeShearSectionStaysOnTheToe) {
   EXPECT_DOUBLE_EQ(ToeShearSectionX(p), 0.0);
   p.toeLength = 0;
   EXPECT_DOUBLE_EQ(ToeShearSectionX(p), 0.0);
-}
-
-TEST(InternalForces, WallWithoutToeGivesFiniteToeForces) {
-  ProjectData p = PlainWall();
-  p.toeLength = 0;
-  p.baseWidth = 2.5f;
-  const CaseRun run = Analyse(p, kDeadAndSoil);
-  ASSERT_TRUE(run.stable);
-  for (int s = 1; s <= 3; ++s)
-    EXPECT_TRUE(std::isfinite(run.forces.sectionMoment[s]) && std::isfinite(run.forces.sectionShear[s])) << s;
-  EXPECT_FLOAT_EQ(run.forces.sectionShear[kToeSection], 0.0f);
 }
 
 TEST(InternalForces, ToeShearFromTheBaseReactionFollowsTheContactWhenTheHeelLifts) {
@@ -226,21 +155,6 @@ TEST(InternalForces, ToeShearFromTheBaseReactionFollowsTheContactWhenTheHeelLift
   const double toeWeight = run.results.polygonWeight[8] * xv / t;
   const double reaction = xv * (s.toePressure + s.toePressure * (1 - xv / s.contactWidth)) / 2;
   EXPECT_NEAR(run.forces.sectionShear[kToeSection], -toeWeight + reaction, 1e-4);
-}
-
-TEST(InternalForces, NotStableLeavesTheForcesOfThePreviousCase) {
-  ProjectData p = PlainWall();
-  p.lineLoadCount = 1;
-  p.lineLoads[1] = {200.0f, 1.25f, 5.5f, 270, LoadCase::structural};  // structural case only
-  CaseRun run = Analyse(p, kDeadAndSoil);
-  ASSERT_TRUE(run.stable);
-  const SectionForces before = run.forces;
-  SetLoadFactors(run.results, 1, 0, 1, 0, 1, 0, 0);
-  EXPECT_FALSE(AnalyseFactoredCase(p, run.results, run.forces, run.sink));
-  ASSERT_EQ(run.sink.messages.size(), 1u);
-  EXPECT_EQ(run.sink.messages[0], "The structure is not stable with the factored loads, concrete design cancelled.");
-  EXPECT_EQ(run.forces.sectionMoment, before.sectionMoment);
-  EXPECT_EQ(run.forces.sectionShear, before.sectionShear);
 }
 
 }  // namespace

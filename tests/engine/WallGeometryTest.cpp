@@ -37,30 +37,6 @@ void ExpectPoints(const AnalysisResults& r, std::initializer_list<Point> points)
   }
 }
 
-TEST(WallOutline, DefaultWall) {
-  const AnalysisResults r = Outline(DefaultProject());
-  ExpectPoints(r, {{1, 2.5, 0}, {2, 2.0, 8.0}, {3, 0, 9.0}, {4, 0, 10.0}, {5, 7.2, 10.0}, {6, 7.2, 8.73},
-                   {7, 3.83, 7.73}, {8, 3.33, 0}, {10, 7.2, -(0.5 + 3.37) / 5}, {11, 0, 5.0},
-                   {12, 2.5 - (5.0 / 8.0) * 0.5, 5.0}, {13, 3.33 + (1.5 / 7.73) * 0.5, 1.5}, {14, 7.2, 1.5},
-                   {15, 0, 8.0}, {16, 2.0, 8.0}, {17, 3.83, 7.73}, {18, 7.2, 7.73}});
-  // Hb < Hf: the stem section lies at the heel side's foot, on the front face.
-  ExpectPoints(r, {{43, 2.5 - (7.73 / 8.0) * 0.5, 7.73}, {44, 3.83, 7.73}, {45, 2.5, 7.73}, {46, 3.33, 7.73},
-                   {47, 3.83, 0}, {48, 3.83, -(3.83 - 3.33) / 5}, {49, 3.83, 1.5}});
-}
-
-TEST(WallOutline, LevelBackfillLiesAtTheWallTop) {
-  for (const float slope : {0.0f, -3.0f}) {
-    ProjectData p = DefaultProject();
-    p.backfillSlope = slope;
-    AnalysisResults r = Outline(p);
-    EXPECT_EQ(r.wallOutlineY[10], 0.0f);
-    EXPECT_EQ(r.wallOutlineY[40], 0.0f);
-    EXPECT_EQ(r.wallOutlineY[48], 0.0f);
-    ComputeWallPolygons(p, r);
-    EXPECT_EQ(r.polygonArea[10], 0.0f);
-  }
-}
-
 // Toe side: Hf = 8, toe edge top 9. Each row starts exactly at its level.
 TEST(WallOutline, ToeWaterCasesAtTheirBoundaries) {
   ProjectData p = DefaultProject();
@@ -99,21 +75,6 @@ TEST(WallOutline, BackWaterCasesAtTheirBoundaries) {
   for (const size_t empty : {13u, 14u, 17u}) EXPECT_EQ(r.polygonArea[empty], 0.0f) << empty;
   // The soil over the sloping heel top is now all above the water.
   EXPECT_NEAR(r.polygonArea[15], 3.37 * 1.0 / 2, 1e-5);
-}
-
-TEST(WallOutline, StemSectionAtTheToeFootWhenItIsShallower) {
-  ProjectData p = DefaultProject();
-  p.heelTaper = 0.5f;  // heel top lower at the stem: Hb = 8.23 > Hf = 8
-  p.stemBackHeight = 8.23f;
-  ExpectPoints(Outline(p), {{43, 2.0, 8.0}, {44, 3.33 + (8.0 / 8.23) * 0.5, 8.0}, {45, 2.5, 8.0}, {46, 3.33, 8.0}});
-}
-
-TEST(WallOutline, ZeroStemHeightOnBothSidesIsAFault) {
-  ProjectData p = DefaultProject();
-  p.stemFrontHeight = p.stemBackHeight = 0;
-  p.waterDepthFront = p.waterDepthBack = 0;
-  AnalysisResults r;
-  EXPECT_THROW(ComputeWallOutline(p, r), EngineError);
 }
 
 // The outline a figure asks for is drawn even where the analysis stops: a backfill so nearly
