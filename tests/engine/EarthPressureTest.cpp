@@ -48,19 +48,6 @@ TEST(ActivePressure, CoulombCoefficientMatchesPublishedValues) {
   }
 }
 
-// With δ = β Coulomb's coefficient equals Rankine's for a sloping backfill,
-// cos β (cos β - √(cos²β - cos²φ)) / (cos β + √(cos²β - cos²φ)).
-TEST(ActivePressure, SlopingBackfillAgreesWithRankineWhenDeltaEqualsBeta) {
-  ProjectData p = DefaultProject();
-  p.backfillSlope = 5.0f;
-  const double beta = std::atan(1 / 5.0);
-  p.wallFrictionEarth = static_cast<float>(beta * 45 / std::atan(1.0));
-  const PressureRun run = Pressures(p);
-  const double c = std::cos(beta), phi = 30 * std::atan(1.0) / 45;
-  const double root = std::sqrt(c * c - std::cos(phi) * std::cos(phi));
-  EXPECT_NEAR(run.r.pressure.activeCoefficient, c * (c - root) / (c + root), 1e-6);
-}
-
 // Mononobe-Okabe for φ = 30°, δ = 30°, level backfill, kh = 0.15: KAE from the closed form.
 TEST(SeismicPressure, IncrementAndHydrodynamicThrust) {
   ProjectData p = DefaultProject();

@@ -49,15 +49,6 @@ double SearchFactor(const ProjectData& p) {
   return g.safetyFactor;
 }
 
-// A circle deep under the default wall that every rule admits: centre above the heel.
-constexpr SlipCircle kDeepCircle{4.0, -6.0, 18.0};
-
-double CircleFactor(const SlipSection& s, const SlipCircle& c = kDeepCircle) {
-  const CircleResult r = EvaluateCircle(s, c);
-  EXPECT_TRUE(r.Admissible()) << CircleRefusalText(r.refusal);
-  return r.safetyFactor;
-}
-
 TEST(GlobalStability, SameFactorInEveryUnitSystem) {
   ProjectData metric = DryWall();
   metric.backfillSlope = 0;  // the slope in the file is a ratio and needs no conversion either way
@@ -96,56 +87,6 @@ TEST(GlobalStability, IterationRecoversFromANegativeTrialFactor) {
   const CircleResult neighbour = EvaluateCircle(a.section, {8.78, -3.56, 18.57});
   ASSERT_TRUE(neighbour.Admissible());
   EXPECT_NEAR(neighbour.safetyFactor, 5.516367, 1e-5);
-}
-
-// Area between the ground polyline and the lower arc from a to b, by exact integrals.
-double AreaUnderGround(const SlipSection& s, const SlipCircle& c, double a, double b) {
-  const auto arcIntegral = [&](double x) {  // ∫ sqrt(R² − (x − xc)²) dx
-    const double u = x - c.centreX, R = c.radius;
-    return 0.5 * (u * std::sqrt(R * R - u * u) + R * R * std::asin(u / R));
-  };
-  double area = c.centreY * (b - a) + arcIntegral(b) - arcIntegral(a);
-  // Minus ∫ g: the polyline through its corners between a and b.
-  std::vector<double> xs{a, 0.0, s.T, s.x1, s.x8, b};
-  double ground = 0;
-  for (size_t i = 0; i + 1 < xs.size(); ++i) {
-    ground += (xs[i + 1] - xs[i]) * (s.Ground(xs[i]) + s.Ground(xs[i + 1])) / 2;
-  }
-  return area - ground;
-}
-
-double ShoelaceArea(const std::vector<SlipPoint>& polygon) {
-  double twice = 0;
-  for (size_t i = 0; i < polygon.size(); ++i) {
-    const SlipPoint& p = polygon[i];
-    const SlipPoint& q = polygon[(i + 1) % polygon.size()];
-    twice += p.x * q.y - q.x * p.y;
-  }
-  return std::fabs(twice) / 2;
-}
-
-TEST(GlobalStability, FineSlicesWeighTheWholeSlidingMass) {
-  // Sloping backfill; one unit weight for all soils and another for the concrete.
-  ProjectData p = DryWall();
-  p.seismicCoefficient = 0;
-  p.surchargeLoad = 0;
-  p.backfillUnitWeight = p.toeUnitWeight = p.foundationUnitWeight = 1.8f;
-  Analysed a = Prepare(p);
-  const SlipSection& s = a.section;
-  const CircleEnds ends = FindCircleEnds(s, kDeepCircle);
-  ASSERT_TRUE(ends.exitX && ends.entryX);
-  std::vector<Slice> slices(2000);
-  BuildSlices(s, kDeepCircle, *ends.exitX, *ends.entryX, slices);
-  double sum = 0;
-  for (const Slice& sl : slices) sum += sl.weight;
-
-  const AnalysisResults& r = a.run.results;
-  std::vector<SlipPoint> concrete;
-  for (size_t i = 1; i <= 8; ++i) concrete.push_back({r.wallOutlineX[i], r.wallOutlineY[i]});
-  const double concreteArea = ShoelaceArea(concrete);
-  const double total = AreaUnderGround(s, kDeepCircle, *ends.exitX, *ends.entryX);
-  const double exact = 1.8 * (total - concreteArea) + s.concreteWeight * concreteArea;
-  EXPECT_NEAR(sum, exact, 1e-3 * exact);
 }
 
 TEST(GlobalStability, SearchFindsTheMinimumOfEveryCircleItReports) {

@@ -83,45 +83,6 @@ TEST(InternalForces, DefaultWallStemHangsUnderItsOwnWeight) {
   EXPECT_FLOAT_EQ(run.forces.sectionNormal[kHeelSection], 0.0f);
 }
 
-struct LineLoadCase {
-  float x, y, direction;
-};
-
-CaseRun WithLineLoad(const LineLoadCase& l, float load = 10) {
-  ProjectData p = PlainWall();
-  p.lineLoadCount = 1;
-  p.lineLoads[1] = {load, l.x, l.y, l.direction, LoadCase::dead};
-  return Analyse(p, kDeadAndSoil);
-}
-
-TEST(InternalForces, LineLoadsOnTheStemCountOnlyAboveItsSection) {
-  const CaseRun base = Analyse(PlainWall(), kDeadAndSoil);
-  const double es = 0.5;  // the stem section lies on the base top
-  const double xm = 1.25;
-  const auto stemDelta = [&](const CaseRun& r, auto member) {
-    return double((r.forces.*member)[kStemSection]) - (base.forces.*member)[kStemSection];
-  };
-  // Downward load at the front edge of the stem (X = T), high up: compression and a moment.
-  const CaseRun front = WithLineLoad({1.0f, 3.0f, 180});
-  EXPECT_NEAR(stemDelta(front, &SectionForces::sectionNormal), 10, 1e-5);
-  EXPECT_NEAR(stemDelta(front, &SectionForces::sectionMoment), 10 * (1.0 - xm), 1e-4);
-  EXPECT_FLOAT_EQ(front.forces.sectionNormal[kToeSection], 0.0f);
-  // At the back edge of the stem (X = x7) it is still the stem's.
-  const CaseRun back = WithLineLoad({1.5f, 3.0f, 180});
-  EXPECT_NEAR(stemDelta(back, &SectionForces::sectionNormal), 10, 1e-5);
-  // Below the stem section it reaches the base directly: no section takes it.
-  for (const float x : {1.0f, 1.25f, 1.5f}) {
-    const CaseRun low = WithLineLoad({x, float(es) - 0.2f, 180});
-    EXPECT_NEAR(stemDelta(low, &SectionForces::sectionNormal), 0, 1e-5) << x;
-    EXPECT_NEAR(stemDelta(low, &SectionForces::sectionMoment), 0, 1e-5) << x;
-    EXPECT_FLOAT_EQ(low.forces.sectionNormal[kToeSection], 0.0f) << x;
-  }
-  // A horizontal push towards the heel at 2 above the section bends the front face.
-  const CaseRun push = WithLineLoad({1.25f, 2.5f, 90}, 5);
-  EXPECT_NEAR(stemDelta(push, &SectionForces::sectionShear), 5, 1e-5);
-  EXPECT_NEAR(stemDelta(push, &SectionForces::sectionMoment), 10, 1e-4);
-}
-
 TEST(InternalForces, ToeShearSectionStaysOnTheToe) {
   ProjectData p;
   SetDefaults(p);  // toe 2.0 thick, cover 5 cm, no bar yet: one effective depth of 1.95
