@@ -31,23 +31,6 @@ TEST(SectionDesign, CapacityOfSinglyReinforcedSectionMatchesHandCalculation) {
   EXPECT_FLOAT_EQ(r.balancedRatio, static_cast<float>(BalancedRatio(m)));
 }
 
-TEST(SectionDesign, DegenerateSectionsHaveNoCapacityButAShearValue) {
-  const SectionMaterials m = Metric();
-  const SectionCapacityResult shallow = SectionCapacity(m, 5.5f, 1.6f, 20, 0, 0);  // d = -0.3
-  EXPECT_FALSE(shallow.momentCapacity.has_value());
-  EXPECT_FALSE(shallow.ratio.has_value());
-  EXPECT_GT(shallow.shearCapacity, 0.0f);
-  const SectionCapacityResult noPitch = SectionCapacity(m, 50, 1.6f, 0, 0, 0);
-  EXPECT_FALSE(noPitch.momentCapacity.has_value());
-  EXPECT_FALSE(noPitch.ratio.has_value());
-  EXPECT_TRUE(std::isfinite(noPitch.balancedRatio));
-  EXPECT_FALSE(CrackControlZ(m, 50, 1.6f, 0, 0, 1e5f).has_value());
-  EXPECT_FALSE(CrackControlZ(m, 0, 1.6f, 20, 0, 1e5f).has_value());
-  const RequiredSteelResult none = RequiredSteel(m, 5.5f, 0, 1e5f);  // d = 0 with the 1 cm bar
-  EXPECT_FALSE(none.requiredArea.has_value());
-  EXPECT_FALSE(none.ratioLimit.has_value());
-}
-
 TEST(SectionDesign, SelectBarsChoosesTheFirstAcceptableCandidateInSearchOrder) {
   const SectionMaterials m = Metric();
   const auto accepted = [&](float h, float mu, float n, float diameter, float pitch) {

@@ -68,9 +68,16 @@ class Auditor {
     for (const auto& [name, value] : values) Value({name}, value);
   }
 
-  template <std::size_t N>
-  void Values(const char* name, const std::array<float, N>& values, std::size_t from = 0) {
-    for (std::size_t i = from; i < N; ++i) Value({name, static_cast<int>(i)}, values[i]);
+  // Rows of a shown table, each from its first used index on.
+  struct Series {
+    const char* name;
+    std::span<const float> values;
+    std::size_t from = 0;
+  };
+  void Values(std::initializer_list<Series> series) {
+    for (const Series& s : series) {
+      for (std::size_t i = s.from; i < s.values.size(); ++i) Value({s.name, static_cast<int>(i)}, s.values[i]);
+    }
   }
 
   void Fault(std::string text) { report_.faults.push_back(std::move(text)); }
@@ -106,9 +113,8 @@ void AuditStability(Auditor& a, const StabilityResults& s, UnitSystem unitSystem
            {"pressureSafetyFactor", s.pressureSafetyFactor},
            {"pressure width %", double(s.contactWidth) / s.baseWidthUsed * 100}, {"slidingForce", s.slidingForce},
            {"resistingForce", s.resistingForce}, {"slidingSafetyFactor", s.slidingSafetyFactor}});
-  a.Values("basePressure", s.basePressure);
-  a.Values("baseSegmentForce", s.baseSegmentForce, 1);
-  a.Values("baseSegmentX", s.baseSegmentX, 1);
+  a.Values({{"basePressure", s.basePressure}, {"baseSegmentForce", s.baseSegmentForce, 1},
+            {"baseSegmentX", s.baseSegmentX, 1}});
   const BearingResults& b = s.bearing;
   if (!b.computed) return;
   a.Named({{"bearing effectiveWidth", b.effectiveWidth}, {"bearing horizontalLoad", b.horizontalLoad},
@@ -120,29 +126,18 @@ void AuditStability(Auditor& a, const StabilityResults& s, UnitSystem unitSystem
 
 // The drawing's pressure diagrams, forces and weights, and the report's load tables.
 void AuditServiceResults(Auditor& a, const AnalysisResults& r) {
-  a.Values("wallOutlineX", r.wallOutlineX);
-  a.Values("wallOutlineY", r.wallOutlineY);
-  a.Values("polygonArea", r.polygonArea, 1);
-  a.Values("polygonCentroidX", r.polygonCentroidX, 1);
-  a.Values("polygonCentroidY", r.polygonCentroidY, 1);
-  a.Values("polygonWeight", r.polygonWeight, 1);
-  a.Values("polygonInertia", r.polygonInertia, 1);
   const PressureResults& p = r.pressure;
-  a.Values("activePressure", p.activePressure);
-  a.Values("activeForce", p.activeForce, 1);
-  a.Values("activeForceDepth", p.activeForceDepth, 1);
-  a.Values("activeForceX", p.activeForceX, 3);
-  a.Values("seismicPressure", p.seismicPressure, 1);
-  a.Values("seismicForce", p.seismicForce, 1);
-  a.Values("seismicForceDepth", p.seismicForceDepth, 1);
-  a.Values("seismicForceX", p.seismicForceX, 3);
-  a.Values("passivePressure", p.passivePressure);
-  a.Values("passiveForce", p.passiveForce, 1);
-  a.Values("passiveForceDepth", p.passiveForceDepth, 1);
-  a.Values("waterPressure", p.waterPressure, 1);
-  a.Values("waterForce", p.waterForce, 1);
-  a.Values("waterForceDepth", p.waterForceDepth, 1);
-  a.Values("waterForceX", p.waterForceX, 7);
+  a.Values({{"wallOutlineX", r.wallOutlineX}, {"wallOutlineY", r.wallOutlineY}, {"polygonArea", r.polygonArea, 1},
+            {"polygonCentroidX", r.polygonCentroidX, 1}, {"polygonCentroidY", r.polygonCentroidY, 1},
+            {"polygonWeight", r.polygonWeight, 1}, {"polygonInertia", r.polygonInertia, 1},
+            {"activePressure", p.activePressure}, {"activeForce", p.activeForce, 1},
+            {"activeForceDepth", p.activeForceDepth, 1}, {"activeForceX", p.activeForceX, 3},
+            {"seismicPressure", p.seismicPressure, 1}, {"seismicForce", p.seismicForce, 1},
+            {"seismicForceDepth", p.seismicForceDepth, 1}, {"seismicForceX", p.seismicForceX, 3},
+            {"passivePressure", p.passivePressure}, {"passiveForce", p.passiveForce, 1},
+            {"passiveForceDepth", p.passiveForceDepth, 1}, {"waterPressure", p.waterPressure, 1},
+            {"waterForce", p.waterForce, 1}, {"waterForceDepth", p.waterForceDepth, 1},
+            {"waterForceX", p.waterForceX, 7}});
   a.Named({{"activeCoefficient", p.activeCoefficient}, {"seismicIncrementCoefficient", p.seismicIncrementCoefficient},
            {"hydrodynamicForce", p.hydrodynamicForce}, {"hydrodynamicBasePressure", p.hydrodynamicBasePressure},
            {"hydrodynamicDepth", p.hydrodynamicDepth}, {"maxWaterPressure", p.maxWaterPressure}});
@@ -287,7 +282,7 @@ WallAuditReport AuditWall(const ProjectData& original) {
     a.Named({{"quantities concrete", q.concrete}, {"quantities formwork", q.formwork},
              {"quantities distributionSteel", q.distributionSteel}, {"quantities steel", q.steel},
              {"quantities cost", q.cost}});
-    a.Values("quantities mainSteel", q.mainSteel, 1);
+    a.Values({{"quantities mainSteel", q.mainSteel, 1}});
   });
   AuditMessages(a, designSink);
 

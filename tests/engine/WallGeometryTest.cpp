@@ -37,23 +37,6 @@ void ExpectPoints(const AnalysisResults& r, std::initializer_list<Point> points)
   }
 }
 
-// Toe side: Hf = 8, toe edge top 9. Each row starts exactly at its level.
-TEST(WallOutline, ToeWaterCasesAtTheirBoundaries) {
-  ProjectData p = DefaultProject();
-  const float justBelow8 = std::nextafter(8.0f, 0.0f);
-  p.waterDepthFront = justBelow8;  // above the toe top: the water line meets the front face
-  AnalysisResults r = Outline(p);
-  EXPECT_EQ(r.wallOutlineY[11], justBelow8);
-  EXPECT_EQ(r.wallOutlineY[12], justBelow8);  // on the front face
-  ExpectPoints(r, {{15, 0, 8}, {16, 2, 8}});
-  p.waterDepthFront = 8.0f;  // exactly at the stem foot: second row
-  ExpectPoints(Outline(p), {{11, 0, 8}, {12, 2, 8}, {15, 0, 8}, {16, 2, 8}});
-  p.waterDepthFront = 8.5f;  // on the sloping toe top, half-way down
-  ExpectPoints(Outline(p), {{15, 0, 8.5}, {16, 1.0, 8.5}});
-  p.waterDepthFront = 9.0f;  // exactly at the toe edge top: third row
-  ExpectPoints(Outline(p), {{11, 0, 8}, {12, 2, 8}, {15, 0, 9}, {16, 0, 9}});
-}
-
 // Back side: Hb = 7.73, heel edge top 8.73 (both as stored in single precision).
 TEST(WallOutline, BackWaterCasesAtTheirBoundaries) {
   ProjectData p = DefaultProject();
@@ -88,22 +71,6 @@ TEST(WallOutline, AFiguresOutlineKeepsAnOverflowFinite) {
   const WallOutline o = ComputeOutlinePoints(p, figure);
   for (std::size_t i = 1; i < o.x.size(); ++i) EXPECT_TRUE(std::isfinite(o.x[i]) && std::isfinite(o.y[i])) << i;
   EXPECT_EQ(o.y[10], -std::numeric_limits<float>::max());
-}
-
-TEST(PolygonAreaCentroid, ExactCentroidOfSimpleShapes) {
-  struct Shape {
-    std::vector<PlanePoint> corners;
-    double area, x, y;
-  };
-  // y down: counter-clockwise; the third lies above the x axis like the sloping backfill; the
-  // last has no area and keeps its first corner as centroid.
-  for (const Shape& s : {Shape{{{0, 0}, {0, 2}, {2, 2}, {2, 0}}, 4, 1, 1}, Shape{{{0, 0}, {0, 3}, {3, 3}}, 4.5, 1, 2},
-                         Shape{{{3, -1}, {0, 0}, {3, 0}}, 1.5, 2, -1.0 / 3}, Shape{{{5, 1}, {5, 1}, {7, 1}}, 0, 5, 1}}) {
-    const PolygonProperties p = PolygonAreaCentroid(s.corners);
-    EXPECT_DOUBLE_EQ(p.area, s.area);
-    EXPECT_DOUBLE_EQ(p.centroidX, s.x);
-    EXPECT_DOUBLE_EQ(p.centroidY, s.y);
-  }
 }
 
 // The concrete polygons tile the concrete outline 1..8, and their first moments add up to its.
