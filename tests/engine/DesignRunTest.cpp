@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the concrete design run: the load factors of the twelve cases, the stop on a case
-// that is not stable, the envelopes, degenerate sections and the flattened slope.
+// that is not stable, the envelopes, degenerate sections and a negative slope ratio.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 #include <string>
 
 #include "engine/Analysis.h"
@@ -25,14 +24,12 @@ struct Design {
   AnalysisResults results;
   DesignResults design;
   RecordingSink sink;
-  std::optional<float> adjustedSlope;
   void Run() {
     const DesignRun run = RunDesign(project, {&design});
     ASSERT_FALSE(run.fault) << *run.fault;
     results = run.results;
     design = run.design;
     for (const std::string& message : run.messages) sink.Warn(message);
-    adjustedSlope = run.adjustedSlope;
     project = WithFindings(std::move(project), run);
   }
 };
@@ -97,9 +94,6 @@ TEST(DesignRun, EachCaseUsesItsRowOfFactors) {
   // The run ends on the service case.
   EXPECT_FLOAT_EQ(d.results.loadFactor[1], 1.0f);
   EXPECT_FLOAT_EQ(d.results.loadFactor[7], 0.0f);
-  // With a seismic coefficient the service case differs from one with E = 1.
-  const double allOnes[7] = {1, 1, 1, 1, 1, 1, 1};
-  EXPECT_NE(CaseForces(d.project, allOnes).sectionMoment[1], d.design.caseMoment[1][12]);
 }
 
 TEST(DesignRun, StopsAtTheFirstCaseThatIsNotStable) {
@@ -201,24 +195,6 @@ TEST(DesignRun, DegenerateSectionIsNotAvailableInsteadOfNaN) {
     EXPECT_TRUE(std::isfinite(thin.design.colCrackZ[c])) << c;
   }
   EXPECT_TRUE(std::isfinite(thin.design.sectionShearCapacity[3]));
-}
-
-TEST(DesignRun, SlopeFlattenedInTheFirstCaseIsReportedAfterTheRun) {
-  Design d = DefaultDesign();
-  d.project.backfillSlope = 1.0f;  // 45° against a friction angle of 30°
-  d.project.seismicCoefficient = 0;
-  d.Run();
-  ASSERT_TRUE(d.design.completed);
-  // Only the first case flattens the slope; later cases start with the flag cleared.
-  EXPECT_TRUE(d.results.slopeAdjusted);
-  ASSERT_TRUE(d.adjustedSlope.has_value());
-  EXPECT_FLOAT_EQ(*d.adjustedSlope, 1.8f);
-  EXPECT_EQ(d.sink.messages.size(), 1u);
-  // Every later case analyses the flattened slope exactly as a case of its own would.
-  for (int k = 2; k <= 12; ++k) {
-    const SectionForces f = CaseForces(d.project, kCaseFactors[k].data());
-    for (int s = 1; s <= 3; ++s) EXPECT_EQ(d.design.caseMoment[s][k], f.sectionMoment[s]) << k;
-  }
 }
 
 // A negative slope ratio (older files hold them) is a level backfill for the outline and the

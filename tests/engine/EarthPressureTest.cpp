@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Earth pressure coefficients against published values, the pressure diagrams, and the two
+// Earth pressure coefficients against published values, the seismic increment and the two
 // backfill slope rules.
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 
 #include "ServiceTestSupport.h"
 #include "engine/EarthPressure.h"
-#include "engine/EngineError.h"
 #include "engine/LoadFactors.h"
 #include "engine/SlopeRules.h"
 #include "engine/WallGeometry.h"

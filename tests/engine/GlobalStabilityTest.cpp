@@ -3,10 +3,6 @@
 // for the critical circle, checked against physics rather than against the code's own formulas.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
-#include <vector>
-
 #include "ServiceTestSupport.h"
 #include "engine/GlobalStability.h"
 #include "engine/SlipCircle.h"

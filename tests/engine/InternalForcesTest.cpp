@@ -3,15 +3,11 @@
 // simple walls and against the direction each load must bend a section.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "engine/InternalForces.h"
 #include "engine/LoadFactors.h"
-#include "engine/WallGeometry.h"
 
 namespace kelvadrome {
 namespace {
-
 
 // A wall with a vertical rectangular stem 0.5 wide and 5 high on a flat base 0.5 thick, level
 // backfill, no water, no surcharge, no seismic load.
@@ -58,21 +54,6 @@ TEST(InternalForces, DefaultWallStemHangsUnderItsOwnWeight) {
   // The base reaction under the toe outweighs the toe's own weight: bottom face in tension.
   EXPECT_GT(run.forces.sectionMoment[kToeSection], 0);
   EXPECT_FLOAT_EQ(run.forces.sectionNormal[kHeelSection], 0.0f);
-}
-
-TEST(InternalForces, ToeShearSectionStaysOnTheToe) {
-  ProjectData p;
-  SetDefaults(p);  // toe 2.0 thick, cover 5 cm, no bar yet: one effective depth of 1.95
-  EXPECT_NEAR(ToeShearSectionX(p), 2.0 - 1.95, 1e-6);
-  p.barDiameters[4] = 2.0f;
-  EXPECT_NEAR(ToeShearSectionX(p), 2.0 - (2.0 - 0.07), 1e-6);
-  p.toeTaper = 0;
-  p.toeEdgeThickness = 0.03f;  // thinner than the cover and the bar
-  EXPECT_DOUBLE_EQ(ToeShearSectionX(p), 2.0);
-  p.toeEdgeThickness = 5.0f;  // deeper than the toe is long
-  EXPECT_DOUBLE_EQ(ToeShearSectionX(p), 0.0);
-  p.toeLength = 0;
-  EXPECT_DOUBLE_EQ(ToeShearSectionX(p), 0.0);
 }
 
 TEST(InternalForces, ToeShearFromTheBaseReactionFollowsTheContactWhenTheHeelLifts) {

@@ -3,12 +3,9 @@
 // property, the same result on one and four threads, Cancel, and walls that cannot be found.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <map>
 #include <stop_token>
 
 #include "ServiceTestSupport.h"
-#include "engine/ConcreteDesign.h"
 #include "engine/Optimiser.h"
 #include "engine/OptimiserGrid.h"
 #include "model/OptimiserDefaults.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Quantities and cost of a wall: a rectangular wall measured by hand, the shear key, bars in
-// British units, and a cost that is linear in each price.
+// Quantities and cost of a rectangular wall measured by hand.
 #include <gtest/gtest.h>
 
 #include <numbers>
@@ -16,9 +15,8 @@ namespace {
 
 // A block 0.5 wide and 4.0 high: no toe, no heel, no batter, no taper; stem heights 3.4 and
 // edge thicknesses 0.6 on both sides. Bars of column c: diameter c cm at 20 cm, cover 5 cm.
-ProjectData RectangularWall(UnitSystem system = kMetric) {
+ProjectData RectangularWall() {
   ProjectData p = test::DefaultProject();
-  p.unitSystem = system;
   p.toeLength = p.stemFrontBatter = p.stemBackBatter = p.heelLength = 0;
   p.stemTopWidth = p.baseWidth = 0.5f;
   p.toeTaper = p.heelTaper = 0;
@@ -45,8 +43,7 @@ double BarMass(double diameter, double pitch, double length, double density) {
 }  // namespace
 
 TEST(Quantities, RectangularWallByHand) {
-  ProjectData p = RectangularWall();
-  const Quantities q = Measure(p);
+  const Quantities q = Measure(RectangularWall());
   EXPECT_NEAR(q.concrete, 0.5 * 4.0, 1e-6);
   EXPECT_NEAR(q.formwork, 3.4 + 3.4 + 0.6 + 0.6, 1e-6);  // both faces of the stem and both edges
   // Stem: D − 2·cover = 3.9 m; toe: x8 − 2·cover = 0.4 m; heel: B − x1 − 2·cover = 0.4 m.
@@ -61,15 +58,4 @@ TEST(Quantities, RectangularWallByHand) {
   EXPECT_NEAR(q.steel, main + 28.26, 1e-3);
   EXPECT_NEAR(q.cost, 2.0 * 150 + 8.0 * 35 + (main + 28.26) * 1.3, 1e-2);
 
-  // The key adds stem top width × depth; a column without bars adds nothing.
-  p.shearKeyOption = true;
-  p.shearKeyDepth = 0.4f;
-  p.barPitches[6] = 0;
-  const Quantities keyed = Measure(p);
-  EXPECT_NEAR(keyed.concrete, 2.2, 1e-6);
-  EXPECT_EQ(keyed.formwork, q.formwork);
-  EXPECT_EQ(keyed.mainSteel[6], 0.0f);
-  // Bars shorter than twice the cover have no length left.
-  p.concreteCover = 30;
-  EXPECT_EQ(Measure(p).mainSteel[3], 0.0f);
 }

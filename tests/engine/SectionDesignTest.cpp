@@ -2,8 +2,6 @@
 // Checks of the section design against hand calculations of a rectangular section.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "engine/SectionDesign.h"
 
 namespace kelvadrome {

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The stability analysis: sums, resultant, base pressures, safety factors, the overturning
-// check, and physical checks that do not restate the code.
+// The stability analysis: base pressures at the middle-third limit, every case of partial
+// contact, and a resultant on or beyond the base edges.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "ServiceTestSupport.h"
 #include "engine/EngineError.h"
-#include "engine/LoadFactors.h"
 #include "engine/Stability.h"
-#include "engine/WallGeometry.h"
 
 namespace kelvadrome {
 namespace {
@@ -44,13 +42,6 @@ TEST(Stability, EccentricityOfExactlyASixthKeepsFullContact) {
   EXPECT_FLOAT_EQ(s.contactWidth, 6.0f);
   EXPECT_FLOAT_EQ(s.basePressure[1], 4.0f * 5 / 6);
   ExpectBaseReactionBalancesTheLoads(s);
-
-  // Slightly beyond a sixth the heel lifts: a triangle 3x̄ wide.
-  p.lineLoads[1].x = 1.9f;
-  const StabilityResults beyond = Analyse(p).results.stability;
-  EXPECT_FLOAT_EQ(beyond.contactWidth, 3 * 1.9f);
-  EXPECT_EQ(beyond.heelPressure, 0.0f);
-  ExpectBaseReactionBalancesTheLoads(beyond);
 }
 
 // Each of the six partial-contact cases, with the wall proportioned so that the contact width
