@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Earth pressure coefficients against published values, the pressure diagrams, and the two
+// Earth pressure coefficients against published values, the seismic increment and the two
 // backfill slope rules.
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 
 #include "ServiceTestSupport.h"
 #include "engine/EarthPressure.h"
-#include "engine/EngineError.h"
 #include "engine/LoadFactors.h"
 #include "engine/SlopeRules.h"
 #include "engine/WallGeometry.h"
@@ -46,49 +45,6 @@ TEST(ActivePressure, CoulombCoefficientMatchesPublishedValues) {
     const PressureRun run = Pressures(p);
     EXPECT_NEAR(run.r.pressure.activeCoefficient, c.expected, 5e-5) << c.phi << " " << c.delta;
   }
-}
-
-// With δ = β Coulomb's coefficient equals Rankine's for a sloping backfill,
-// cos β (cos β - √(cos²β - cos²φ)) / (cos β + √(cos²β - cos²φ)).
-TEST(ActivePressure, SlopingBackfillAgreesWithRankineWhenDeltaEqualsBeta) {
-  ProjectData p = DefaultProject();
-  p.backfillSlope = 5.0f;
-  const double beta = std::atan(1 / 5.0);
-  p.wallFrictionEarth = static_cast<float>(beta * 45 / std::atan(1.0));
-  const PressureRun run = Pressures(p);
-  const double c = std::cos(beta), phi = 30 * std::atan(1.0) / 45;
-  const double root = std::sqrt(c * c - std::cos(phi) * std::cos(phi));
-  EXPECT_NEAR(run.r.pressure.activeCoefficient, c * (c - root) / (c + root), 1e-6);
-}
-
-TEST(ActivePressure, DefaultWallDiagram) {
-  ProjectData p = DefaultProject();
-  const PressureRun run = Pressures(p);
-  const PressureResults& s = run.r.pressure;
-  const double ka = s.activeCoefficient, cosDelta = std::cos(30 * std::atan(1.0) / 45);
-  const double beta = std::atan(0.2), y10 = -0.774;
-  EXPECT_NEAR(s.activePressure[0], 1.0 * ka * cosDelta / std::cos(beta), 1e-5);
-  EXPECT_NEAR(s.activePressure[1] - s.activePressure[0], ka * 1.7 * (1.5 - y10) * cosDelta, 1e-5);
-  EXPECT_NEAR(s.activePressure[2] - s.activePressure[1], ka * 1.0 * (10 - 1.5) * cosDelta, 1e-5);
-  EXPECT_EQ(s.activeBottomPressure, s.activePressure[2]);
-  // A trapezoid's resultant lies between a third and a half of its height from the larger end.
-  EXPECT_NEAR(s.activeForce[2], 8.5 * (s.activePressure[1] + s.activePressure[2]) / 2, 1e-4);
-  EXPECT_GT(s.activeForceDepth[2], 1.5 + 8.5 / 2);
-  EXPECT_LT(s.activeForceDepth[2], 1.5 + 8.5 * 2 / 3);
-  EXPECT_NEAR(s.activeForce[3], s.activeForce[1] * std::tan(30 * std::atan(1.0) / 45), 1e-5);
-  EXPECT_FLOAT_EQ(s.activeForceX[3], 7.2f);
-  EXPECT_FLOAT_EQ(s.activeForceX[4], 7.2f);
-}
-
-TEST(ActivePressure, VerticalConcreteBackUsesConcreteFriction) {
-  ProjectData p = DefaultProject();
-  p.backfillSlope = 0;
-  p.wallFrictionConcrete = 0;
-  p.stemBackBatter = 0;
-  p.heelLength = 0;
-  p.baseWidth = 3.33f;
-  const PressureRun run = Pressures(p);
-  EXPECT_NEAR(run.r.pressure.activeCoefficient, 1.0 / 3, 1e-6);  // Rankine: δ = 0
 }
 
 // Mononobe-Okabe for φ = 30°, δ = 30°, level backfill, kh = 0.15: KAE from the closed form.
@@ -154,18 +110,6 @@ TEST(SlopeRules, FlattenedSlopeRoundsUpToTheNextTenth) {
   EXPECT_EQ(run.r.adjustedSlope, 2.6f);
 }
 
-TEST(SlopeRules, NegativeSlopeIsALevelBackfill) {
-  ProjectData p = DefaultProject();
-  p.backfillSlope = -0.5f;
-  ProjectData level = DefaultProject();
-  level.backfillSlope = 0;
-  const PressureRun sloped = Pressures(p);
-  const PressureRun flat = Pressures(level);
-  EXPECT_TRUE(sloped.sink.messages.empty());
-  EXPECT_EQ(sloped.r.pressure.activeCoefficient, flat.r.pressure.activeCoefficient);
-  EXPECT_EQ(sloped.r.pressure.activePressure, flat.r.pressure.activePressure);
-}
-
 // No flattening helps a zero friction angle, and a seismic angle ψ = 31° above φ = 30° leaves
 // no Mononobe-Okabe coefficient: both stop the analysis before any slope is changed.
 TEST(SlopeRules, HopelessAnglesAreFaults) {
@@ -195,41 +139,6 @@ TEST(PassivePressure, CoulombCoefficientMatchesPublishedValue) {
   EXPECT_EQ(s.passivePressure[1], 0.0f);  // the water (5) lies above the toe edge top (9)
   EXPECT_NEAR(s.passivePressure[2] / ((2.0 - 1.0) * 1.0 * cosDelta), 4.977, 5e-4);
   EXPECT_FLOAT_EQ(s.passiveForceDepth[2], 9.0f + 2.0f / 3);
-}
-
-TEST(PassivePressure, DryToeEarthAboveALowWaterTable) {
-  ProjectData p = DefaultProject();
-  p.waterDepthFront = 9.5f;  // half a unit below the toe edge top
-  const PressureRun run = Pressures(p);
-  const PressureResults& s = run.r.pressure;
-  const double kpCos = s.passivePressure[1] / (1.7 * 0.5);
-  EXPECT_NEAR(s.passivePressure[2], s.passivePressure[1] + (2.0 - 1.0) * 0.5 * kpCos, 1e-5);
-  EXPECT_NEAR(s.passiveForce[1], 0.5 * s.passivePressure[1] / 2, 1e-6);
-  EXPECT_FLOAT_EQ(s.passiveForceDepth[1], 9.0f + 0.5f * 2 / 3);
-}
-
-TEST(PassivePressure, ShearKeyWithAndWithoutToeEarth) {
-  ProjectData p = DefaultProject();
-  p.shearKeyOption = true;
-  p.toePassiveOption = true;
-  PressureRun run = Pressures(p);
-  const float toeBottom = run.r.pressure.passivePressure[2];
-  ASSERT_GT(toeBottom, 0.0f);
-  const double keyOwn = run.r.pressure.passivePressure[3] - toeBottom;
-  EXPECT_NEAR(keyOwn, 0.67 * (2.0 - 1.0) * toeBottom / (1.0 * 1.0), 1e-5);
-  EXPECT_NEAR(run.r.pressure.passiveForce[3], 0.67 * (toeBottom + run.r.pressure.passivePressure[3]) / 2,
-              1e-5);
-
-  p.toePassiveOption = false;  // the key's diagram starts from zero at the base
-  run = Pressures(p);
-  EXPECT_EQ(run.r.pressure.passivePressure[2], 0.0f);
-  EXPECT_NEAR(run.r.pressure.passivePressure[3], keyOwn, 1e-5);
-  EXPECT_NEAR(run.r.pressure.passiveForceDepth[3], 10 + 0.67 * 2 / 3, 1e-5);
-  EXPECT_GT(run.r.pressure.passiveForce[2], 0.0f);  // computed before the key cleared [2]
-
-  p.waterOption = false;  // without water the key sees the moist toe earth
-  run = Pressures(p);
-  EXPECT_NEAR(run.r.pressure.passivePressure[3], keyOwn * 1.7, 1e-5);
 }
 
 }  // namespace

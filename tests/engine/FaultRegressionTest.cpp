@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "ServiceTestSupport.h"
 #include "WallAudit.h"
 #include "calculator/SoilPressureCalculator.h"
 #include "engine/ConcreteDesign.h"
@@ -20,12 +21,6 @@
 using namespace kelvadrome;
 
 namespace {
-
-ProjectData Default() {
-  ProjectData p;
-  SetDefaults(p);
-  return p;
-}
 
 testing::AssertionResult Passes(const ProjectData& p) {
   const test::WallAuditReport report = test::AuditWall(p);
@@ -44,7 +39,7 @@ void ExpectDesignFault(const ProjectData& p, const std::string& naming) {
 // A tiny Metric yield stress rounds to 0 MPa in SI; the design divided by it and showed the
 // balanced and minimum steel ratios as "N/A". Now the design stops with a division fault.
 TEST(FaultRegression, ZeroYieldStressStopsTheDesignInsteadOfShowingInfinity) {
-  ProjectData p = Default();
+  ProjectData p = test::DefaultProject();
   p.steelYieldStress = 2.9296875f;
   p.unitSystem = kSI;
   ConvertUnits(p, kMetric);
@@ -52,13 +47,13 @@ TEST(FaultRegression, ZeroYieldStressStopsTheDesignInsteadOfShowingInfinity) {
   ExpectDesignFault(p, "steel yield stress");
   EXPECT_TRUE(Passes(p));
 
-  ProjectData tiny = Default();  // 1.4 / fy still fits in single precision, the balanced ratio not
+  ProjectData tiny = test::DefaultProject();  // 1.4 / fy still fits in single precision, the balanced ratio not
   tiny.unitSystem = kSI;
   tiny.steelYieldStress = 3.761582E-37f;
   ExpectDesignFault(tiny, "Overflow");
   EXPECT_TRUE(Passes(tiny));
 
-  ProjectData minus600 = Default();  // a damaged file: 600 + fy = 0 in the balanced ratio
+  ProjectData minus600 = test::DefaultProject();  // a damaged file: 600 + fy = 0 in the balanced ratio
   minus600.unitSystem = kSI;
   minus600.steelYieldStress = -600;
   EXPECT_TRUE(Passes(minus600));
@@ -67,7 +62,7 @@ TEST(FaultRegression, ZeroYieldStressStopsTheDesignInsteadOfShowingInfinity) {
 // A damaged file with a soil depth of -2.6E+33 gave the calculator forces beyond single
 // precision, shown as "N/A" in its grid. An overflowing result now ends the computation.
 TEST(FaultRegression, CalculatorOverflowIsAnEngineErrorNotAnInfiniteForce) {
-  ProjectData p = Default();
+  ProjectData p = test::DefaultProject();
   p.unitSystem = kSI;
   p.stemBackHeight = -2.5993968E+33f;
   RecordingSink sink;
@@ -107,7 +102,7 @@ TEST(FaultRegression, EveryFileTheFuzzerFaultedOnNowPasses) {
 // A NaN cohesion in a file reached the calculator's input boxes as "N/A". The reader now
 // refuses any value that is not a finite number, wherever it stands in the file.
 TEST(FaultRegression, FileWithANonFiniteValueIsRefused) {
-  const std::vector<uint8_t> valid = EncodeProjectFile(Default());
+  const std::vector<uint8_t> valid = EncodeProjectFile(test::DefaultProject());
   int refused = 0;
   for (const uint32_t bits : {0x7FC00000u, 0x7F800000u, 0xFF800000u}) {  // NaN, +inf, -inf
     for (std::size_t at = 0; at + 4 <= valid.size(); ++at) {
@@ -140,7 +135,7 @@ TEST(FaultRegression, OldLineLoadPlacedBeyondSinglePrecisionIsRefused) {
 // A heel edge thickness of -2.1E+37 m became a section height of -2.1E+39 cm, shown as "N/A" in
 // the design table. A height beyond single precision is now an overflow fault of the design.
 TEST(FaultRegression, SectionHeightBeyondSinglePrecisionIsAnOverflow) {
-  ProjectData p = Default();
+  ProjectData p = test::DefaultProject();
   p.heelEdgeThickness = -2.1184572E+37f;
   p.stemBackHeight = 0;
   p.heelTaper = 0;

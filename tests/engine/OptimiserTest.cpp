@@ -3,12 +3,9 @@
 // property, the same result on one and four threads, Cancel, and walls that cannot be found.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <map>
 #include <stop_token>
 
 #include "ServiceTestSupport.h"
-#include "engine/ConcreteDesign.h"
 #include "engine/Optimiser.h"
 #include "engine/OptimiserGrid.h"
 #include "model/OptimiserDefaults.h"
@@ -154,28 +151,4 @@ TEST(Optimiser, ImpossibleTargetsAndUnusableSettingsGiveAClearMessage) {
   ProjectData wide = p;
   wide.optimiserVariables[kHeel] = {true, 0.0f, 1e6f};
   EXPECT_NE(OptimiserSettingsProblem(wide).find("more than 10000 steps"), std::string::npos);
-}
-
-TEST(Optimiser, DefaultWallOptimisedMeetsEveryTargetWhenAnalysedAgain) {
-  const ProjectData p = test::DefaultProject();
-  const OptimiserResult r = OptimiseWall(p);
-  ASSERT_FALSE(r.walls.empty()) << r.message;
-  const OptimisedWall& best = r.walls[0];
-  EXPECT_LT(best.evaluation.cost, 8650);  // cheaper than a coarse search over heel, toe and key
-
-  // Analysed again as a user would after Apply.
-  ProjectData applied = WithWallDimensions(p, best.dimensions);
-  const test::ServiceRun service = test::Analyse(applied);
-  const StabilityResults& s = service.results.stability;
-  ASSERT_TRUE(s.wallStable);
-  EXPECT_GE(s.slidingSafetyFactor, 1.1f);  // the default wall carries a seismic load
-  EXPECT_GE(s.overturningSafetyFactor, 1.5f);
-  EXPECT_GE(s.pressureSafetyFactor, 2.0f);
-  EXPECT_LE(std::fabs(s.eccentricity), applied.baseWidth / 4);
-  EXPECT_TRUE(test::DesignAndKeep(applied).design.completed);
-  // D stays, on both sides.
-  EXPECT_EQ(applied.TotalHeightFront(), p.TotalHeightFront());
-  EXPECT_EQ(float(double(applied.stemBackHeight) + applied.heelTaper + applied.heelEdgeThickness),
-            p.TotalHeightFront());
-  ExpectLocalOptimum(p, best);
 }

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Quantities and cost of a wall: a rectangular wall measured by hand, the shear key, bars in
-// British units, and a cost that is linear in each price.
+// Quantities and cost of a rectangular wall measured by hand.
 #include <gtest/gtest.h>
 
 #include <numbers>
@@ -16,9 +15,8 @@ namespace {
 
 // A block 0.5 wide and 4.0 high: no toe, no heel, no batter, no taper; stem heights 3.4 and
 // edge thicknesses 0.6 on both sides. Bars of column c: diameter c cm at 20 cm, cover 5 cm.
-ProjectData RectangularWall(UnitSystem system = kMetric) {
+ProjectData RectangularWall() {
   ProjectData p = test::DefaultProject();
-  p.unitSystem = system;
   p.toeLength = p.stemFrontBatter = p.stemBackBatter = p.heelLength = 0;
   p.stemTopWidth = p.baseWidth = 0.5f;
   p.toeTaper = p.heelTaper = 0;
@@ -45,8 +43,7 @@ double BarMass(double diameter, double pitch, double length, double density) {
 }  // namespace
 
 TEST(Quantities, RectangularWallByHand) {
-  ProjectData p = RectangularWall();
-  const Quantities q = Measure(p);
+  const Quantities q = Measure(RectangularWall());
   EXPECT_NEAR(q.concrete, 0.5 * 4.0, 1e-6);
   EXPECT_NEAR(q.formwork, 3.4 + 3.4 + 0.6 + 0.6, 1e-6);  // both faces of the stem and both edges
   // Stem: D − 2·cover = 3.9 m; toe: x8 − 2·cover = 0.4 m; heel: B − x1 − 2·cover = 0.4 m.
@@ -61,55 +58,4 @@ TEST(Quantities, RectangularWallByHand) {
   EXPECT_NEAR(q.steel, main + 28.26, 1e-3);
   EXPECT_NEAR(q.cost, 2.0 * 150 + 8.0 * 35 + (main + 28.26) * 1.3, 1e-2);
 
-  // The key adds stem top width × depth; a column without bars adds nothing.
-  p.shearKeyOption = true;
-  p.shearKeyDepth = 0.4f;
-  p.barPitches[6] = 0;
-  const Quantities keyed = Measure(p);
-  EXPECT_NEAR(keyed.concrete, 2.2, 1e-6);
-  EXPECT_EQ(keyed.formwork, q.formwork);
-  EXPECT_EQ(keyed.mainSteel[6], 0.0f);
-  // Bars shorter than twice the cover have no length left.
-  p.concreteCover = 30;
-  EXPECT_EQ(Measure(p).mainSteel[3], 0.0f);
-}
-
-TEST(Quantities, BritishUnitsUseInchBarsAndPoundsPerCubicFoot) {
-  ProjectData p = RectangularWall(kBritish);
-  p.stemTopWidth = p.baseWidth = 2.0f;  // ft
-  p.stemFrontHeight = p.stemBackHeight = 11.0f;
-  p.toeEdgeThickness = p.heelEdgeThickness = 2.0f;
-  p.concreteCover = 2;        // in
-  p.barDiameters[1] = 0.75f;  // in
-  p.barPitches[1] = 8;        // in
-  p.prices = {4.25f, 3.25f, 0.6f};
-  const Quantities q = Measure(p);
-  EXPECT_NEAR(q.concrete, 26.0, 1e-5);
-  EXPECT_NEAR(q.mainSteel[1], BarMass(0.75 / 12, 8.0 / 12, 13.0 - 4.0 / 12, 490), 1e-3);
-  EXPECT_NEAR(q.distributionSteel, 0.0018 * 26 * 490, 1e-4);
-}
-
-TEST(Quantities, CostIsLinearInEachPrice) {
-  ProjectData p = test::DefaultProject();
-  const DesignRun run = test::DesignAndKeep(p);
-  ASSERT_TRUE(run.design.completed);
-  const AnalysisResults& r = run.results;
-  const Quantities base = ComputeQuantities(p, r);
-
-  const auto costWith = [&](UnitPrices prices) {
-    ProjectData q = p;
-    q.prices = prices;
-    return double(ComputeQuantities(q, r).cost);
-  };
-  EXPECT_EQ(costWith({0, 0, 0}), 0.0);
-  EXPECT_NEAR(costWith({1, 0, 0}), base.concrete, 1e-4);
-  EXPECT_NEAR(costWith({0, 1, 0}), base.formwork, 1e-4);
-  EXPECT_NEAR(costWith({0, 0, 1}), base.steel, 1e-3);
-  for (const double k : {0.5, 2.0, 7.0}) {
-    EXPECT_NEAR(costWith({float(150 * k), 35, 1.3f}) - base.cost, (k - 1) * 150 * base.concrete, 0.01);
-    EXPECT_NEAR(costWith({150, float(35 * k), 1.3f}) - base.cost, (k - 1) * 35 * base.formwork, 0.01);
-    EXPECT_NEAR(costWith({150, 35, float(1.3 * k)}) - base.cost, (k - 1) * 1.3 * base.steel, 0.01);
-  }
-  // The outline alone never costs more than the wall with its bars.
-  EXPECT_LT(ComputeConcreteQuantities(p, r).cost, base.cost);
 }

@@ -3,6 +3,7 @@
 // load is what a test puts on it, so that every result can be checked by hand.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "engine/Analysis.h"
@@ -10,6 +11,7 @@
 #include "engine/EngineError.h"
 #include "engine/MessageSink.h"
 #include "model/ProjectData.h"
+#include "model/Units.h"
 
 namespace kelvadrome::test {
 
@@ -42,6 +44,33 @@ inline void AddLineLoad(ProjectData& p, float load, float x, float y, float dire
                         LoadCase loadCase = LoadCase::dead) {
   p.lineLoadCount = static_cast<int16_t>(p.lineLoadCount + 1);
   p.lineLoads[static_cast<size_t>(p.lineLoadCount)] = {load, x, y, direction, loadCase};
+}
+
+// A Metric project with every length, unit weight, stress and load taken exactly (without the
+// rounding of the unit switch) into another system.
+inline ProjectData Converted(const ProjectData& metric, UnitSystem system) {
+  const ConversionFactors f = ConversionFactorsFor(kMetric, system);
+  ProjectData p = metric;
+  p.unitSystem = system;
+  const auto scale = [](std::initializer_list<float*> values, double factor) {
+    for (float* v : values) *v = static_cast<float>(*v * factor);
+  };
+  scale({&p.toeLength, &p.stemFrontBatter, &p.stemTopWidth, &p.stemBackBatter, &p.heelLength, &p.baseWidth,
+         &p.stemFrontHeight, &p.toeTaper, &p.toeEdgeThickness, &p.stemBackHeight, &p.heelTaper,
+         &p.heelEdgeThickness, &p.waterDepthFront, &p.waterDepthBack, &p.shearKeyDepth},
+        f.length);
+  scale({&p.concreteUnitWeight, &p.waterUnitWeight, &p.backfillUnitWeight, &p.backfillSaturatedDensity,
+         &p.toeUnitWeight, &p.toeSaturatedDensity, &p.foundationUnitWeight, &p.foundationSaturatedDensity},
+        f.UnitWeight());
+  scale({&p.baseCohesion, &p.backfillCohesion, &p.toeCohesion, &p.baseBearingCapacity, &p.concreteStrength},
+        f.stress);
+  scale({&p.surchargeLoad}, f.force / (f.length * f.length));
+  for (int k = 1; k <= p.lineLoadCount; ++k) {
+    LineLoad& l = p.lineLoads[static_cast<size_t>(k)];
+    scale({&l.x, &l.y}, f.length);
+    scale({&l.load}, f.ForcePerLength());
+  }
+  return p;
 }
 
 struct ServiceRun {

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 #include <exception>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <typeinfo>
@@ -63,9 +64,20 @@ class Auditor {
     if (std::isfinite(static_cast<float>(value))) CheckFormatted(name, FormatGeneral(static_cast<float>(value)));
   }
 
-  template <std::size_t N>
-  void Values(const char* name, const std::array<float, N>& values, std::size_t from = 0) {
-    for (std::size_t i = from; i < N; ++i) Value({name, static_cast<int>(i)}, values[i]);
+  void Named(std::initializer_list<std::pair<const char*, double>> values) {
+    for (const auto& [name, value] : values) Value({name}, value);
+  }
+
+  // Rows of a shown table, each from its first used index on.
+  struct Series {
+    const char* name;
+    std::span<const float> values;
+    std::size_t from = 0;
+  };
+  void Values(std::initializer_list<Series> series) {
+    for (const Series& s : series) {
+      for (std::size_t i = s.from; i < s.values.size(); ++i) Value({s.name, static_cast<int>(i)}, s.values[i]);
+    }
   }
 
   void Fault(std::string text) { report_.faults.push_back(std::move(text)); }
@@ -91,72 +103,44 @@ void AuditStability(Auditor& a, const StabilityResults& s, UnitSystem unitSystem
   a.Text("resultant position", ResultantPositionText(s));
 
   // What the stability window and the report show as numbers in every case ...
-  a.Value({"sumHorizontal"}, s.sumHorizontal);
-  a.Value({"sumVertical"}, s.sumVertical);
-  a.Value({"sumMoment"}, s.sumMoment);
-  a.Value({"eccentricMoment"}, s.eccentricMoment);
-  a.Value({"resultantX"}, s.resultantX);
-  a.Value({"eccentricity"}, s.eccentricity);
-  a.Value({"baseWidthUsed"}, s.baseWidthUsed);
-  a.Value({"overturningSafetyFactor"}, s.overturningSafetyFactor);
-  a.Value({"resistingMoment"}, s.resistingMoment);
-  a.Value({"overturningMoment"}, s.overturningMoment);
+  a.Named({{"sumHorizontal", s.sumHorizontal}, {"sumVertical", s.sumVertical}, {"sumMoment", s.sumMoment},
+           {"eccentricMoment", s.eccentricMoment}, {"resultantX", s.resultantX}, {"eccentricity", s.eccentricity},
+           {"baseWidthUsed", s.baseWidthUsed}, {"overturningSafetyFactor", s.overturningSafetyFactor},
+           {"resistingMoment", s.resistingMoment}, {"overturningMoment", s.overturningMoment}});
   if (!s.wallStable) return;
   // ... and for a stable wall only (the others read "N/A" by design).
-  a.Value({"toePressure"}, s.toePressure);
-  a.Value({"heelPressure"}, s.heelPressure);
-  a.Value({"pressureSafetyFactor"}, s.pressureSafetyFactor);
-  a.Value({"pressure width %"}, double(s.contactWidth) / s.baseWidthUsed * 100);
-  a.Value({"slidingForce"}, s.slidingForce);
-  a.Value({"resistingForce"}, s.resistingForce);
-  a.Value({"slidingSafetyFactor"}, s.slidingSafetyFactor);
-  a.Values("basePressure", s.basePressure);
-  a.Values("baseSegmentForce", s.baseSegmentForce, 1);
-  a.Values("baseSegmentX", s.baseSegmentX, 1);
+  a.Named({{"toePressure", s.toePressure}, {"heelPressure", s.heelPressure},
+           {"pressureSafetyFactor", s.pressureSafetyFactor},
+           {"pressure width %", double(s.contactWidth) / s.baseWidthUsed * 100}, {"slidingForce", s.slidingForce},
+           {"resistingForce", s.resistingForce}, {"slidingSafetyFactor", s.slidingSafetyFactor}});
+  a.Values({{"basePressure", s.basePressure}, {"baseSegmentForce", s.baseSegmentForce, 1},
+            {"baseSegmentX", s.baseSegmentX, 1}});
   const BearingResults& b = s.bearing;
   if (!b.computed) return;
-  for (const auto& [name, value] :
-       {std::pair{"bearing effectiveWidth", b.effectiveWidth}, {"bearing horizontalLoad", b.horizontalLoad},
-        {"bearing overburden", b.overburden}, {"bearing effectiveUnitWeight", b.effectiveUnitWeight},
-        {"bearing Nq", b.Nq}, {"bearing Nc", b.Nc}, {"bearing Ngamma", b.Ngamma},
-        {"bearing iq", b.iq}, {"bearing ic", b.ic}, {"bearing igamma", b.igamma},
-        {"bearing ultimatePressure", b.ultimatePressure}, {"bearing resistance", b.resistance},
-        {"bearing safetyFactor", b.safetyFactor}}) {
-    a.Value({name}, value);
-  }
+  a.Named({{"bearing effectiveWidth", b.effectiveWidth}, {"bearing horizontalLoad", b.horizontalLoad},
+           {"bearing overburden", b.overburden}, {"bearing effectiveUnitWeight", b.effectiveUnitWeight},
+           {"bearing Nq", b.Nq}, {"bearing Nc", b.Nc}, {"bearing Ngamma", b.Ngamma}, {"bearing iq", b.iq},
+           {"bearing ic", b.ic}, {"bearing igamma", b.igamma}, {"bearing ultimatePressure", b.ultimatePressure},
+           {"bearing resistance", b.resistance}, {"bearing safetyFactor", b.safetyFactor}});
 }
 
 // The drawing's pressure diagrams, forces and weights, and the report's load tables.
 void AuditServiceResults(Auditor& a, const AnalysisResults& r) {
-  a.Values("wallOutlineX", r.wallOutlineX);
-  a.Values("wallOutlineY", r.wallOutlineY);
-  a.Values("polygonArea", r.polygonArea, 1);
-  a.Values("polygonCentroidX", r.polygonCentroidX, 1);
-  a.Values("polygonCentroidY", r.polygonCentroidY, 1);
-  a.Values("polygonWeight", r.polygonWeight, 1);
-  a.Values("polygonInertia", r.polygonInertia, 1);
   const PressureResults& p = r.pressure;
-  a.Value({"activeCoefficient"}, p.activeCoefficient);
-  a.Values("activePressure", p.activePressure);
-  a.Values("activeForce", p.activeForce, 1);
-  a.Values("activeForceDepth", p.activeForceDepth, 1);
-  a.Values("activeForceX", p.activeForceX, 3);
-  a.Value({"seismicIncrementCoefficient"}, p.seismicIncrementCoefficient);
-  a.Values("seismicPressure", p.seismicPressure, 1);
-  a.Values("seismicForce", p.seismicForce, 1);
-  a.Values("seismicForceDepth", p.seismicForceDepth, 1);
-  a.Values("seismicForceX", p.seismicForceX, 3);
-  a.Value({"hydrodynamicForce"}, p.hydrodynamicForce);
-  a.Value({"hydrodynamicBasePressure"}, p.hydrodynamicBasePressure);
-  a.Value({"hydrodynamicDepth"}, p.hydrodynamicDepth);
-  a.Values("passivePressure", p.passivePressure);
-  a.Values("passiveForce", p.passiveForce, 1);
-  a.Values("passiveForceDepth", p.passiveForceDepth, 1);
-  a.Values("waterPressure", p.waterPressure, 1);
-  a.Values("waterForce", p.waterForce, 1);
-  a.Values("waterForceDepth", p.waterForceDepth, 1);
-  a.Values("waterForceX", p.waterForceX, 7);
-  a.Value({"maxWaterPressure"}, p.maxWaterPressure);
+  a.Values({{"wallOutlineX", r.wallOutlineX}, {"wallOutlineY", r.wallOutlineY}, {"polygonArea", r.polygonArea, 1},
+            {"polygonCentroidX", r.polygonCentroidX, 1}, {"polygonCentroidY", r.polygonCentroidY, 1},
+            {"polygonWeight", r.polygonWeight, 1}, {"polygonInertia", r.polygonInertia, 1},
+            {"activePressure", p.activePressure}, {"activeForce", p.activeForce, 1},
+            {"activeForceDepth", p.activeForceDepth, 1}, {"activeForceX", p.activeForceX, 3},
+            {"seismicPressure", p.seismicPressure, 1}, {"seismicForce", p.seismicForce, 1},
+            {"seismicForceDepth", p.seismicForceDepth, 1}, {"seismicForceX", p.seismicForceX, 3},
+            {"passivePressure", p.passivePressure}, {"passiveForce", p.passiveForce, 1},
+            {"passiveForceDepth", p.passiveForceDepth, 1}, {"waterPressure", p.waterPressure, 1},
+            {"waterForce", p.waterForce, 1}, {"waterForceDepth", p.waterForceDepth, 1},
+            {"waterForceX", p.waterForceX, 7}});
+  a.Named({{"activeCoefficient", p.activeCoefficient}, {"seismicIncrementCoefficient", p.seismicIncrementCoefficient},
+           {"hydrodynamicForce", p.hydrodynamicForce}, {"hydrodynamicBasePressure", p.hydrodynamicBasePressure},
+           {"hydrodynamicDepth", p.hydrodynamicDepth}, {"maxWaterPressure", p.maxWaterPressure}});
 }
 
 void AuditDesign(Auditor& a, const ProjectData& project, const DesignResults& d) {
@@ -193,9 +177,7 @@ void AuditDesign(Auditor& a, const ProjectData& project, const DesignResults& d)
     if (av.crackZ) a.Value({"colCrackZ", c}, d.colCrackZ[c]);
     (void)ColumnWarningsOf(d, c);
   }
-  a.Value({"balancedRatio"}, d.balancedRatio);
-  a.Value({"minimumRatio"}, d.minimumRatio);
-  a.Value({"crackZLimit"}, d.crackZLimit);
+  a.Named({{"balancedRatio", d.balancedRatio}, {"minimumRatio", d.minimumRatio}, {"crackZLimit", d.crackZLimit}});
 }
 
 void AuditCalculator(Auditor& a, const CalculatorInputs& in, const CalculatorResults& r) {
@@ -211,11 +193,8 @@ void AuditCalculator(Auditor& a, const CalculatorInputs& in, const CalculatorRes
       a.Value({member, c}, value);
     }
   }
-  a.Value({"calculator Pw"}, r.waterPressure);
-  a.Value({"calculator Fw"}, r.waterForce);
-  a.Value({"calculator zw"}, r.waterDepth);
-  a.Value({"calculator inclination"}, r.inclination);
-  a.Value({"calculator slope"}, r.slopeUsed);
+  a.Named({{"calculator Pw", r.waterPressure}, {"calculator Fw", r.waterForce}, {"calculator zw", r.waterDepth},
+           {"calculator inclination", r.inclination}, {"calculator slope", r.slopeUsed}});
 }
 
 void AuditMessages(Auditor& a, const RecordingSink& sink) {
@@ -300,12 +279,10 @@ WallAuditReport AuditWall(const ProjectData& original) {
     if (!design.completed) return;
     AuditDesign(a, project, design);
     const Quantities q = ComputeQuantities(project, run.results);
-    for (const auto& [name, value] : {std::pair{"quantities concrete", q.concrete}, {"quantities formwork", q.formwork},
-                                      {"quantities distributionSteel", q.distributionSteel},
-                                      {"quantities steel", q.steel}, {"quantities cost", q.cost}}) {
-      a.Value({name}, value);
-    }
-    a.Values("quantities mainSteel", q.mainSteel, 1);
+    a.Named({{"quantities concrete", q.concrete}, {"quantities formwork", q.formwork},
+             {"quantities distributionSteel", q.distributionSteel}, {"quantities steel", q.steel},
+             {"quantities cost", q.cost}});
+    a.Values({{"quantities mainSteel", q.mainSteel, 1}});
   });
   AuditMessages(a, designSink);
 

@@ -37,47 +37,6 @@ void ExpectPoints(const AnalysisResults& r, std::initializer_list<Point> points)
   }
 }
 
-TEST(WallOutline, DefaultWall) {
-  const AnalysisResults r = Outline(DefaultProject());
-  ExpectPoints(r, {{1, 2.5, 0}, {2, 2.0, 8.0}, {3, 0, 9.0}, {4, 0, 10.0}, {5, 7.2, 10.0}, {6, 7.2, 8.73},
-                   {7, 3.83, 7.73}, {8, 3.33, 0}, {10, 7.2, -(0.5 + 3.37) / 5}, {11, 0, 5.0},
-                   {12, 2.5 - (5.0 / 8.0) * 0.5, 5.0}, {13, 3.33 + (1.5 / 7.73) * 0.5, 1.5}, {14, 7.2, 1.5},
-                   {15, 0, 8.0}, {16, 2.0, 8.0}, {17, 3.83, 7.73}, {18, 7.2, 7.73}});
-  // Hb < Hf: the stem section lies at the heel side's foot, on the front face.
-  ExpectPoints(r, {{43, 2.5 - (7.73 / 8.0) * 0.5, 7.73}, {44, 3.83, 7.73}, {45, 2.5, 7.73}, {46, 3.33, 7.73},
-                   {47, 3.83, 0}, {48, 3.83, -(3.83 - 3.33) / 5}, {49, 3.83, 1.5}});
-}
-
-TEST(WallOutline, LevelBackfillLiesAtTheWallTop) {
-  for (const float slope : {0.0f, -3.0f}) {
-    ProjectData p = DefaultProject();
-    p.backfillSlope = slope;
-    AnalysisResults r = Outline(p);
-    EXPECT_EQ(r.wallOutlineY[10], 0.0f);
-    EXPECT_EQ(r.wallOutlineY[40], 0.0f);
-    EXPECT_EQ(r.wallOutlineY[48], 0.0f);
-    ComputeWallPolygons(p, r);
-    EXPECT_EQ(r.polygonArea[10], 0.0f);
-  }
-}
-
-// Toe side: Hf = 8, toe edge top 9. Each row starts exactly at its level.
-TEST(WallOutline, ToeWaterCasesAtTheirBoundaries) {
-  ProjectData p = DefaultProject();
-  const float justBelow8 = std::nextafter(8.0f, 0.0f);
-  p.waterDepthFront = justBelow8;  // above the toe top: the water line meets the front face
-  AnalysisResults r = Outline(p);
-  EXPECT_EQ(r.wallOutlineY[11], justBelow8);
-  EXPECT_EQ(r.wallOutlineY[12], justBelow8);  // on the front face
-  ExpectPoints(r, {{15, 0, 8}, {16, 2, 8}});
-  p.waterDepthFront = 8.0f;  // exactly at the stem foot: second row
-  ExpectPoints(Outline(p), {{11, 0, 8}, {12, 2, 8}, {15, 0, 8}, {16, 2, 8}});
-  p.waterDepthFront = 8.5f;  // on the sloping toe top, half-way down
-  ExpectPoints(Outline(p), {{15, 0, 8.5}, {16, 1.0, 8.5}});
-  p.waterDepthFront = 9.0f;  // exactly at the toe edge top: third row
-  ExpectPoints(Outline(p), {{11, 0, 8}, {12, 2, 8}, {15, 0, 9}, {16, 0, 9}});
-}
-
 // Back side: Hb = 7.73, heel edge top 8.73 (both as stored in single precision).
 TEST(WallOutline, BackWaterCasesAtTheirBoundaries) {
   ProjectData p = DefaultProject();
@@ -101,21 +60,6 @@ TEST(WallOutline, BackWaterCasesAtTheirBoundaries) {
   EXPECT_NEAR(r.polygonArea[15], 3.37 * 1.0 / 2, 1e-5);
 }
 
-TEST(WallOutline, StemSectionAtTheToeFootWhenItIsShallower) {
-  ProjectData p = DefaultProject();
-  p.heelTaper = 0.5f;  // heel top lower at the stem: Hb = 8.23 > Hf = 8
-  p.stemBackHeight = 8.23f;
-  ExpectPoints(Outline(p), {{43, 2.0, 8.0}, {44, 3.33 + (8.0 / 8.23) * 0.5, 8.0}, {45, 2.5, 8.0}, {46, 3.33, 8.0}});
-}
-
-TEST(WallOutline, ZeroStemHeightOnBothSidesIsAFault) {
-  ProjectData p = DefaultProject();
-  p.stemFrontHeight = p.stemBackHeight = 0;
-  p.waterDepthFront = p.waterDepthBack = 0;
-  AnalysisResults r;
-  EXPECT_THROW(ComputeWallOutline(p, r), EngineError);
-}
-
 // The outline a figure asks for is drawn even where the analysis stops: a backfill so nearly
 // level that its rise leaves single precision keeps the largest value instead of faulting.
 TEST(WallOutline, AFiguresOutlineKeepsAnOverflowFinite) {
@@ -127,22 +71,6 @@ TEST(WallOutline, AFiguresOutlineKeepsAnOverflowFinite) {
   const WallOutline o = ComputeOutlinePoints(p, figure);
   for (std::size_t i = 1; i < o.x.size(); ++i) EXPECT_TRUE(std::isfinite(o.x[i]) && std::isfinite(o.y[i])) << i;
   EXPECT_EQ(o.y[10], -std::numeric_limits<float>::max());
-}
-
-TEST(PolygonAreaCentroid, ExactCentroidOfSimpleShapes) {
-  struct Shape {
-    std::vector<PlanePoint> corners;
-    double area, x, y;
-  };
-  // y down: counter-clockwise; the third lies above the x axis like the sloping backfill; the
-  // last has no area and keeps its first corner as centroid.
-  for (const Shape& s : {Shape{{{0, 0}, {0, 2}, {2, 2}, {2, 0}}, 4, 1, 1}, Shape{{{0, 0}, {0, 3}, {3, 3}}, 4.5, 1, 2},
-                         Shape{{{3, -1}, {0, 0}, {3, 0}}, 1.5, 2, -1.0 / 3}, Shape{{{5, 1}, {5, 1}, {7, 1}}, 0, 5, 1}}) {
-    const PolygonProperties p = PolygonAreaCentroid(s.corners);
-    EXPECT_DOUBLE_EQ(p.area, s.area);
-    EXPECT_DOUBLE_EQ(p.centroidX, s.x);
-    EXPECT_DOUBLE_EQ(p.centroidY, s.y);
-  }
 }
 
 // The concrete polygons tile the concrete outline 1..8, and their first moments add up to its.
