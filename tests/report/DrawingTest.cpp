@@ -97,6 +97,19 @@ class DrawingTest : public QObject {
  private slots:
   void initTestCase() { InstallScreenFontSubstitutes(); }
 
+  // The backfill's rise above the heel edge and a shear key below the base make the wall taller
+  // to fit.
+  void slopeAndShearKeyMakeRoomAbove() {
+    ProjectData p = DefaultWall();
+    p.shearKeyOption = true;
+    const double rise = (0.5 + 3.37) / 5.0;
+    QVERIFY(std::fabs(FittedWallHeight(p) - (10 + rise + 0.67)) < 1e-5);
+    const WallFitting fit = FitWallToPicture(p, 24000, 15000);
+    const double scale = 13320 / FittedWallHeight(p);
+    QVERIFY(std::fabs(fit.drawScale - scale) < 1e-6);
+    QVERIFY(std::fabs(fit.drawOriginY - (720 + rise * scale + (7.2 / 4) * scale / 5)) < 1e-3);
+  }
+
   void tinyOrEmptyPicturesStillGiveAFiniteScale() {
     const ProjectData p = DefaultWall();
     for (const QSizeF size : {QSizeF(0, 0), QSizeF(1500, 450), QSizeF(100000, 10)}) {
