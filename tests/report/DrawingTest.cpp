@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The wall figures: fitting, screen points (the analysis's outline), the drawing operations'
-// thresholds, and every view of the default wall, of edge walls and of a wall the analysis
+// The wall figures: fitting, screen points (the analysis's outline), line-load arrows, pens,
+// dimension labels, and every view of the default wall, of edge walls and of a wall the analysis
 // refuses rendered without a fault.
 #include <QImage>
 #include <QPainter>
@@ -8,16 +8,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <optional>
 
 #include "LoadedWalls.h"
 #include "engine/Analysis.h"
 #include "engine/EngineError.h"
-#include "engine/Stability.h"
 #include "engine/WallGeometry.h"
 #include "model/ProjectData.h"
 #include "report/drawing/DimensionFigure.h"
-#include "report/drawing/ReactionFigures.h"
 #include "report/drawing/DrawPrimitives.h"
 #include "report/drawing/ScreenPoints.h"
 #include "report/drawing/TwipsScale.h"
@@ -36,46 +35,25 @@ ProjectData DefaultWall() {
   return p;
 }
 
-// A wall of the given overall width and height, level backfill, every part of its width in the
-// heel and toe.
-ProjectData BoxWall(float width, float height) {
-  ProjectData p = DefaultWall();
-  p.backfillSlope = p.stemFrontBatter = p.stemBackBatter = p.toeTaper = p.heelTaper = 0;
-  p.stemTopWidth = 1;
-  p.toeLength = p.heelLength = width / 2 - 0.5f;
-  p.baseWidth = width;
-  p.toeEdgeThickness = p.heelEdgeThickness = 0.5f;
-  p.stemFrontHeight = p.stemBackHeight = height - 0.5f;
-  return p;
-}
-
-ProjectData UnstableWall() {
-  ProjectData p = DefaultWall();
-  p.lineLoadCount = 1;
-  p.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};  // a huge push towards the toe at the top
-  return p;
-}
-
-// The service analysis as the picture keeps it: the project takes a flattened slope.
-AnalysisResults AnalysedKeepingSlope(ProjectData& p) {
-  const ServiceAnalysis run = AnalyseService(p);
-  p = WithFindings(std::move(p), run);
-  if (run.fault) throw EngineError(*run.fault);
-  return run.results;
-}
-
 struct Rendered {
   QImage image;
   WallViewOutput output;
 };
 
-Rendered Render(ProjectData& p, std::optional<ViewKind> view) {
-  const AnalysisResults results = AnalysedKeepingSlope(p);
+Rendered Paint(const ProjectData& p, const AnalysisResults& results, std::optional<ViewKind> view, bool valid = true) {
   Rendered r{QImage(kPictureSize, QImage::Format_ARGB32_Premultiplied), {}};
   QPainter painter(&r.image);
   r.output = PaintWallPicture(painter, QSizeF(kPictureSize), TwipsScale::ForDevice(&r.image).PixelsPerTwip(), p,
-                              results, view);
+                              results, view, valid);
   return r;
+}
+
+// The service analysis as the picture keeps it (the project takes a flattened slope), painted.
+Rendered Render(ProjectData& p, std::optional<ViewKind> view) {
+  const ServiceAnalysis run = AnalyseService(p);
+  p = WithFindings(std::move(p), run);
+  if (run.fault) throw EngineError(*run.fault);
+  return Paint(p, run.results, view);
 }
 
 bool AllWhite(const QImage& image) {
@@ -111,13 +89,6 @@ QImage InclinedForce(double direction, double load) {
   return sketch.Done();
 }
 
-std::vector<int> SortedLabelIndices(ProjectData& p) {
-  std::vector<int> indices;
-  for (const DimensionLabel& label : Render(p, ViewKind::Dimensions).output.labels) indices.push_back(label.index);
-  std::sort(indices.begin(), indices.end());
-  return indices;
-}
-
 }  // namespace
 
 class DrawingTest : public QObject {
@@ -126,21 +97,8 @@ class DrawingTest : public QObject {
  private slots:
   void initTestCase() { InstallScreenFontSubstitutes(); }
 
-  void wideWallsFitTheWidthTallWallsTheHeight() {
-    const WallFitting wide = FitWallToPicture(BoxWall(20, 2), 24000, 15000);
-    const double wideScale = (24000 - 2640) * 0.8 / 20;
-    QCOMPARE(wide.drawScale, wideScale);
-    QCOMPARE(wide.drawOriginX, 1440.0);
-    QCOMPARE(wide.drawOriginY, (15000 - 1680 + 1440 - 2 * wideScale) / 2);
-
-    const WallFitting tall = FitWallToPicture(BoxWall(2, 20), 24000, 15000);
-    const double tallScale = (15000 - 1680) / 20.0;
-    QCOMPARE(tall.drawScale, tallScale);
-    QCOMPARE(tall.drawOriginY, 720.0);
-    // 20 % spare width: the wall and a fifth of it more are centred right of the 240 margin.
-    QCOMPARE(tall.drawOriginX, 240 + (24000 - 240 - 1.2 * 2 * tallScale) / 2);
-  }
-
+  // The backfill's rise above the heel edge and a shear key below the base make the wall taller
+  // to fit.
   void slopeAndShearKeyMakeRoomAbove() {
     ProjectData p = DefaultWall();
     p.shearKeyOption = true;
@@ -150,10 +108,6 @@ class DrawingTest : public QObject {
     const double scale = 13320 / FittedWallHeight(p);
     QVERIFY(std::fabs(fit.drawScale - scale) < 1e-6);
     QVERIFY(std::fabs(fit.drawOriginY - (720 + rise * scale + (7.2 / 4) * scale / 5)) < 1e-3);
-    // The section fitting of the report uses its own room and top.
-    const WallFitting section = FitWallToSection(p, 9355, 6500, 500);
-    QVERIFY(section.drawScale > 0);
-    QVERIFY(section.drawOriginY > 500);
   }
 
   void tinyOrEmptyPicturesStillGiveAFiniteScale() {
@@ -164,9 +118,7 @@ class DrawingTest : public QObject {
       QVERIFY(std::isfinite(fit.drawOriginX) && std::isfinite(fit.drawOriginY));
     }
     ProjectData flat = p;
-    flat.baseWidth = 0;
-    flat.stemFrontHeight = flat.toeTaper = flat.toeEdgeThickness = 0;
-    flat.backfillSlope = 0;
+    flat.baseWidth = flat.stemFrontHeight = flat.toeTaper = flat.toeEdgeThickness = flat.backfillSlope = 0;
     QVERIFY(std::isfinite(FitWallToPicture(flat, 24000, 15000).drawScale));
   }
 
@@ -176,7 +128,7 @@ class DrawingTest : public QObject {
   void screenPointsAreTheAnalysisOutlineMapped() {
     const WallFitting fit{100, 2000, 3000};
     const auto near = [](double a, double b) { return std::fabs(a - b) < 1e-6 * std::max(1.0, std::fabs(b)); };
-    std::vector<ProjectData> walls{DefaultWall(), BoxWall(6, 4)};
+    std::vector<ProjectData> walls{DefaultWall()};
     test::LoadedWalls random(20240611);
     for (int k = 0; k < 30; ++k) walls.push_back(random.Next());
     for (const ProjectData& p : walls) {
@@ -216,53 +168,24 @@ class DrawingTest : public QObject {
     // The stem's design section falls on the stem's back foot instead of dividing by zero.
     QCOMPARE(pt.x[44], pt.x[8]);
 
-    std::vector<std::optional<ViewKind>> views{std::nullopt};
-    for (int v = 0; v < kViewCount; ++v) views.emplace_back(static_cast<ViewKind>(v));
-    for (const std::optional<ViewKind> view : views) {
-      QImage image(kPictureSize, QImage::Format_ARGB32_Premultiplied);
-      QPainter painter(&image);
-      const WallViewOutput out = PaintWallPicture(painter, QSizeF(kPictureSize),
-                                                  TwipsScale::ForDevice(&image).PixelsPerTwip(), p, results, view, false);
-      painter.end();
-      QVERIFY(!AllWhite(image));
+    QVERIFY(!AllWhite(Paint(p, results, std::nullopt, false).image));
+    for (int v = 0; v < kViewCount; ++v) {
+      const auto view = static_cast<ViewKind>(v);
+      const Rendered r = Paint(p, results, view, false);
+      QVERIFY(!AllWhite(r.image));
       ProjectData sound = DefaultWall();
-      if (view == ViewKind::Dimensions) QCOMPARE(out.labels.size(), Render(sound, view).output.labels.size());
+      if (view == ViewKind::Dimensions) QCOMPARE(r.output.labels.size(), Render(sound, view).output.labels.size());
     }
-  }
-
-  void drawingOperationsKeepTheirThresholds() {
-    Sketch sketch;
-    const DrawStyle style = ScreenDrawStyle();
-    WallCanvas& c = *sketch.canvas;
-    DrawArrow(c, style, 100, 100, 150, 100, 1);   // 50 < 60
-    DrawArrow(c, style, 100, 300, 270, 300, 2);   // 170 < 180
-    DrawPressureV(c, style, 500, 1500, 1000, 0, 0, "0.00", "0.00");
-    DrawPressureV(c, style, 500, 500, 1000, 300, 300, "1.00", "1.00");
-    DrawPressureH(c, style, 200, 1800, 1000, 0.000001, -0.000001, "a", "b");
-    DrawInclinedForce(c, style, QPointF(1000, 1000), 180, 0.000005);
-    DrawForceV(c, style, 1000, 1000, 0);
-    DrawForceH(c, style, 1000, 1000, 0);
-    QVERIFY(AllWhite(sketch.Done()));
-    // Just above the thresholds they draw.
-    Sketch arrow;
-    DrawArrow(*arrow.canvas, style, 100, 100, 160, 100, 1);
-    QVERIFY(!AllWhite(arrow.Done()));
-    Sketch diagram;
-    DrawPressureV(*diagram.canvas, style, 500, 1500, 1000, 0, 300, {}, {});
-    QVERIFY(!AllWhite(diagram.Done()));
   }
 
   void aLineLoadPointsTheWayItActs() {
     constexpr QRgb white = qRgb(255, 255, 255);
-    // 180° acts downward: the arrow comes from above the point, nothing lies beside it.
+    // 180° acts downward: the arrow comes from above the point, nothing lies below it.
     const QImage down = InclinedForce(180, 5);
     QVERIFY(down.pixel(1000, 800) != white);
-    QCOMPARE(down.pixel(800, 1000), white);
     QCOMPARE(down.pixel(1000, 1200), white);
     // 90° acts towards the heel: the arrow comes from the left.
-    const QImage towardsHeel = InclinedForce(90, 5);
-    QVERIFY(towardsHeel.pixel(800, 1000) != white);
-    QCOMPARE(towardsHeel.pixel(1000, 800), white);
+    QVERIFY(InclinedForce(90, 5).pixel(800, 1000) != white);
     // A negative load turns round: 180° with -5 comes from below.
     QVERIFY(InclinedForce(180, -5).pixel(1000, 1200) != white);
   }
@@ -273,27 +196,14 @@ class DrawingTest : public QObject {
     printer.setDotsPerMeterX(qRound(1200 / 0.0254));
     printer.setDotsPerMeterY(qRound(1200 / 0.0254));
     QPainter painter(&printer);
-    WallCanvas canvas(painter);
-    canvas.SetWidth({0.3, PenUnit::millimetres});
+    WallCanvas(painter).SetWidth({0.3, PenUnit::millimetres});
     QCOMPARE(painter.pen().widthF(), 14.0);
     QVERIFY(painter.pen().isCosmetic());
     painter.end();
     Sketch screen;
     screen.canvas->SetWidth({0.1, PenUnit::millimetres});
     QCOMPARE(screen.painter.pen().widthF(), 1.0);
-    screen.canvas->SetWidth({2, PenUnit::pixels});
-    QCOMPARE(screen.painter.pen().widthF(), 2.0);
     screen.Done();
-  }
-
-  void aZeroLengthDimensionKeepsItsLabel() {
-    Sketch sketch;
-    const DimensionLabel label =
-        DrawDimensionH(*sketch.canvas, ScreenDrawStyle(), 7, "0.00", 500, 500, 800, 800, 400, LabelSide::above);
-    QCOMPARE(label.index, 7);
-    QCOMPARE(label.text, QStringLiteral("0.00"));
-    QVERIFY(label.box.bottom() <= 400);
-    QVERIFY(std::fabs(label.box.center().x() - 500) < 1e-6);
   }
 
   void dimensionsViewLabelsOnlyWhatTheWallHas() {
@@ -303,66 +213,60 @@ class DrawingTest : public QObject {
     p.backfillSlope = 0;
     p.waterOption = false;
     p.shearKeyOption = true;
-    QCOMPARE(SortedLabelIndices(p), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16}));
-
+    const auto sorted = [](const std::vector<DimensionLabel>& labels) {
+      std::vector<int> indices;
+      for (const DimensionLabel& label : labels) indices.push_back(label.index);
+      std::sort(indices.begin(), indices.end());
+      return indices;
+    };
+    QCOMPARE(sorted(Render(p, ViewKind::Dimensions).output.labels),
+             (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16}));
     Sketch paper;
     const ScreenPoints pt = ComputeScreenPoints(p, FitWallToPicture(p, 2000, 2000));
-    std::vector<int> printed;
-    for (const DimensionLabel& label :
-         DrawDimensionsFigure(*paper.canvas, PaperDrawStyle(QStringLiteral("DejaVu Sans"), 120), p, pt))
-      printed.push_back(label.index);
-    std::sort(printed.begin(), printed.end());
-    QCOMPARE(printed, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15}));
+    QCOMPARE(sorted(DrawDimensionsFigure(*paper.canvas, PaperDrawStyle(QStringLiteral("DejaVu Sans"), 120), p, pt)),
+             (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 15}));
   }
 
-  void everyViewRendersForTheDefaultAndEdgeWalls_data() {
-    QTest::addColumn<QString>("wall");
-    QTest::newRow("default") << "default";
-    QTest::newRow("level backfill") << "level";
-    QTest::newRow("water off") << "dry";
-    QTest::newRow("shear key on") << "key";
-    QTest::newRow("unstable") << "unstable";
-    QTest::newRow("restraints and loads") << "loaded";
-    QTest::newRow("heel lifts") << "lifts";
-    QTest::newRow("british") << "british";
-  }
-
+  // Every view of each wall draws without a message; a wall that is not stable draws nothing
+  // over itself in the views of its supports and says why.
   void everyViewRendersForTheDefaultAndEdgeWalls() {
-    QFETCH(QString, wall);
-    ProjectData p = DefaultWall();
-    if (wall == "level") p.backfillSlope = 0;
-    if (wall == "dry") {
-      p.waterOption = false;
-      p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
-    }
-    if (wall == "key") p.shearKeyOption = true;
-    if (wall == "unstable") p = UnstableWall();
-    if (wall == "loaded") {
-      p.shearKeyOption = p.toePassiveOption = p.restraintForceOption = true;
-      p.restraintForce = 3;
-      p.lineLoadCount = 7;
-      for (int k = 1; k <= 7; ++k) p.lineLoads[k] = LineLoad{2.0f * k, 2.9f, 10.0f, 180.0f, kAllLoadCases[std::size_t(k - 1)]};
-      p.surchargeLoadCase = LoadCase::structural;
-    }
-    if (wall == "lifts") {
-      p.lineLoadCount = 1;
-      p.lineLoads[1] = LineLoad{10.0f, 2.9f, 10.0f, 270.0f, LoadCase::soil};
-    }
-    if (wall == "british") {
-      p.unitSystem = kBritish;
-    }
-
-    const QImage wallOnly = Render(p, std::nullopt).image;
-    QVERIFY(!AllWhite(wallOnly));
-    for (int v = 0; v < kViewCount; ++v) {
-      const auto view = static_cast<ViewKind>(v);
-      const Rendered r = Render(p, view);
-      const bool support = view == ViewKind::Reactions || view == ViewKind::Restraints || view == ViewKind::Global;
-      if (wall == "unstable" && support) {
-        QCOMPARE(r.output.messages.size(), std::size_t{1});
-        QCOMPARE(r.image, wallOnly);  // nothing drawn over the wall
-      } else {
-        QVERIFY2(r.output.messages.empty(), kViewCaptions[static_cast<std::size_t>(v)]);
+    const std::vector<std::pair<const char*, std::function<void(ProjectData&)>>> walls{
+        {"default", [](ProjectData&) {}},
+        {"dry", [](ProjectData& p) {
+           p.waterOption = false;
+           p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
+         }},
+        {"heel lifts", [](ProjectData& p) {
+           p.lineLoadCount = 1;
+           p.lineLoads[1] = LineLoad{10.0f, 2.9f, 10.0f, 270.0f, LoadCase::soil};
+         }},
+        {"restraints and loads", [](ProjectData& p) {
+           p.shearKeyOption = p.toePassiveOption = p.restraintForceOption = true;
+           p.restraintForce = 3;
+           p.lineLoadCount = 7;
+           for (int k = 1; k <= 7; ++k) p.lineLoads[k] = LineLoad{2.0f * k, 2.9f, 10.0f, 180.0f, kAllLoadCases[std::size_t(k - 1)]};
+           p.surchargeLoadCase = LoadCase::structural;
+         }},
+        {"unstable", [](ProjectData& p) {
+           p.lineLoadCount = 1;
+           p.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};  // a huge push at the top
+         }}};
+    for (const auto& [name, change] : walls) {
+      ProjectData p = DefaultWall();
+      change(p);
+      const QImage wallOnly = Render(p, std::nullopt).image;
+      QVERIFY2(!AllWhite(wallOnly), name);
+      for (int v = 0; v < kViewCount; ++v) {
+        const auto view = static_cast<ViewKind>(v);
+        const Rendered r = Render(p, view);
+        const QByteArray where = QByteArray(name) + ", " + kViewCaptions[static_cast<std::size_t>(v)];
+        if (name == std::string("unstable") &&
+            (view == ViewKind::Reactions || view == ViewKind::Restraints || view == ViewKind::Global)) {
+          QCOMPARE(r.output.messages.size(), std::size_t{1});
+          QVERIFY2(r.image == wallOnly, where);  // nothing drawn over the wall
+        } else {
+          QVERIFY2(r.output.messages.empty(), where);
+        }
       }
     }
   }
@@ -377,16 +281,6 @@ class DrawingTest : public QObject {
     QCOMPARE(Render(loaded, ViewKind::Impact).image, Render(bare, ViewKind::Impact).image);
     loaded.lineLoads[1].load = 0;
     QCOMPARE(Render(loaded, ViewKind::Structural).image, Render(bare, ViewKind::Structural).image);
-  }
-
-  void paperStyleWritesTheDimensionValues() {
-    ProjectData p = DefaultWall();
-    const AnalysisResults results = AnalysedKeepingSlope(p);
-    Sketch sheet;
-    const WallViewOutput out = DrawWallView(*sheet.canvas, PaperDrawStyle(QStringLiteral("DejaVu Sans"), 160), p, results,
-                                            ViewKind::Dimensions, FitWallToSection(p, 9355, 6500, 0), QRectF(0, 0, 9355, 7000));
-    sheet.Done();
-    QCOMPARE(out.labels.size(), std::size_t{16});
   }
 };
 

@@ -26,8 +26,7 @@ struct ReportFixture {
 
   ReportFixture() { SetDefaults(project, "Arial"); }
 
-  // The analyses the job prints from, made again for the checks.
-  [[nodiscard]] AnalysisResults Service() const { return AnalyseService(project).results; }
+  // The design the job prints from, made again for the checks.
   [[nodiscard]] DesignRun Design() const { return RunDesign(project); }
 
   // The footer's date and time are fixed so that the tests read the same text every day.
