@@ -14,10 +14,12 @@ TEST(SetDefaults, KeepsLineLoadEntriesAndBarsButResetsTheirSwitches) {
   p.userReinforcement = true;
   p.lineLoadCount = 1;
   p.savedSeismicCoefficient = 0.3f;
+  p.keptExtensionItems = {{30, {1}}};
   SetDefaults(p);
   EXPECT_EQ(p.lineLoadCount, 0);
   EXPECT_EQ(p.lineLoads[1].load, 7);
   EXPECT_EQ(p.barDiameters[2], 1.6f);
   EXPECT_FALSE(p.userReinforcement);
   EXPECT_EQ(p.savedSeismicCoefficient, 0.3f);
+  EXPECT_TRUE(p.keptExtensionItems.empty());  // New starts without another version's items
 }
