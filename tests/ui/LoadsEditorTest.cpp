@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The loads editor driven by keyboard and mouse: the grid's rows and buttons, the keys, the row
-// colours, validation with its beeps, Accept and Cancel.
+// The loads editor driven by keyboard and mouse: the grid's rows and buttons, the row colours,
+// validation with its beeps, and Accept.
 
 #include "EditorTestSupport.h"
 #include "model/ProjectData.h"
@@ -98,24 +98,6 @@ class LoadsEditorTest : public QObject {
     QCOMPARE(Cell(again, "txtLoad", 1)->text(), QStringLiteral("0"));
   }
 
-  void ArrowKeysAndEnterMoveAlongTheColumn() {
-    frmLoads w(WithLoads(3));
-    QVERIFY(ShowActive(w));
-    ClickInto(Cell(w, "txtX", 1));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);  // first row: nothing
-    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtX", 1));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtX", 2));
-    QCOMPARE(w.CurrentRow(), 1);  // row 1 was left with a valid value
-    QCOMPARE(w.RowColour(1), QColor(Qt::cyan));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtX", 3));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // last row: nothing
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);  // nor Enter, which presses nothing
-    QCOMPARE(QApplication::focusWidget(), Cell(w, "txtX", 3));
-    QVERIFY(w.isVisible());
-  }
-
   void NegativeOrNonNumericEntriesBeepAndKeepTheFocus() {
     BeepCounter beeps;
     ProjectData p = WithLoads(2);
@@ -145,26 +127,6 @@ class LoadsEditorTest : public QObject {
     w.ApplyTo(p);
     QCOMPARE(p.surchargeLoad, 2.5f);
     QCOMPARE(p.lineLoads[2].direction, 0.0f);
-  }
-
-  void CancelWithInvalidTextWritesNothing() {
-    BeepCounter beeps;
-    ProjectData p = WithLoads(2);
-    const ProjectData before = p;
-    ModalScript<frmLoads> script({[](frmLoads& w) {
-      w.activateWindow();
-      QVERIFY(QTest::qWaitForWindowActive(&w));
-      QLineEdit* cell = Cell(w, "txtLoad", 1);
-      ClickInto(cell);
-      QTest::keyClicks(cell, "x-");
-      QTest::mouseClick(Add(w), Qt::LeftButton);  // edits the private copy only
-      Settle();
-      QTest::mouseClick(Button(w, "Command4"), Qt::LeftButton);
-    }});
-    QVERIFY(!RunLoadsEditor(nullptr, p, beeps.Beeper()));
-    QVERIFY(script.Finished());
-    QCOMPARE(beeps.count, 1);  // for leaving to Add; none for Cancel
-    QVERIFY(p == before);
   }
 
   void AcceptWritesEverything() {

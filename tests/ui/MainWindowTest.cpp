@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a user drives it: the verdict, the options switched off and on again,
-// view availability and its fallback, the unit change, help and the catching of run-time faults.
-#include <QButtonGroup>
+// view availability and its fallback, help and the catching of run-time faults.
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -124,39 +123,6 @@ class MainWindowTest : public QObject {
     QVERIFY(!c.optView[4]->isEnabled());
     QVERIFY(h.window->Actions().view[0]->isChecked());
     QVERIFY(!h.window->Actions().view[4]->isChecked());
-  }
-
-  // The menu entry of the view already shown clears the option button but keeps the view.
-  void viewMenuOfSelectedViewOnlyClearsButton() {
-    WindowHarness h;
-    const MainControls& c = h.window->Controls();
-    QVERIFY(!h.window->CurrentView().has_value());  // the wall only, at the start
-    QCOMPARE(c.viewGroup->checkedButton(), nullptr);
-    QAction* soil = h.window->Actions().view[3];
-    soil->trigger();
-    QVERIFY(c.optView[3]->isChecked());
-    soil->trigger();
-    QVERIFY(!c.optView[3]->isChecked());
-    QCOMPARE(h.window->CurrentView(), std::optional<ViewKind>(ViewKind::Soil));
-    QVERIFY(soil->isChecked());
-  }
-
-  void unitChangeConvertsAndRecomputes() {
-    WindowHarness h;
-    QComboBox* combo = h.window->Controls().combo1;
-    combo->setCurrentIndex(1);
-    emit combo->activated(1);
-    QCOMPARE(h.project.unitSystem, kSI);
-    QCOMPARE(h.project.concreteUnitWeight, 23.54f);
-    QVERIFY(h.window->Actions().unit[1]->isChecked());
-    h.window->Actions().unit[2]->trigger();  // the menu entry sets the selector
-    QCOMPARE(combo->currentIndex(), 2);
-    QCOMPARE(h.project.stemTopWidth, 2.72f);
-    h.window->RefreshNow();
-    QCOMPARE(h.results.stability.baseWidthUsed, h.project.baseWidth);  // analysed in the new system
-    const ProjectData before = h.project;
-    h.window->Actions().unit[2]->trigger();  // the system in force converts nothing
-    QVERIFY(h.project == before);
   }
 
   void runTimeFaultIsShownAndProgramGoesOn() {

@@ -73,22 +73,6 @@ class PropertiesEditorTest : public QObject {
     QVERIFY(p == before);
   }
 
-  void AcceptWithAnInvalidEntryDoesNothing() {
-    BeepCounter beeps;
-    frmProperties w(Defaults(), nullptr, beeps.Beeper());
-    QVERIFY(ShowActive(w));
-    Retype(Value(w, 15), "0");
-    QTest::mouseClick(Button(w, "Command1"), Qt::LeftButton);
-    QCoreApplication::processEvents();
-    QCOMPARE(beeps.count, 1);
-    QVERIFY(w.isVisible());
-    QCOMPARE(QApplication::focusWidget(), Value(w, 15));
-    // Enter without leaving the box: Accept checks it and beeps again.
-    QTest::keyClick(Value(w, 15), Qt::Key_Return);
-    QCOMPARE(beeps.count, 2);
-    QVERIFY(w.isVisible());
-  }
-
   void CancelWithInvalidTextClosesSilentlyWritingNothing() {
     BeepCounter beeps;
     ProjectData p = Defaults();

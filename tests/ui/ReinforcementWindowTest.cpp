@@ -179,17 +179,6 @@ class ReinforcementWindowTest : public QObject {
     QVERIFY(h.d.project == before);
   }
 
-  void leavingForACancelButtonChecksNothing() {
-    Harness h;
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), h.window.get());
-    cancel->show();
-    const ProjectData before = h.d.project;
-    test::Retype(h.window->txtReinDia(0), QStringLiteral("abc"));
-    cancel->setFocus();
-    QCOMPARE(h.beeps, 0);
-    QVERIFY(h.d.project == before);
-  }
-
 };
 
 QTEST_MAIN(ReinforcementWindowTest)

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The restraint editor: the switches, the enabled states of the two values, validation, and
-// Accept and Cancel.
+// The restraint editor: the switches, the enabled states of the two values, validation and Accept.
 
 #include "EditorTestSupport.h"
 #include "model/ProjectData.h"
@@ -87,22 +86,6 @@ class RestraintEditorTest : public QObject {
     QCOMPARE(p.restraintForceOption, false);
   }
 
-  void CancelWritesNothing() {
-    BeepCounter beeps;
-    ProjectData p = Defaults();
-    const ProjectData before = p;
-    ModalScript<frmRestraint> script({[](frmRestraint& w) {
-      w.activateWindow();
-      QVERIFY(QTest::qWaitForWindowActive(&w));
-      Toggle(Check(w, 2));
-      Retype(Value(w, 1), "x");
-      QTest::keyClick(Value(w, 1), Qt::Key_Escape);
-    }});
-    QVERIFY(!RunRestraintEditor(nullptr, p, beeps.Beeper()));
-    QVERIFY(script.Finished());
-    QCOMPARE(beeps.count, 0);
-    QVERIFY(p == before);
-  }
 };
 
 QTEST_MAIN(RestraintEditorTest)

@@ -30,14 +30,8 @@ struct Harness : WindowHarness {
     window->RefreshNow();
   }
 
-  void Undo() {
-    actions.editUndo->trigger();
-    Settle();
-  }
-  void Redo() {
-    actions.editRedo->trigger();
-    Settle();
-  }
+  void Undo() { actions.editUndo->trigger(); Settle(); }
+  void Redo() { actions.editRedo->trigger(); Settle(); }
   // Lets the refresh that the last change scheduled run.
   static void Settle() { QCoreApplication::processEvents(); }
   [[nodiscard]] QString UndoText() const { return actions.editUndo->text(); }

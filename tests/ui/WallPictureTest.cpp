@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's picture over the document's analysis: labels placed and hidden by the view,
-// messages of the analysis and of the views, and every view painted.
+// and a flattened slope drawn and told once.
 
 #include "EditorTestSupport.h"
 #include "engine/EarthPressure.h"
@@ -93,30 +93,6 @@ class WallPictureTest : public QObject {
     QCOMPARE(f.picture.Image(), first);
   }
 
-  void aFaultOfTheAnalysisStillDrawsTheWall() {
-    Fixture f;
-    f.Set([](ProjectData& p) {
-      p.stemFrontHeight = p.stemBackHeight = 0;
-      p.toeTaper = p.toeEdgeThickness = p.heelTaper = p.heelEdgeThickness = 0;
-    });
-    f.Show(ViewKind::Reactions);
-    QVERIFY(f.document.AnalysisFault().has_value());
-    QCOMPARE(f.told, std::vector<std::string>{*f.document.AnalysisFault()});
-    QVERIFY(!f.told.front().empty());
-    f.Show(ViewKind::Dimensions);  // the dimensions need no analysis
-    QVERIFY(f.picture.DimensionLabel(0)->isVisibleTo(&f.picture));
-  }
-
-  void everyViewPaints() {
-    Fixture f;
-    f.picture.show();
-    for (int v = 0; v < kViewCount; ++v) {
-      f.Show(static_cast<ViewKind>(v));
-      QVERIFY(!f.picture.grab().toImage().isNull());
-    }
-    f.Show(std::nullopt);
-    QVERIFY(!f.picture.Image().isNull());
-  }
 };
 
 QTEST_MAIN(WallPictureTest)
