@@ -8,7 +8,6 @@
 #include "engine/DesignResults.h"
 #include "format/NumberFormat.h"
 #include "model/ProjectData.h"
-#include "model/Units.h"
 #include "ui/calculator/CalculatorWindow.h"
 #include "ui/calculator/NumericEntry.h"
 #include "ui/print/PrintCommands.h"
@@ -28,7 +27,7 @@ struct Harness {
   int beeps = 0;
   std::unique_ptr<frmCalculator> window;
 
-  explicit Harness(UnitSystem unitSystem = kMetric) : project(testing::DefaultProjectIn(unitSystem)) {
+  Harness() : project(testing::DefaultProjectIn(kMetric)) {
     window = std::make_unique<frmCalculator>(project, nullptr, &sink, [this] { ++beeps; });
     window->show();
     window->activateWindow();
