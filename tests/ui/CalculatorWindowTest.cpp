@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The soil-pressure calculator window driven through its real widgets: inputs from the project,
 // results after each accepted input, refused entries, the slope rule and printing.
-#include <QLabel>
-#include <QLineEdit>
 #include <QPrinter>
-#include <QPushButton>
-#include <QScreen>
-#include <QtTest>
 
 #include "calculator/SoilPressureCalculator.h"
 #include "engine/AnalysisResults.h"
 #include "engine/DesignResults.h"
 #include "format/NumberFormat.h"
 #include "model/ProjectData.h"
-#include "model/Units.h"
 #include "ui/calculator/CalculatorWindow.h"
 #include "ui/calculator/NumericEntry.h"
 #include "ui/print/PrintCommands.h"
@@ -33,7 +27,7 @@ struct Harness {
   int beeps = 0;
   std::unique_ptr<frmCalculator> window;
 
-  explicit Harness(UnitSystem unitSystem = kMetric) : project(testing::DefaultProjectIn(unitSystem)) {
+  Harness() : project(testing::DefaultProjectIn(kMetric)) {
     window = std::make_unique<frmCalculator>(project, nullptr, &sink, [this] { ++beeps; });
     window->show();
     window->activateWindow();
@@ -64,28 +58,6 @@ void CompareWithEngine(const frmCalculator& w) {
 class CalculatorWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void opensWithTheProjectsValuesAndResults() {
-    Harness h;
-    const CalculatorInputs initial = CalculatorInitialValues(h.project);
-    for (int i = 0; i < kCalcInputCount; ++i) {
-      QCOMPARE(h.window->Inputs()[i], initial[i]);
-      QCOMPARE(h.window->txtValue(i)->text(), Q(FormatNumber(initial[i], "#0.#0")));
-    }
-    CompareWithEngine(*h.window);
-    QVERIFY(h.sink.messages.empty());
-    QCOMPARE(h.beeps, 0);
-  }
-
-  void unitLabelsFollowTheUnitSystem() {
-    Harness metric;
-    QCOMPARE(metric.window->lblUnit(4)->text(), QString::fromUtf8("kg/cm²"));
-    QCOMPARE(metric.window->lblUnit(11)->text(), QString());
-    Harness british(kBritish);
-    QCOMPARE(british.window->lblUnit(0)->text(), QString::fromUtf8("Kip/ft³"));
-    QCOMPARE(british.window->lblUnitResult(2)->text(), QStringLiteral("Kip/ft"));
-    CompareWithEngine(*british.window);
-  }
-
   void everyInputRecomputesEverything_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("typed");
@@ -100,6 +72,7 @@ class CalculatorWindowTest : public QObject {
     QTest::newRow("wall inclination") << 7 << "10" << "10.00";
     QTest::newRow("soil depth") << 8 << "6.5" << "6.50";
     QTest::newRow("water depth") << 9 << "3" << "3.00";
+    QTest::newRow("no water") << 9 << "0" << "0.00";
     QTest::newRow("surcharge") << 10 << "2.5" << "2.50";
     QTest::newRow("seismic coefficient") << 11 << "0.2" << "0.20";
   }
@@ -108,35 +81,19 @@ class CalculatorWindowTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     Harness h;
-    const QString before = h.window->lblCaseResult(kCaseA1, 9)->text() + h.window->lblCaseResult(kCaseP2, 8)->text() +
-                           h.window->lblResult(0)->text() + h.window->lblResult(2)->text();
+    QCOMPARE(h.window->Inputs(), CalculatorInitialValues(h.project));
+    const auto results = [&h] {
+      return h.window->lblCaseResult(kCaseA1, 9)->text() + h.window->lblCaseResult(kCaseP2, 8)->text() +
+             h.window->lblResult(0)->text() + h.window->lblResult(2)->text();
+    };
+    const QString before = results();
     h.Enter(index, typed);
     QCOMPARE(h.window->txtValue(index)->text(), shown);
     QCOMPARE(h.window->Inputs()[index], typed.toFloat());
     CompareWithEngine(*h.window);
     QCOMPARE(h.beeps, 0);
     // The cohesion enters no formula; every other input changes something shown.
-    const QString after = h.window->lblCaseResult(kCaseA1, 9)->text() + h.window->lblCaseResult(kCaseP2, 8)->text() +
-                          h.window->lblResult(0)->text() + h.window->lblResult(2)->text();
-    if (index == kCalcCohesion) {
-      QCOMPARE(after, before);
-    } else {
-      QVERIFY2(after != before, qPrintable(after));
-    }
-  }
-
-  void leavingABoxCommitsLikeEnter() {
-    Harness h;
-    QLineEdit* box = h.window->txtValue(kCalcSurcharge);
-    test::Retype(box, QStringLiteral("3"));
-    h.window->txtValue(kCalcSeismicCoefficient)->setFocus();
-    QCOMPARE(box->text(), QStringLiteral("3.00"));
-    QCOMPARE(h.window->Inputs()[kCalcSurcharge], 3.0f);
-    CompareWithEngine(*h.window);
-    // An unchanged value is still written back in the window's format.
-    h.Enter(kCalcFrictionAngle, QStringLiteral("30"));
-    QCOMPARE(h.window->txtValue(kCalcFrictionAngle)->text(), QStringLiteral("30.00"));
-    QCOMPARE(h.beeps, 0);
+    QCOMPARE(results() == before, index == kCalcCohesion);
   }
 
   void refusedEntriesBeepAndKeepTheFocus_data() {
@@ -162,14 +119,6 @@ class CalculatorWindowTest : public QObject {
     QCOMPARE(h.beeps, 2);
     QTRY_COMPARE(QApplication::focusWidget(), box);
     QCOMPARE(h.window->Inputs(), before);
-  }
-
-  void zeroWaterTableDepthIsAccepted() {
-    Harness h;
-    h.Enter(kCalcWaterDepth, QStringLiteral("0"));
-    QCOMPARE(h.beeps, 0);
-    QCOMPARE(h.window->Inputs()[kCalcWaterDepth], 0.0f);
-    CompareWithEngine(*h.window);
   }
 
   void slopeSteeperThanFrictionIsFlattenedWithAMessage() {
@@ -204,33 +153,23 @@ class CalculatorWindowTest : public QObject {
     QStringList captions;  // at each step: while choosing, while printing
     bool accept = false;
     CalculatorInputs printedInputs{};
-    int printed = 0;
     h.window->SetPrinting({[&](QWidget* parent) {
                              captions << QStringLiteral("choose: ") + parent->windowTitle();
                              return accept;
                            },
                            [&](const CalculatorInputs& in, const CalculatorResults&) {
-                             ++printed;
                              printedInputs = in;
                              captions << QStringLiteral("print: ") + h.window->windowTitle();
                            }});
     h.Enter(kCalcSurcharge, QStringLiteral("4"));
-
     // Cancelling the printer dialog prints nothing and never shows the printing caption.
     QTest::mouseClick(h.window->Command2(), Qt::LeftButton);
-    QCOMPARE(printed, 0);
-    QCOMPARE(captions, QStringList{QStringLiteral("choose: ") + plain});
-    QCOMPARE(h.window->windowTitle(), plain);
-
     accept = true;
-    captions.clear();
     QTest::mouseClick(h.window->Command2(), Qt::LeftButton);
-    QCOMPARE(printed, 1);
     QCOMPARE(printedInputs[kCalcSurcharge], 4.0f);
-    QCOMPARE(captions, (QStringList{QStringLiteral("choose: ") + plain,
+    QCOMPARE(captions, (QStringList{QStringLiteral("choose: ") + plain, QStringLiteral("choose: ") + plain,
                                     QStringLiteral("print: ") + plain + QStringLiteral(" (Printing .....)")}));
     QCOMPARE(h.window->windowTitle(), plain);
-    QVERIFY(h.sink.messages.empty());
   }
 
   // A printer or file that refuses the page is told, by the calculator, the report's PDF export
@@ -274,24 +213,6 @@ class CalculatorWindowTest : public QObject {
       QTest::mouseClick(dialog->Command2(), Qt::LeftButton);
     });
     QCOMPARE(errorOf([&] { (void)RunPrintCommand(context); }), told);
-  }
-
-
-  // Centred on the screen; a screen narrower or lower than the window (the test screen is
-  // narrower) keeps its title bar and left edge on the screen.
-  void opensCentredWithItsFrameOnTheScreen() {
-    Harness h;
-    const QRect area = h.window->screen()->availableGeometry();
-    const QRect frame = h.window->frameGeometry();
-    QVERIFY(frame.left() >= area.left() && frame.top() >= area.top());
-    if (frame.width() <= area.width()) QVERIFY(std::abs(frame.center().x() - area.center().x()) <= 2);
-    if (frame.height() <= area.height()) QVERIFY(std::abs(frame.center().y() - area.center().y()) <= 2);
-  }
-
-  void closeButtonCloses() {
-    Harness h;
-    QTest::mouseClick(h.window->Command1(), Qt::LeftButton);
-    QVERIFY(!h.window->isVisible());
   }
 
   void parsesTypedNumbers() {

@@ -2,17 +2,12 @@
 // The main window's Concrete design and Soil pressure calculator commands once connected: the
 // menu entries, the Concrete button and the tool bar open the windows; a wall that is not stable
 // gives the message through the window's message boxes and no reinforcement window.
-#include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 
 #include "ui/calculator/CalculatorWindow.h"
 #include "ui/editors/EditorWiring.h"
 #include "ui/main/ConcreteCommand.h"
 #include "ui/main/MainControls.h"
 #include "ui/main/ReinforcementWindow.h"
-#include "EditorTestSupport.h"
 #include "MainWindowTestSupport.h"
 
 using namespace kelvadrome;
@@ -67,34 +62,6 @@ class ConcreteWiringTest : public QObject {
     QCOMPARE(h.prompts.warnings,
              QStringList{QStringLiteral("The structure is not stable with the factored loads, concrete design cancelled.")});
     QVERIFY(!h.document.IsModified());  // no bars were chosen
-  }
-
-  // The calculator's Print button opens the printer dialog over the calculator; the caption only
-  // says "Printing" once the user has accepted it, so a cancelled dialog never shows it.
-  void calculatorPrinterDialogCancelledPrintsNothing() {
-    test::WindowHarness h;
-    ConnectResultCommands(*h.window, h.session.fonts);
-    QString captionWhileChoosing, dialogParent, captionAfter;
-    QTimer::singleShot(0, [&] {
-      auto* calculator = qobject_cast<frmCalculator*>(QApplication::activeModalWidget());
-      QVERIFY(calculator != nullptr);
-      QTimer::singleShot(0, [&, calculator] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog != nullptr && dialog != calculator);
-        dialogParent = dialog->parentWidget() != nullptr ? dialog->parentWidget()->objectName() : QString();
-        captionWhileChoosing = calculator->windowTitle();
-        qobject_cast<QDialog*>(dialog)->reject();
-      });
-      QTest::mouseClick(calculator->Command2(), Qt::LeftButton);
-      captionAfter = calculator->windowTitle();
-      calculator->close();
-    });
-    h.window->Actions().calculateCalculator->trigger();
-    QApplication::processEvents();
-    QCOMPARE(dialogParent, QStringLiteral("frmCalculator"));
-    QCOMPARE(captionWhileChoosing, QStringLiteral("Kelvadrome: Soil pressure calculator"));
-    QCOMPARE(captionAfter, QStringLiteral("Kelvadrome: Soil pressure calculator"));
-    QVERIFY(h.prompts.warnings.isEmpty());
   }
 
   // A bar typed into the reinforcement window is a change like any other, after the bars the

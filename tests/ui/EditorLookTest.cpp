@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor windows as a user sees them: every control inside the window, nothing overlapping,
 // each unit on the line of its value and right of it, every text fitting its control.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 
+#include "EditorTestSupport.h"
 #include "model/ProjectData.h"
 #include "ui/editors/frmEdit.h"
 #include "ui/editors/frmLoads.h"

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Helpers of the window tests: a counting beeper, typing into boxes as a user does, and a driver
+// Helpers of the window tests, with the widgets they all drive: a counting beeper, typing into boxes as a user does, and a driver
 // that acts on modal windows while the code under test waits in their exec().
 #pragma once
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QTest>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 #include <deque>
 #include <functional>
 

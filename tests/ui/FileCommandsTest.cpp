@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The File commands through the real window with fake dialogs: New, Open, the recent files, Save
-// and Save As, the unsaved-changes question, failed reads and writes, and files given as the
-// program's argument or dropped onto the window.
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
+// and Save As, the unsaved-changes question, failed reads and writes, and files
+// dropped onto the window.
 #include <QFile>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
-#include <QtTest>
 
 #include "MainWindowTestSupport.h"
 #include "model/ProjectFile.h"
@@ -44,243 +39,187 @@ class FileCommandsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void saveAsUntitledThenSave();
-  void openReadsProjectIntoControls();
-  void failedOpenChangesNothing();
-  void failedSaveAsDoesNotClaimPath();
-  void recentFilesReopenAndReorder();
-  void unsavedChangesQuestion();
-  void untouchedProjectIsNeverAskedAbout();
-  void newRestoresDefaults();
-  void exitAsksAndWritesSettings();
-  void programArgumentAndDroppedFileOpen();
-};
+  void saveAsUntitledThenSave() {
+    WindowHarness h;
+    h.session.lastDirectory = h.folder.path();
+    TypeTitle(h, QStringLiteral("First"));
+    const QString path = h.PathIn(QStringLiteral("first.kvi"));
+    h.dialogs.saveAnswers.push_back(path);
+    h.window->Actions().fileSave->trigger();  // untitled: Save is Save As
+    QCOMPARE(h.dialogs.saveCalls, 1);
+    QCOMPARE(h.dialogs.lastSaveFolder, h.folder.path());
+    QCOMPARE(h.window->windowTitle(), Title(path));
+    QCOMPARE(h.session.recent.files[1], path);
 
-void FileCommandsTest::saveAsUntitledThenSave() {
-  WindowHarness h;
-  h.session.lastDirectory = h.folder.path();
-  TypeTitle(h, QStringLiteral("First"));
-  const QString path = h.PathIn(QStringLiteral("first.kvi"));
-  h.dialogs.saveAnswers.push_back(path);
-  h.window->Actions().fileSave->trigger();  // untitled: Save is Save As
-  QCOMPARE(h.dialogs.saveCalls, 1);
-  QCOMPARE(h.dialogs.lastSaveName, QString());
-  QCOMPARE(h.dialogs.lastSaveFolder, h.folder.path());
-  QVERIFY(QFile::exists(path));
-  QCOMPARE(h.window->windowTitle(), Title(path));
-  QCOMPARE(h.session.recent.count, 1);
-  QCOMPARE(h.session.recent.files[1], path);
-  QVERIFY(!h.document.IsModified());
+    TypeTitle(h, QStringLiteral(" again"));
+    h.window->Actions().fileSave->trigger();  // titled: no dialog
+    QCOMPARE(h.dialogs.saveCalls, 1);
+    QCOMPARE(ReadProjectFile(path.toStdString()).projectTitle, std::string("First again"));
+    QVERIFY(!h.document.IsModified());
+    h.dialogs.saveAnswers.push_back(h.PathIn(QStringLiteral("no-such-folder/wall.kvi")));
+    TypeTitle(h, QStringLiteral("!"));
+    h.window->Actions().fileSaveAs->trigger();  // a failed write claims no path
+    QCOMPARE(h.prompts.warnings.size(), 1);
+    QCOMPARE(h.document.FilePath(), path);
+    QVERIFY(h.document.IsModified());
 
-  TypeTitle(h, QStringLiteral(" again"));
-  h.window->Actions().fileSave->trigger();  // titled: no dialog
-  QCOMPARE(h.dialogs.saveCalls, 1);
-  QCOMPARE(ReadProjectFile(path.toStdString()).projectTitle, std::string("First again"));
-  QVERIFY(!h.document.IsModified());
-
-  h.window->Actions().fileSaveAs->trigger();  // offers the file's own name and folder
-  QCOMPARE(h.dialogs.lastSaveName, QStringLiteral("first.kvi"));
-  QCOMPARE(h.dialogs.lastSaveFolder, h.folder.path());
-  QCOMPARE(h.window->windowTitle(), Title(path));  // cancelled: nothing changed
-}
-
-void FileCommandsTest::openReadsProjectIntoControls() {
-  WindowHarness h;
-  const QString path = WriteProject(h, QStringLiteral("quay.kvi"), "Quay");
-  h.dialogs.openAnswers.push_back(path);
-  h.window->Actions().fileOpen->trigger();
-  h.window->RefreshNow();
-  QCOMPARE(h.dialogs.openCalls, 1);
-  QCOMPARE(h.dialogs.lastOpenFolder, QDir::currentPath());  // no last folder yet
-  QCOMPARE(h.project.projectTitle, std::string("Quay"));
-  QCOMPARE(h.project.stemTopWidth, 0.9f);
-  QCOMPARE(h.window->Controls().text1->text(), QStringLiteral("Quay"));
-  QCOMPARE(h.window->windowTitle(), Title(path));
-  QCOMPARE(h.session.lastDirectory, QDir::toNativeSeparators(h.folder.path()));
-  QCOMPARE(h.session.recent.files[1], path);
-  QVERIFY(!h.document.IsModified());
-  QCOMPARE(h.results.stability.baseWidthUsed, h.project.baseWidth);  // analysed after opening
-
-  h.window->Actions().fileOpen->trigger();  // the dialog now starts in the last folder
-  QCOMPARE(h.dialogs.lastOpenFolder, h.session.lastDirectory);
-}
-
-void FileCommandsTest::failedOpenChangesNothing() {
-  WindowHarness h;
-  const QString good = WriteProject(h, QStringLiteral("good.kvi"), "Good");
-  QVERIFY(h.window->OpenProjectFile(good));
-  h.window->RefreshNow();
-  const ProjectData before = h.project;
-  const QString title = h.window->windowTitle();
-  const RecentFileList recent = h.session.recent;
-
-  const QString broken = h.PathIn(QStringLiteral("broken.kvi"));
-  {
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(40, '\0'));  // ends far too early
+    h.window->Actions().fileSaveAs->trigger();  // offers the file's own name
+    QCOMPARE(h.dialogs.lastSaveName, QStringLiteral("first.kvi"));
+    QCOMPARE(h.window->windowTitle(), Title(path));  // cancelled: nothing changed
   }
-  for (const QString& path : {broken, h.PathIn(QStringLiteral("missing.kvi"))}) {
+
+  void openReadsProjectIntoControls() {
+    WindowHarness h;
+    const QString path = WriteProject(h, QStringLiteral("quay.kvi"), "Quay");
     h.dialogs.openAnswers.push_back(path);
     h.window->Actions().fileOpen->trigger();
+    h.window->RefreshNow();
+    QCOMPARE(h.dialogs.lastOpenFolder, QDir::currentPath());  // no last folder yet
+    QCOMPARE(h.project.stemTopWidth, 0.9f);
+    QCOMPARE(h.window->Controls().text1->text(), QStringLiteral("Quay"));
+    QCOMPARE(h.results.stability.baseWidthUsed, h.project.baseWidth);  // analysed after opening
+
+    h.window->Actions().fileOpen->trigger();  // the dialog now starts in the last folder
+    QCOMPARE(h.dialogs.lastOpenFolder, h.session.lastDirectory);
   }
-  QCOMPARE(h.prompts.warnings.size(), 2);
-  QVERIFY(h.prompts.warnings[0].contains(QStringLiteral("broken.kvi")));
-  QVERIFY(h.project == before);
-  QCOMPARE(h.window->windowTitle(), title);
-  QVERIFY(h.session.recent == recent);
-  QCOMPARE(h.window->Controls().text1->text(), QStringLiteral("Good"));
-}
 
-void FileCommandsTest::failedSaveAsDoesNotClaimPath() {
-  WindowHarness h;
-  TypeTitle(h, QStringLiteral("Unsaved"));
-  h.dialogs.saveAnswers.push_back(h.PathIn(QStringLiteral("no-such-folder/wall.kvi")));
-  h.window->Actions().fileSaveAs->trigger();
-  QCOMPARE(h.prompts.warnings.size(), 1);
-  QCOMPARE(h.window->windowTitle(), QStringLiteral("Kelvadrome "));
-  QCOMPARE(h.session.recent.count, 0);
-  QVERIFY(h.document.FilePath().isEmpty());
-  QVERIFY(h.document.IsModified());
-}
+  void failedOpenChangesNothing() {
+    WindowHarness h;
+    const QString good = WriteProject(h, QStringLiteral("good.kvi"), "Good");
+    QVERIFY(h.window->OpenProjectFile(good));
+    h.window->RefreshNow();
+    const ProjectData before = h.project;
+    const QString title = h.window->windowTitle();
+    const RecentFileList recent = h.session.recent;
 
-void FileCommandsTest::recentFilesReopenAndReorder() {
-  WindowHarness h;
-  const QString a = WriteProject(h, QStringLiteral("a.kvi"), "A");
-  const QString b = WriteProject(h, QStringLiteral("b.kvi"), "B");
-  QVERIFY(h.window->OpenProjectFile(a));
-  QVERIFY(h.window->OpenProjectFile(b));
-  const MainActions& actions = h.window->Actions();
-  QCOMPARE(actions.fileRecent[1]->text(), QStringLiteral("&1 ") + b);
-  QCOMPARE(actions.fileRecent[2]->text(), QStringLiteral("&2 ") + a);
-  QVERIFY(actions.fileRecentSeparator->isVisible());
-  QVERIFY(!actions.fileRecent[3]->isVisible());
+    const QString broken = h.PathIn(QStringLiteral("broken.kvi"));
+    {
+      QFile file(broken);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(QByteArray(40, '\0'));  // ends far too early
+    }
+    for (const QString& path : {broken, h.PathIn(QStringLiteral("missing.kvi"))}) {
+      h.dialogs.openAnswers.push_back(path);
+      h.window->Actions().fileOpen->trigger();
+    }
+    QCOMPARE(h.prompts.warnings.size(), 2);
+    QVERIFY(h.prompts.warnings[0].contains(QStringLiteral("broken.kvi")));
+    QVERIFY(h.project == before);
+    QCOMPARE(h.window->windowTitle(), title);
+    QVERIFY(h.session.recent == recent);
+    QCOMPARE(h.window->Controls().text1->text(), QStringLiteral("Good"));
+  }
 
-  actions.fileRecent[2]->trigger();
-  QCOMPARE(h.project.projectTitle, std::string("A"));
-  QCOMPARE(h.window->windowTitle(), Title(a));
-  QCOMPARE(h.session.recent.files[1], a);
-  QCOMPARE(h.session.recent.files[2], b);
-  QCOMPARE(h.session.recent.count, 2);
+  void recentFilesReopenAndReorder() {
+    WindowHarness h;
+    const QString a = WriteProject(h, QStringLiteral("a.kvi"), "A");
+    const QString b = WriteProject(h, QStringLiteral("b.kvi"), "B");
+    QVERIFY(h.window->OpenProjectFile(a));
+    QVERIFY(h.window->OpenProjectFile(b));
+    const MainActions& actions = h.window->Actions();
+    QCOMPARE(actions.fileRecent[2]->text(), QStringLiteral("&2 ") + a);
+    QVERIFY(!actions.fileRecent[3]->isVisible());
 
-  // A recent file that has gone away stays in the list and opening it changes nothing.
-  QVERIFY(QFile::remove(b));
-  actions.fileRecent[2]->trigger();
-  QCOMPARE(h.prompts.warnings.size(), 1);
-  QCOMPARE(h.project.projectTitle, std::string("A"));
-  QCOMPARE(h.session.recent.count, 2);
-}
+    actions.fileRecent[2]->trigger();
+    QCOMPARE(h.project.projectTitle, std::string("A"));
+    QCOMPARE(h.session.recent.files[1], a);
+    QCOMPARE(h.session.recent.files[2], b);
 
-void FileCommandsTest::unsavedChangesQuestion() {
-  WindowHarness h;
-  TypeTitle(h, QStringLiteral("Typed"));
+    // A recent file that has gone away stays in the list and opening it changes nothing.
+    QVERIFY(QFile::remove(b));
+    actions.fileRecent[2]->trigger();
+    QCOMPARE(h.prompts.warnings.size(), 1);
+    QCOMPARE(h.project.projectTitle, std::string("A"));
+    QCOMPARE(h.session.recent.count, 2);
+  }
 
-  h.prompts.saveAnswers.push_back(SaveChoice::Cancel);
-  h.window->Actions().fileNew->trigger();
-  QCOMPARE(h.prompts.saveQuestions, 1);
-  QCOMPARE(h.project.projectTitle, std::string("Typed"));
+  void unsavedChangesQuestion() {
+    WindowHarness h;
+    TypeTitle(h, QStringLiteral("Typed"));
 
-  // Save on an untitled project asks for a name; cancelling that cancels New too.
-  h.prompts.saveAnswers.push_back(SaveChoice::Save);
-  h.window->Actions().fileNew->trigger();
-  QCOMPARE(h.dialogs.saveCalls, 1);
-  QCOMPARE(h.project.projectTitle, std::string("Typed"));
+    h.prompts.saveAnswers.push_back(SaveChoice::Cancel);
+    h.window->Actions().fileNew->trigger();
+    QCOMPARE(h.prompts.saveQuestions, 1);
+    QCOMPARE(h.project.projectTitle, std::string("Typed"));
 
-  const QString path = h.PathIn(QStringLiteral("typed.kvi"));
-  h.prompts.saveAnswers.push_back(SaveChoice::Save);
-  h.dialogs.saveAnswers.push_back(path);
-  h.window->Actions().fileNew->trigger();
-  QCOMPARE(ReadProjectFile(path.toStdString()).projectTitle, std::string("Typed"));
-  QCOMPARE(h.project.projectTitle, std::string());
-  QCOMPARE(h.window->windowTitle(), QStringLiteral("Kelvadrome 2.10 - [Unnamed]"));
+    // Save on an untitled project asks for a name; cancelling that cancels New too.
+    h.prompts.saveAnswers.push_back(SaveChoice::Save);
+    h.window->Actions().fileNew->trigger();
+    QCOMPARE(h.dialogs.saveCalls, 1);
+    QCOMPARE(h.project.projectTitle, std::string("Typed"));
 
-  TypeTitle(h, QStringLiteral("Dropped"));
-  h.prompts.saveAnswers.push_back(SaveChoice::Discard);
-  h.dialogs.openAnswers.push_back(path);
-  h.window->Actions().fileOpen->trigger();
-  QCOMPARE(h.prompts.saveQuestions, 4);
-  QCOMPARE(h.project.projectTitle, std::string("Typed"));
-}
+    const QString path = h.PathIn(QStringLiteral("typed.kvi"));
+    h.prompts.saveAnswers.push_back(SaveChoice::Save);
+    h.dialogs.saveAnswers.push_back(path);
+    h.window->Actions().fileNew->trigger();
+    QCOMPARE(ReadProjectFile(path.toStdString()).projectTitle, std::string("Typed"));
+    QCOMPARE(h.project.projectTitle, std::string());
+    QCOMPARE(h.window->windowTitle(), QStringLiteral("Kelvadrome 2.10 - [Unnamed]"));
 
-void FileCommandsTest::untouchedProjectIsNeverAskedAbout() {
-  WindowHarness h;
-  h.window->Actions().fileNew->trigger();
-  const QString path = WriteProject(h, QStringLiteral("plain.kvi"), "Plain");
-  QVERIFY(h.window->OpenProjectFile(path));
-  h.window->SelectView(ViewKind::Soil);  // looking is not changing
-  h.window->Actions().fileNew->trigger();
-  QCOMPARE(h.prompts.saveQuestions, 0);
+    TypeTitle(h, QStringLiteral("Dropped"));
+    h.prompts.saveAnswers.push_back(SaveChoice::Discard);
+    h.dialogs.openAnswers.push_back(path);
+    h.window->Actions().fileOpen->trigger();
+    QCOMPARE(h.prompts.saveQuestions, 4);
+    QCOMPARE(h.project.projectTitle, std::string("Typed"));
+  }
 
-  // Switching an option off and on again gives the same project back, whatever the file kept for
-  // the options while they were on.
-  h.window->Controls().check1->click();
-  h.window->Controls().check1->click();
-  QVERIFY(!h.document.IsModified());
-  QVERIFY(h.window->OpenProjectFile(WriteProject(h, QStringLiteral("kept.kvi"), "Kept", 1.5f)));
-  for (QCheckBox* option : {h.window->Controls().check1, h.window->Controls().check2}) {
-    option->click();
-    QVERIFY(h.document.IsModified());
-    option->click();
+  void untouchedProjectIsNeverAskedAbout() {
+    WindowHarness h;
+    h.window->Actions().fileNew->trigger();
+    const QString path = WriteProject(h, QStringLiteral("plain.kvi"), "Plain");
+    QVERIFY(h.window->OpenProjectFile(path));
+    h.window->SelectView(ViewKind::Soil);  // looking is not changing
+    h.window->Actions().fileNew->trigger();
+    QCOMPARE(h.prompts.saveQuestions, 0);
+
+    // Switching an option off and on again gives the same project back, whatever the file kept for
+    // the options while they were on.
+    h.window->Controls().check1->click();
+    h.window->Controls().check1->click();
     QVERIFY(!h.document.IsModified());
+    QVERIFY(h.window->OpenProjectFile(WriteProject(h, QStringLiteral("kept.kvi"), "Kept", 1.5f)));
+    for (QCheckBox* option : {h.window->Controls().check1, h.window->Controls().check2}) {
+      option->click();
+      QVERIFY(h.document.IsModified());
+      option->click();
+      QVERIFY(!h.document.IsModified());
+    }
   }
-}
 
-void FileCommandsTest::newRestoresDefaults() {
-  WindowHarness h;
-  h.window->Actions().unit[1]->trigger();
-  h.window->Controls().check3->click();
-  h.prompts.saveAnswers.push_back(SaveChoice::Discard);
-  h.window->Actions().fileNew->trigger();
-  h.window->RefreshNow();
-  QCOMPARE(h.project.unitSystem, kMetric);
-  QCOMPARE(h.project.shearKeyOption, false);
-  QCOMPARE(h.project.stemTopWidth, 0.83f);
-  QCOMPARE(h.window->Controls().combo1->currentIndex(), 0);
-  QVERIFY(!h.window->Controls().check3->isChecked());
-  QVERIFY(h.window->Actions().unit[0]->isChecked());
-  QCOMPARE(h.window->windowTitle(), QStringLiteral("Kelvadrome 2.10 - [Unnamed]"));
-}
+  void exitAsksAndWritesSettings() {
+    WindowHarness h;
+    const QString path = WriteProject(h, QStringLiteral("kept.kvi"), "Kept");
+    QVERIFY(h.window->OpenProjectFile(path));
+    TypeTitle(h, QStringLiteral("!"));
 
-void FileCommandsTest::exitAsksAndWritesSettings() {
-  WindowHarness h;
-  const QString path = WriteProject(h, QStringLiteral("kept.kvi"), "Kept");
-  QVERIFY(h.window->OpenProjectFile(path));
-  TypeTitle(h, QStringLiteral("!"));
+    h.prompts.saveAnswers.push_back(SaveChoice::Cancel);
+    h.window->Actions().fileExit->trigger();
+    QVERIFY(h.window->isVisible());
+    QVERIFY(!h.settings.contains(QStringLiteral("Recent/File1")));
 
-  h.prompts.saveAnswers.push_back(SaveChoice::Cancel);
-  h.window->Actions().fileExit->trigger();
-  QVERIFY(h.window->isVisible());
-  QVERIFY(!h.settings.contains(QStringLiteral("Recent/File1")));
+    h.prompts.saveAnswers.push_back(SaveChoice::Discard);
+    h.window->Actions().fileExit->trigger();
+    QVERIFY(!h.window->isVisible());
+    QCOMPARE(h.settings.value(QStringLiteral("Recent/File1")).toString(), path);
+    QCOMPARE(h.settings.value(QStringLiteral("Recent/Dir")).toString(), QDir::toNativeSeparators(h.folder.path()));
+    QCOMPARE(ReadProjectFile(path.toStdString()).projectTitle, std::string("Kept"));  // discarded
+  }
 
-  h.prompts.saveAnswers.push_back(SaveChoice::Discard);
-  h.window->Actions().fileExit->trigger();
-  QVERIFY(!h.window->isVisible());
-  QCOMPARE(h.settings.value(QStringLiteral("Recent/File1")).toString(), path);
-  QCOMPARE(h.settings.value(QStringLiteral("Recent/File2")).toString(), QString());
-  QCOMPARE(h.settings.value(QStringLiteral("Recent/Dir")).toString(), QDir::toNativeSeparators(h.folder.path()));
-  QCOMPARE(h.settings.value(QStringLiteral("Window/WindowState")).toString(), QStringLiteral("0"));
-  QVERIFY(h.settings.value(QStringLiteral("Window/Width")).toInt() > 0);
-  QCOMPARE(ReadProjectFile(path.toStdString()).projectTitle, std::string("Kept"));  // discarded
-}
-
-void FileCommandsTest::programArgumentAndDroppedFileOpen() {
-  WindowHarness h;
-  const QString first = WriteProject(h, QStringLiteral("argument.kvi"), "Argument");
-  QVERIFY(h.window->OpenProjectFile(first));
-  QCOMPARE(h.window->windowTitle(), Title(first));
-
-  const QString second = WriteProject(h, QStringLiteral("dropped.kvi"), "Dropped");
-  QMimeData mime;
-  mime.setUrls({QUrl::fromLocalFile(second)});
-  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(h.window.get(), &enter);
-  QVERIFY(enter.isAccepted());
-  QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(h.window.get(), &drop);
-  QCOMPARE(h.project.projectTitle, std::string("Dropped"));
-  QCOMPARE(h.window->windowTitle(), Title(second));
-  QCOMPARE(h.session.recent.files[1], second);
-}
+  void droppedFileOpens() {
+    WindowHarness h;
+    const QString second = WriteProject(h, QStringLiteral("dropped.kvi"), "Dropped");
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(second)});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(h.window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(h.window.get(), &drop);
+    QCOMPARE(h.project.projectTitle, std::string("Dropped"));
+    QCOMPARE(h.session.recent.files[1], second);
+  }
+};
 
 QTEST_MAIN(FileCommandsTest)
 #include "FileCommandsTest.moc"

@@ -2,9 +2,7 @@
 // The Global view of the main window: the slip-circle search runs beside the window rather than
 // in its way, an unchanged project is not searched again, the latest state wins when the
 // project changes during a search, and a wall that is not stable says so.
-#include <QAction>
 #include <QSignalSpy>
-#include <QtTest>
 
 #include "MainWindowTestSupport.h"
 #include "engine/GlobalStability.h"

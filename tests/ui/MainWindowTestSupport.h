@@ -3,7 +3,6 @@
 // the main-window tests so that no dialog ever blocks.
 #pragma once
 
-#include <QApplication>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -11,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "EditorTestSupport.h"
 #include "engine/AnalysisResults.h"
 #include "model/ProjectData.h"
 #include "ui/main/FileDialogs.h"
