@@ -191,12 +191,10 @@ class CalculatorWindowTest : public QObject {
     const QString told = Q(h.sink.messages[0]);
     QCOMPARE(told, QStringLiteral("The file ") + path + QStringLiteral(" cannot be written."));
 
-    AnalysisResults results;
-    DesignResults design;
     RecordingSink sink;
     ReportSelection selection;
     selection.dimensions = true;
-    PrintContext context{nullptr, h.project, results, design, sink, printer, selection, ReportFonts{}, {}};
+    PrintContext context{nullptr, h.project, sink, printer, selection, ReportFonts{}, {}};
     const auto errorOf = [](const std::function<void()>& command) {
       try {
         command();

@@ -33,13 +33,11 @@ ReportJob JobOf(PrintContext& c) {
 // The print dialog: runs the concrete design first, so that a wall that is not stable under the
 // factored loads cannot choose the concrete sections. True when the user pressed Print.
 bool ChooseSections(PrintContext& c) {
-  DesignRun run = RunDesign(c.project, {&c.design});
+  const DesignRun run = RunDesign(c.project);
   for (const std::string& message : run.messages) c.sink.Warn(message);
   c.project = WithFindings(std::move(c.project), run);
-  c.results = run.results;
-  c.design = run.design;
   if (run.fault) throw EngineError(*run.fault);
-  const bool concreteAvailable = c.design.completed && c.results.stability.wallStable;
+  const bool concreteAvailable = run.design.completed && run.results.stability.wallStable;
   frmPrint dialog(c.printer, c.selection, concreteAvailable, c.parent);
   dialog.exec();
   c.selection = dialog.Selection();
@@ -120,11 +118,9 @@ void PrintCalculatorSheet(QPrinter& printer, const ProjectData& project, const R
   if (!PrintCalculatorPage(printer, project, inputs, results, fonts)) throw DeviceRefused(printer);
 }
 
-// The document's project with results of its own, for one print command.
+// A copy of the document's project, for one print command.
 struct PrintRun {
   ProjectData project;
-  AnalysisResults results;
-  DesignResults design;
   WarningBoxSink sink;
   PrintRun(const ProjectDocument& document, QWidget* parent) : project(document.Project()), sink(parent) {}
 };
@@ -138,8 +134,8 @@ void ConnectPrintCommands(Form1& form, const ReportFontChoice& fonts) {
                               reportFonts.symbolFontName == "Symbol" ? reportFonts.defaultReportFont
                                                                      : reportFonts.symbolFontName};
   const auto context = [&form, selection, safeFonts](PrintRun& run) {
-    return PrintContext{&form,         run.project, run.results, run.design, run.sink, form.Printer(), *selection,
-                        safeFonts,     form.Document().FilePath().toStdString()};
+    return PrintContext{&form,     run.project, run.sink, form.Printer(), *selection,
+                        safeFonts, form.Document().FilePath().toStdString()};
   };
   const MainActions& a = form.Actions();
   form.ConnectCommand(a.filePrint, [&form, context] {

@@ -7,8 +7,6 @@
 #include <QString>
 
 #include "calculator/SoilPressureCalculator.h"
-#include "engine/AnalysisResults.h"
-#include "engine/DesignResults.h"
 #include "report/ReportJob.h"
 
 class QPrinter;
@@ -19,14 +17,12 @@ namespace kelvadrome {
 class Form1;
 struct ReportFontChoice;
 
-// What the print commands work on: a copy of the project with fresh results of its own, so
-// that printing leaves the document and the analysis the picture draws alone. selection is kept
+// What the print commands work on: a copy of the project, so that printing leaves the document
+// and the analysis the picture draws alone (the report analyses it itself). selection is kept
 // by the caller for the whole run (the print dialog's choices are not saved with the project).
 struct PrintContext {
   QWidget* parent = nullptr;
   ProjectData& project;
-  AnalysisResults& results;
-  DesignResults& design;
   MessageSink& sink;
   QPrinter& printer;
   ReportSelection& selection;
