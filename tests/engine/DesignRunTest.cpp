@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Checks of the concrete design run: the load factors of the twelve cases, the stop on a case
-// that is not stable, the envelopes, degenerate sections and a negative slope ratio.
+// Checks of the concrete design run: the stop on a case that is not stable, the envelopes,
+// degenerate sections and a negative slope ratio.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -52,54 +52,10 @@ Design DefaultDesign(bool run = false) {
   return d;
 }
 
-// A project with loads in every load case, so that each factor of the table shows.
-ProjectData LoadedProject() {
-  ProjectData p;
-  SetDefaults(p);
-  p.lineLoadCount = 4;
-  p.lineLoads[1] = {2.0f, 3.0f, 10.0f, 180, LoadCase::live};  // live, on the stem top
-  p.lineLoads[2] = {1.0f, 3.0f, 9.0f, 270, LoadCase::structural};   // structural, towards the toe
-  p.lineLoads[3] = {1.5f, 5.0f, 10.5f, 180, LoadCase::impact};  // impact, on the backfill over the heel
-  p.lineLoads[4] = {1.0f, 1.0f, 2.0f, 180, LoadCase::water};   // water case, on the toe
-  return p;
-}
-
-TEST(DesignRun, EachCaseUsesItsRowOfFactors) {
-  Design d;
-  d.project = LoadedProject();
-  d.Run();
-  ASSERT_TRUE(d.design.completed);
-  // D, L, H, F, T, impact, E: impact follows L, cases 7 and 8 carry H at 1.4, service leaves E out.
-  const double rows[13][7] = {{},
-                              {1.4, 1.7, 0, 0, 0, 1.7, 0},
-                              {1.4, 1.7, 1.7, 0, 0, 1.7, 0},
-                              {0.9, 0, 1.7, 0, 0, 0, 0},
-                              {1.4, 1.7, 0, 1.4, 0, 1.7, 0},
-                              {1.4, 1.7, 1.7, 1.4, 0, 1.7, 0},
-                              {0.9, 0, 0, 1.4, 0, 0, 0},
-                              {1.05, 1.28, 1.4, 0, 0, 1.28, 1.4},
-                              {1.05, 1.28, 1.4, 1.05, 0, 1.28, 1.4},
-                              {1.05, 1.28, 0, 0, 1.05, 1.28, 0},
-                              {1.4, 0, 0, 0, 1.4, 0, 0},
-                              {1.05, 1.28, 0, 1.05, 1.05, 1.28, 0},
-                              {1, 1, 1, 1, 1, 1, 0}};
-  for (int k = 1; k <= 12; ++k) {
-    const SectionForces f = CaseForces(d.project, rows[k]);
-    for (int s = 1; s <= 3; ++s) {
-      EXPECT_EQ(d.design.caseMoment[s][k], f.sectionMoment[s]) << "section " << s << " case " << k;
-      EXPECT_EQ(d.design.caseShear[s][k], f.sectionShear[s]) << "section " << s << " case " << k;
-      EXPECT_EQ(d.design.caseNormal[s][k], f.sectionNormal[s]) << "section " << s << " case " << k;
-    }
-  }
-  // The run ends on the service case.
-  EXPECT_FLOAT_EQ(d.results.loadFactor[1], 1.0f);
-  EXPECT_FLOAT_EQ(d.results.loadFactor[7], 0.0f);
-}
-
 TEST(DesignRun, StopsAtTheFirstCaseThatIsNotStable) {
-  Design d;
-  d.project = LoadedProject();
-  d.project.lineLoads[2].load = 60.0f;  // a structural push only cases 9 to 11 carry
+  Design d = DefaultDesign();
+  d.project.lineLoadCount = 1;  // a structural push towards the toe, which only cases 9 to 11 carry
+  d.project.lineLoads[1] = {60.0f, 3.0f, 9.0f, 270, LoadCase::structural};
   for (auto& row : d.design.caseMoment) row.fill(-999.0f);
   d.design.envMaxMoment.fill(-7.0f);
   d.design.colMoment.fill(-8.0f);
@@ -158,12 +114,7 @@ TEST(DesignRun, TwoRunsFromStartUpGiveTheSameResults) {
   second.Run();
   EXPECT_EQ(first.project.barDiameters, second.project.barDiameters);
   EXPECT_EQ(first.project.barPitches, second.project.barPitches);
-  for (int s = 1; s <= 3; ++s) {
-    EXPECT_EQ(first.design.caseShear[s], second.design.caseShear[s]) << s;
-    EXPECT_EQ(first.design.sectionDesignShear[s], second.design.sectionDesignShear[s]) << s;
-  }
-  EXPECT_EQ(first.design.colMomentCapacity, second.design.colMomentCapacity);
-  EXPECT_EQ(first.design.colCrackZ, second.design.colCrackZ);
+  EXPECT_EQ(first.design, second.design);
   // The toe's shear section uses the toe bar the design chose, not the empty one of start-up.
   EXPECT_EQ(first.design.caseShear[kToeSection][8],
             CaseForces(first.project, kCaseFactors[8].data()).sectionShear[kToeSection]);

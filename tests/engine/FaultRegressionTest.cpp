@@ -39,24 +39,19 @@ void ExpectDesignFault(const ProjectData& p, const std::string& naming) {
 // A tiny Metric yield stress rounds to 0 MPa in SI; the design divided by it and showed the
 // balanced and minimum steel ratios as "N/A". Now the design stops with a division fault.
 TEST(FaultRegression, ZeroYieldStressStopsTheDesignInsteadOfShowingInfinity) {
-  ProjectData p = test::DefaultProject();
-  p.steelYieldStress = 2.9296875f;
-  p.unitSystem = kSI;
+  const auto si = [](float yieldStress) {
+    ProjectData p = test::DefaultProject();
+    p.unitSystem = kSI;
+    p.steelYieldStress = yieldStress;
+    return p;
+  };
+  ProjectData p = si(2.9296875f);
   ConvertUnits(p, kMetric);
   ASSERT_EQ(p.steelYieldStress, 0.0f);
   ExpectDesignFault(p, "steel yield stress");
-  EXPECT_TRUE(Passes(p));
-
-  ProjectData tiny = test::DefaultProject();  // 1.4 / fy still fits in single precision, the balanced ratio not
-  tiny.unitSystem = kSI;
-  tiny.steelYieldStress = 3.761582E-37f;
-  ExpectDesignFault(tiny, "Overflow");
-  EXPECT_TRUE(Passes(tiny));
-
-  ProjectData minus600 = test::DefaultProject();  // a damaged file: 600 + fy = 0 in the balanced ratio
-  minus600.unitSystem = kSI;
-  minus600.steelYieldStress = -600;
-  EXPECT_TRUE(Passes(minus600));
+  ExpectDesignFault(si(3.761582E-37f), "Overflow");  // 1.4 / fy still fits in single precision, the balanced ratio not
+  // The last: a damaged file, 600 + fy = 0 in the balanced ratio.
+  for (const ProjectData& wall : {p, si(3.761582E-37f), si(-600)}) EXPECT_TRUE(Passes(wall)) << wall.steelYieldStress;
 }
 
 // A damaged file with a soil depth of -2.6E+33 gave the calculator forces beyond single

@@ -25,22 +25,18 @@ ProjectData DryWall() {
   return p;
 }
 
+// The analysed project (a slope rule may have flattened its slope) and its slip section.
 struct Analysed {
   ProjectData project;
-  test::ServiceRun run;
-  SlipSection section;
+  AnalysisResults results = Analyse(project);
+  SlipSection section = BuildSlipSection(project);
 };
 
-Analysed Prepare(ProjectData p) {
-  Analysed a{p, Analyse(p), {}};
-  a.project = p;  // a slope rule may have flattened the slope
-  a.section = BuildSlipSection(a.project);
-  return a;
-}
+Analysed Prepare(const ProjectData& p) { return {p}; }
 
 double SearchFactor(const ProjectData& p) {
   const Analysed a = Prepare(p);
-  const GlobalStabilityResults g = ComputeGlobalStability(a.project, a.run.results);
+  const GlobalStabilityResults g = ComputeGlobalStability(a.project, a.results);
   EXPECT_EQ(g.status, GlobalStabilityResults::Status::found);
   return g.safetyFactor;
 }

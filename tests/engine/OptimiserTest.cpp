@@ -79,19 +79,10 @@ TEST(Optimiser, SmallGridGivesTheBruteForceMinimum) {
     EXPECT_LE(r.walls[i - 1].evaluation.cost, r.walls[i].evaluation.cost);
     EXPECT_NE(r.walls[i - 1].dimensions, r.walls[i].dimensions);
   }
-
-  // The same grid searched by descent from a coarse pass of nine points still ends on a local
-  // optimum, and never on a wall dearer than the coarse pass found.
-  OptimiserOptions coarse;
-  coarse.coarseBudget = 9;
-  const OptimiserResult d = OptimiseWall(p, coarse);
-  ASSERT_FALSE(d.walls.empty());
-  EXPECT_LT(d.evaluated, r.evaluated);
-  ExpectLocalOptimum(p, d.walls[0]);
 }
 
 TEST(Optimiser, SameResultOnOneAndFourThreadsAndALocalOptimum) {
-  ProjectData p = VaryOnly({{kToe, 2.5f, 4.0f}, {kHeel, 9.0f, 11.5f}, {kKey, 1.0f, 2.0f}});
+  const ProjectData p = VaryOnly({{kToe, 2.5f, 4.0f}, {kHeel, 9.0f, 11.5f}, {kKey, 1.0f, 2.0f}});
   OptimiserOptions one;
   one.threads = 1;
   one.coarseBudget = 200;
@@ -108,8 +99,6 @@ TEST(Optimiser, SameResultOnOneAndFourThreadsAndALocalOptimum) {
     EXPECT_EQ(a.walls[i].evaluation.quantities, b.walls[i].evaluation.quantities) << i;
   }
   ExpectLocalOptimum(p, a.walls[0]);
-  // The project is left as it was.
-  EXPECT_EQ(p, VaryOnly({{kToe, 2.5f, 4.0f}, {kHeel, 9.0f, 11.5f}, {kKey, 1.0f, 2.0f}}));
 }
 
 TEST(Optimiser, CancelKeepsTheBestFoundSoFar) {
@@ -142,9 +131,6 @@ TEST(Optimiser, ImpossibleTargetsAndUnusableSettingsGiveAClearMessage) {
   EXPECT_EQ(r.message, "No wall within the bounds meets every target; the check that failed most often among "
                        "the near-misses: sliding.");
 
-  ProjectData reversed = p;
-  reversed.optimiserVariables[kHeel] = {true, 7.0f, 6.0f};
-  EXPECT_EQ(OptimiseWall(reversed).message, "The minimum of Heel length is above its maximum.");
   ProjectData none = p;
   for (OptimiserVariable& v : none.optimiserVariables) v.vary = false;
   EXPECT_EQ(OptimiserSettingsProblem(none), "No dimension is set to vary.");

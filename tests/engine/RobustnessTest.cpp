@@ -53,22 +53,16 @@ class WallMaker {
 
   // A non-negative value of typical size `typical`: often zero, tiny or huge.
   double Amount(double typical, bool zeroAllowed) {
-    switch (Pick(8)) {
-      case 0: return zeroAllowed ? 0.0 : typical * 1e-4;
-      case 1: return typical * Between(1e-4, 1e-2);
-      case 2: return typical * Between(10, 1000);
-      default: return typical * Between(0.1, 3);
-    }
+    const int kind = Pick(8);
+    if (kind == 0) return zeroAllowed ? 0.0 : typical * 1e-4;
+    return typical * (kind == 1 ? Between(1e-4, 1e-2) : kind == 2 ? Between(10, 1000) : Between(0.1, 3));
   }
 
   // Angles the editors accept (not negative): mostly ordinary, sometimes 0, near or past 90.
   double Angle() {
-    switch (Pick(10)) {
-      case 0: return 0;
-      case 1: return Between(80, 90);
-      case 2: return Pick(2) == 0 ? 90 : Between(90, 360);
-      default: return Between(5, 45);
-    }
+    const int kind = Pick(10);
+    if (kind == 0) return 0;
+    return kind == 1 ? Between(80, 90) : kind == 2 ? (Pick(2) == 0 ? 90 : Between(90, 360)) : Between(5, 45);
   }
 
   void Edit(ProjectData& p, int label, double value) { (void)ApplyDimensionEdit(p, label, value); }
@@ -146,7 +140,6 @@ class WallMaker {
                                    : static_cast<float>(Between(0, 720));
       load.loadCase = kAllLoadCases[static_cast<std::size_t>(Pick(kLoadCaseCount))];
     }
-    // The restraints.
     p.toePassiveOption = static_cast<int16_t>(Pick(2));
     p.restraintForceOption = static_cast<int16_t>(Pick(2));
     p.restraintForce = static_cast<float>(Amount(20, true));
@@ -168,14 +161,12 @@ class WallMaker {
 
 TEST(Robustness, RandomWallsNeverFaultNorShowNonFiniteValues) {
   WallMaker maker(20080801);
-  int designed = 0, engineErrors = 0, calculated = 0;
-  int failures = 0;
+  int designed = 0, calculated = 0, failures = 0;
   for (int wall = 0; wall < kWallCount && failures < 10; ++wall) {
     const ProjectData project = maker.Make();
     const test::WallAuditReport report = test::AuditWall(project);
     designed += report.designCompleted;
     calculated += report.calculatorRan;
-    engineErrors += report.engineErrors;
     if (!report.faults.empty()) {
       ++failures;
       ADD_FAILURE() << "wall " << wall << " (" << UnitSystemName(project.unitSystem) << ", base " << project.baseWidth
@@ -186,8 +177,6 @@ TEST(Robustness, RandomWallsNeverFaultNorShowNonFiniteValues) {
   // The walls must reach the far end of the engine often, not only its faults.
   EXPECT_GT(designed, kWallCount / 5);
   EXPECT_GT(calculated, kWallCount / 2);
-  RecordProperty("designed", designed);
-  RecordProperty("engineErrors", engineErrors);
 }
 
 namespace {
@@ -216,14 +205,12 @@ TEST(Robustness, RunsOnEightThreadsAtOnceGiveTheResultsOfOne) {
     expected.push_back(RunWall(walls.back()));
   }
   // Every run must compare equal to itself, or the comparison below could never pass.
-  std::size_t faulted = 0, designed = 0;
+  std::size_t designed = 0;
   for (std::size_t i = 0; i < kWalls; ++i) {
     ASSERT_EQ(expected[i], RunWall(walls[i])) << "wall " << i << " differs between two runs on one thread";
-    faulted += expected[i].service.fault.has_value();
     designed += expected[i].design.design.completed;
   }
   EXPECT_GT(designed, kWalls / 5);  // the runs must reach the design, not only faults
-  RecordProperty("faulted", static_cast<int>(faulted));
 
   // Each thread takes every wall, starting at its own one, so that different walls (and the same
   // wall at different stages) are in flight together.
@@ -243,8 +230,7 @@ TEST(Robustness, RunsOnEightThreadsAtOnceGiveTheResultsOfOne) {
   }
   for (std::size_t t = 0; t < kThreads; ++t) {
     for (std::size_t i = 0; i < kWalls; ++i) {
-      EXPECT_EQ(found[t][i].service, expected[i].service) << "thread " << t << ", wall " << i << " (service)";
-      EXPECT_EQ(found[t][i].design, expected[i].design) << "thread " << t << ", wall " << i << " (design)";
+      EXPECT_TRUE(found[t][i] == expected[i]) << "thread " << t << ", wall " << i;
     }
   }
 }

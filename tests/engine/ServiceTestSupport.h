@@ -4,12 +4,10 @@
 #pragma once
 
 #include <initializer_list>
-#include <string>
 
 #include "engine/Analysis.h"
 #include "engine/AnalysisResults.h"
 #include "engine/EngineError.h"
-#include "engine/MessageSink.h"
 #include "model/ProjectData.h"
 #include "model/Units.h"
 
@@ -73,30 +71,13 @@ inline ProjectData Converted(const ProjectData& metric, UnitSystem system) {
   return p;
 }
 
-struct ServiceRun {
-  AnalysisResults results;
-  RecordingSink sink;
-};
-
-// The service analysis as the program keeps it: the project takes a flattened slope, and a
-// fault is thrown after the messages raised before it.
-inline ServiceRun Analyse(ProjectData& p) {
+// The service analysis as the program keeps it: the project takes a flattened slope; a fault
+// is thrown.
+inline AnalysisResults Analyse(ProjectData& p) {
   const ServiceAnalysis analysis = AnalyseService(p);
-  ServiceRun run;
-  run.results = analysis.results;
-  for (const std::string& message : analysis.messages) run.sink.Warn(message);
   p = WithFindings(std::move(p), analysis);
   if (analysis.fault) throw EngineError(*analysis.fault);
-  return run;
-}
-
-// The design run as the concrete command keeps it: the project takes the flattened slope and
-// the bars the run used; a fault is thrown.
-inline DesignRun DesignAndKeep(ProjectData& p, const DesignRequest& request = {}) {
-  DesignRun run = RunDesign(p, request);
-  p = WithFindings(std::move(p), run);
-  if (run.fault) throw EngineError(*run.fault);
-  return run;
+  return analysis.results;
 }
 
 }  // namespace kelvadrome::test

@@ -6,11 +6,9 @@
 #include <cmath>
 #include <exception>
 #include <initializer_list>
-#include <optional>
 #include <span>
 #include <typeinfo>
 #include <utility>
-#include <vector>
 
 #include "calculator/SoilPressureCalculator.h"
 #include "engine/Analysis.h"
@@ -55,13 +53,13 @@ class Auditor {
 
   // A value a display formats: finite, and formatted as a plain number.
   void Value(const Name& name, double value) {
-    if (!std::isfinite(value)) {
-      Fault(name.Text() + " is not finite");
-      return;
-    }
-    CheckFormatted(name, FormatNumber(value, "#0.##0"));
-    CheckFormatted(name, FormatNumber(value, "0.#0%"));
-    if (std::isfinite(static_cast<float>(value))) CheckFormatted(name, FormatGeneral(static_cast<float>(value)));
+    if (!std::isfinite(value)) return Fault(name.Text() + " is not finite");
+    const auto check = [&](const std::string& text) {
+      if (ShowsNonFinite(text)) Fault(name.Text() + " shows \"" + text + "\"");
+    };
+    check(FormatNumber(value, "#0.##0"));
+    check(FormatNumber(value, "0.#0%"));
+    if (std::isfinite(static_cast<float>(value))) check(FormatGeneral(static_cast<float>(value)));
   }
 
   void Named(std::initializer_list<std::pair<const char*, double>> values) {
@@ -83,10 +81,6 @@ class Auditor {
   void Fault(std::string text) { report_.faults.push_back(std::move(text)); }
 
  private:
-  void CheckFormatted(const Name& name, const std::string& text) {
-    if (ShowsNonFinite(text)) Fault(name.Text() + " shows \"" + text + "\"");
-  }
-
   WallAuditReport& report_;
 };
 
@@ -197,30 +191,11 @@ void AuditCalculator(Auditor& a, const CalculatorInputs& in, const CalculatorRes
            {"calculator inclination", r.inclination}, {"calculator slope", r.slopeUsed}});
 }
 
-void AuditMessages(Auditor& a, const RecordingSink& sink) {
-  for (const std::string& m : sink.messages) a.Text("message", m);
-}
-
-// Messages before a fault are kept; the fault ends the stage.
-void Take(std::vector<std::string> messages, const std::optional<std::string>& fault, MessageSink& sink) {
-  for (const std::string& m : messages) sink.Warn(m);
-  if (fault) throw EngineError(*fault);
-}
-
-// The service analysis as the program keeps it: a flattened slope stays in the project.
-AnalysisResults Analyse(ProjectData& project, MessageSink& sink) {
-  ServiceAnalysis run = AnalyseService(project);
-  project = WithFindings(std::move(project), run);
-  Take(std::move(run.messages), run.fault, sink);
-  return run.results;
-}
-
-// The design as the program keeps it: the project takes the bars it used.
-DesignRun Design(ProjectData& project, MessageSink& sink) {
-  DesignRun run = RunDesign(project);
-  project = WithFindings(std::move(project), run);
-  Take(std::move(run.messages), run.fault, sink);
-  return run;
+// Messages before a fault are shown and kept; the fault ends the stage.
+template <class Run>
+void TakeMessages(Auditor& a, const Run& run) {
+  for (const std::string& m : run.messages) a.Text("message", m);
+  if (run.fault) throw EngineError(*run.fault);
 }
 
 // Runs one stage; an EngineError is an allowed end of it, any other exception a fault.
@@ -260,38 +235,35 @@ WallAuditReport AuditWall(const ProjectData& original) {
   WallAuditReport report;
   Auditor a(report);
 
+  // The project as the program keeps it between the stages: the design runs on the slope the
+  // service analysis flattened, and the calculator on the project as it was opened.
   ProjectData project = original;
-  AnalysisResults service;
-  RecordingSink serviceSink;
   report.serviceRan = RunStage(a, report, "service analysis", [&] {
-    service = Analyse(project, serviceSink);
-    AuditStability(a, service.stability, project.unitSystem);
-    AuditServiceResults(a, service);
+    const ServiceAnalysis run = AnalyseService(project);
+    project = WithFindings(std::move(project), run);
+    TakeMessages(a, run);
+    AuditStability(a, run.results.stability, project.unitSystem);
+    AuditServiceResults(a, run.results);
   });
-  AuditMessages(a, serviceSink);
-
-  // The design runs on the project as the service analysis left it (a flattened slope stays).
-  RecordingSink designSink;
   RunStage(a, report, "concrete design", [&] {
-    const DesignRun run = Design(project, designSink);
-    const DesignResults& design = run.design;
-    report.designCompleted = design.completed;
-    if (!design.completed) return;
-    AuditDesign(a, project, design);
+    const DesignRun run = RunDesign(project);
+    project = WithFindings(std::move(project), run);
+    TakeMessages(a, run);
+    report.designCompleted = run.design.completed;
+    if (!run.design.completed) return;
+    AuditDesign(a, project, run.design);
     const Quantities q = ComputeQuantities(project, run.results);
     a.Named({{"quantities concrete", q.concrete}, {"quantities formwork", q.formwork},
              {"quantities distributionSteel", q.distributionSteel}, {"quantities steel", q.steel},
              {"quantities cost", q.cost}});
     a.Values({{"quantities mainSteel", q.mainSteel, 1}});
   });
-  AuditMessages(a, designSink);
-
   RecordingSink calculatorSink;
   report.calculatorRan = RunStage(a, report, "calculator", [&] {
     const CalculatorInputs inputs = CalculatorInitialValues(original);
     AuditCalculator(a, inputs, ComputeSoilPressure(inputs, calculatorSink));
   });
-  AuditMessages(a, calculatorSink);
+  for (const std::string& m : calculatorSink.messages) a.Text("message", m);
   return report;
 }
 
