@@ -13,7 +13,7 @@ namespace {
 // A history reset to the default project, as after New.
 class UndoHistoryTest : public ::testing::Test {
  protected:
-  explicit UndoHistoryTest(std::size_t limit = 200) : history(limit) {
+  UndoHistoryTest() {
     SetDefaults(p);
     history.Reset(p);
   }
@@ -26,7 +26,7 @@ class UndoHistoryTest : public ::testing::Test {
     history.Commit(p, "title");
   }
 
-  UndoHistory history;
+  UndoHistory history{200};
   ProjectData p;
 };
 
@@ -88,12 +88,9 @@ TEST_F(UndoHistoryTest, TitleBurstKeepsTheSavedStateAndTypingBackLeavesNoStep) {
   EXPECT_FALSE(history.IsModified());
 }
 
-class SmallUndoHistoryTest : public UndoHistoryTest {
- protected:
-  SmallUndoHistoryTest() : UndoHistoryTest(3) {}
-};
-
-TEST_F(SmallUndoHistoryTest, OldestStepsGoBeyondTheLimit) {
+TEST_F(UndoHistoryTest, OldestStepsGoBeyondTheLimit) {
+  history = UndoHistory(3);
+  history.Reset(p);
   for (int i = 1; i <= 5; ++i) CommitToe(float(i));
   EXPECT_EQ(history.StepCount(), 3u);
   while (history.Undo(p)) {
