@@ -27,17 +27,6 @@ FileBytes Block(int count) {
 
 }  // namespace
 
-// The defaults in SI and British show in the golden files; converted, they stay defaults (the
-// file keeps its 291 bytes, checked with the cost settings below).
-TEST(FoundationEarth, DefaultsConvertBackAndOlderFilesHaveNone) {
-  const ProjectData back = Converted(DefaultProject(kSI), kMetric);
-  EXPECT_EQ(back.foundationUnitWeight, 1.7f);  // 16.68 / 9.81 = 1.7003
-  EXPECT_EQ(back.foundationSaturatedDensity, 2.0f);
-
-  // An earlier version has no items 21 to 25 and so no block either.
-  EXPECT_EQ(Decode(FoundationItem(FileBytes{OlderVersionFile()}.I16(-3).I16(1), 3.0f, 4.0f).bytes).foundationUnitWeight, 1.7f);
-}
-
 TEST(ExtensionBlock, OptimiserSwitchesAreOnForAnyValueButZeroAndWrittenAsMinusOne) {
   const auto targets = [](int resultant, int bearing, int global) {
     FileBytes f = Block(1);
@@ -56,27 +45,21 @@ TEST(ExtensionBlock, OptimiserSwitchesAreOnForAnyValueButZeroAndWrittenAsMinusOn
 }
 
 TEST(ExtensionBlock, UnknownItemsAreKeptInOrderAndWrittenBackAfterTheKnownOnes) {
-  FileBytes f = Block(4);
-  f.I16(9).I16(3).bytes.insert(f.bytes.end(), {0xAA, 0xBB, 0xCC});
-  f.I16(-7).I16(0);  // an empty item of a negative tag is an item like any other
-  f = FoundationItem(f, 1.8f, 2.1f);
-  f.I16(12).I16(2).I16(0x1234);  // a tag of a newer version, with a length of its own choosing
-  f.Zeros(5);                   // after the N items: ignored
-  const ProjectData p = Decode(f.bytes);
+  const auto unknown = [](FileBytes f) {
+    f.I16(9).I16(3).bytes.insert(f.bytes.end(), {0xAA, 0xBB, 0xCC});
+    f.I16(-7).I16(0);              // an empty item of a negative tag is an item like any other
+    f.I16(12).I16(2).I16(0x1234);  // a tag of a newer version, with a length of its own choosing
+    return f;
+  };
+  const ProjectData p = Decode(FoundationItem(unknown(Block(4)), 1.8f, 2.1f).Zeros(5).bytes);  // after the N items: ignored
   EXPECT_EQ(p.foundationUnitWeight, 1.8f);
-  const std::vector<ExtensionItem> kept{{9, {0xAA, 0xBB, 0xCC}}, {-7, {}}, {12, {0x34, 0x12}}};
-  EXPECT_EQ(p.keptExtensionItems, kept);
-
-  FileBytes written = FoundationItem(Block(4), 1.8f, 2.1f);
-  written.I16(9).I16(3).bytes.insert(written.bytes.end(), {0xAA, 0xBB, 0xCC});
-  written.I16(-7).I16(0).I16(12).I16(2).I16(0x1234);
-  EXPECT_EQ(EncodeProjectFile(p), written.bytes);
+  EXPECT_EQ(p.keptExtensionItems, (std::vector<ExtensionItem>{{9, {0xAA, 0xBB, 0xCC}}, {-7, {}}, {12, {0x34, 0x12}}}));
+  EXPECT_EQ(EncodeProjectFile(p), unknown(FoundationItem(Block(4), 1.8f, 2.1f)).bytes);
 
   // Kept items alone make a block, without tag 1 when the earth has its defaults.
   ProjectData defaults = DefaultProject();
-  defaults.keptExtensionItems = {{30, {1}}};
-  FileBytes only = Block(1);
-  only.I16(30).I16(1).bytes.push_back(1);
+  defaults.keptExtensionItems = {{30, {1, 0}}};
+  const FileBytes only = Block(1).I16(30).I16(2).I16(1);
   EXPECT_EQ(EncodeProjectFile(defaults), only.bytes);
   EXPECT_EQ(Decode(only.bytes), defaults);
 }
@@ -84,9 +67,10 @@ TEST(ExtensionBlock, UnknownItemsAreKeptInOrderAndWrittenBackAfterTheKnownOnes) 
 TEST(ExtensionBlock, BytesThatAreNoBlockAreIgnoredAsBefore) {
   FileBytes half = DefaultFile();
   half.bytes.push_back(0xFD);
-  FileBytes other = DefaultFile();
-  other.I16(-4).I16(1);
-  for (const FileBytes& f : {half, FoundationItem(other, 3.0f, 4.0f), Block(0)}) {
+  const FileBytes other = FoundationItem(DefaultFile().I16(-4).I16(1), 3.0f, 4.0f);
+  // An earlier version has no items 21 to 25 and so no block either.
+  const FileBytes older = FoundationItem(FileBytes{OlderVersionFile()}.I16(-3).I16(1), 3.0f, 4.0f);
+  for (const FileBytes& f : {half, other, Block(0), older}) {
     const ProjectData p = Decode(f.bytes);
     EXPECT_EQ(p.foundationUnitWeight, 1.7f);
     EXPECT_TRUE(p.keptExtensionItems.empty());
@@ -117,7 +101,7 @@ TEST(ExtensionBlock, DamagedBlocksAreRefusedWithAReason) {
   }
 }
 
-TEST(CostSettings, DefaultsFollowTheWallDepthAndStayDefaultsInEveryUnitSystem) {
+TEST(ExtensionDefaults, FollowTheWallDepthAndStayDefaultsInEveryUnitSystem) {
   const ProjectData metric = DefaultProject();
   const OptimiserVariables& v = metric.optimiserVariables;  // D = 10 m
   EXPECT_EQ(v[0], (OptimiserVariable{true, 0, 6}));        // toe [0, 0.6·D]
@@ -129,8 +113,12 @@ TEST(CostSettings, DefaultsFollowTheWallDepthAndStayDefaultsInEveryUnitSystem) {
     const ProjectData p = Converted(metric, system);
     EXPECT_EQ(p.prices, DefaultUnitPrices(system));
     EXPECT_EQ(p.optimiserVariables, DefaultOptimiserVariables(p));
+    // Converted, every default is still a default: the file keeps its 291 bytes.
     EXPECT_EQ(EncodeProjectFile(p).size(), 291u) << UnitSystemName(system);
   }
+  // SI keeps enough of the Metric numbers that back in Metric they are the defaults again
+  // (foundation earth 16.68 / 9.81 = 1.7003).
+  EXPECT_EQ(EncodeProjectFile(Converted(Converted(metric, kSI), kMetric)).size(), 291u);
   const ProjectData british = Converted(metric, kBritish);
   EXPECT_NEAR(british.optimiserVariables[2].minimum, 8.0 / 12, 1e-6);  // 8 in
   EXPECT_NEAR(british.optimiserVariables[5].minimum, 1.0, 1e-6);       // 1 ft
