@@ -2,17 +2,22 @@
 // Dimension edits by label: the order in which the base width and the heights are fitted, and
 // the refusals. The rules every edit keeps are checked after random edits in
 // DimensionEditRandomTest.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <vector>
 
 #include "ModelTesting.h"
 #include "model/DimensionEdit.h"
 
 using namespace kelvadrome;
 using test::DefaultProject;
+using testing::FloatEq;
+using testing::Pointwise;
 
 TEST(DimensionEdit, EveryLabelEditsItsOwnField) {
   const float ProjectData::*fields[kDimensionLabelCount] = {
@@ -49,72 +54,47 @@ TEST(DimensionEdit, NegativeUnknownAndEndlessValuesAreRefused) {
 }
 
 TEST(DimensionEdit, BaseWidthIsFittedFromTheToeInward) {
-  ProjectData p = DefaultProject();  // 2 + 0.5 + 0.83 + 0.5 + 3.37
-  ASSERT_TRUE(ApplyDimensionEdit(p, 5, 6.2));
-  EXPECT_FLOAT_EQ(p.toeLength, 1.0f);
-  EXPECT_EQ(p.heelLength, 3.37f);
-
-  ASSERT_TRUE(ApplyDimensionEdit(p, 5, 2.0));  // takes the toe, then the heel
-  EXPECT_EQ(p.toeLength, 0.0f);
-  EXPECT_FLOAT_EQ(p.heelLength, 0.17f);
-  EXPECT_EQ(p.stemTopWidth, 0.83f);
-
-  // Below the sum of the batters and the stem top: the stem top, then the front batter give way.
-  ASSERT_TRUE(ApplyDimensionEdit(p, 5, 1.2));
-  EXPECT_EQ(p.heelLength, 0.0f);
-  EXPECT_FLOAT_EQ(p.stemTopWidth, 0.2f);
-  ASSERT_TRUE(ApplyDimensionEdit(p, 5, 0.7));
-  EXPECT_EQ(p.stemTopWidth, 0.0f);
-  EXPECT_FLOAT_EQ(p.stemFrontBatter, 0.2f);
-  EXPECT_EQ(p.stemBackBatter, 0.5f);
-  ASSERT_TRUE(ApplyDimensionEdit(p, 5, 0.3));
-  EXPECT_EQ(p.stemFrontBatter, 0.0f);
-  EXPECT_EQ(p.stemBackBatter, 0.3f);
-  EXPECT_EQ(p.baseWidth, 0.3f);
+  // Toe, front batter, stem top, back batter and heel after each new base width in turn.
+  const std::pair<double, std::array<float, 5>> steps[] = {
+      {6.2, {1.0f, 0.5f, 0.83f, 0.5f, 3.37f}},
+      {2.0, {0, 0.5f, 0.83f, 0.5f, 0.17f}},  // takes the toe, then the heel,
+      {1.2, {0, 0.5f, 0.2f, 0.5f, 0}},       // then the stem top
+      {0.7, {0, 0.2f, 0, 0.5f, 0}},          // and the front batter
+      {0.3, {0, 0, 0, 0.3f, 0}}};
+  ProjectData p = DefaultProject();
+  for (const auto& [width, parts] : steps) {
+    ASSERT_TRUE(ApplyDimensionEdit(p, 5, width));
+    EXPECT_THAT((std::array{p.toeLength, p.stemFrontBatter, p.stemTopWidth, p.stemBackBatter, p.heelLength}),
+                Pointwise(FloatEq(), parts)) << width;
+  }
 }
 
-TEST(DimensionEdit, StemHeightsAreAtLeastHalfAUnit) {
-  ProjectData p = DefaultProject();
-  ASSERT_TRUE(ApplyDimensionEdit(p, 6, 0.2));
-  EXPECT_EQ(p.stemFrontHeight, 0.5f);
-  EXPECT_FLOAT_EQ(p.stemBackHeight, 0.23f);  // 0.5 + 1 + 1 - 1 - 1.27
-  ASSERT_TRUE(ApplyDimensionEdit(p, 9, 0.2));
-  EXPECT_EQ(p.stemBackHeight, 0.5f);
-  EXPECT_FLOAT_EQ(p.stemFrontHeight, 0.77f);
-}
-
-TEST(DimensionEdit, ToeThicknessLengthensTheBackStemUntilTheBackSideGivesWay) {
-  ProjectData p = DefaultProject();
-  ASSERT_TRUE(ApplyDimensionEdit(p, 8, 1.5));
-  EXPECT_FLOAT_EQ(p.stemBackHeight, 8.23f);
-
-  // A smaller front total than the heel's thickness: the back stem and then the heel edge go to
-  // zero and the heel taper takes the whole height.
-  ASSERT_TRUE(ApplyDimensionEdit(p, 6, 0.5));
-  ASSERT_TRUE(ApplyDimensionEdit(p, 7, 0.0));
-  ASSERT_TRUE(ApplyDimensionEdit(p, 8, 0.0));
-  EXPECT_EQ(p.stemBackHeight, 0.0f);
-  EXPECT_EQ(p.heelEdgeThickness, 0.0f);
-  EXPECT_EQ(p.heelTaper, 0.5f);
-
-  ProjectData q = DefaultProject();
-  q.heelTaper = 1.0f;
-  ASSERT_TRUE(ApplyDimensionEdit(q, 6, 0.5));  // front total 2.5, back needs 2.27 without stem
-  EXPECT_FLOAT_EQ(q.stemBackHeight, 0.23f);
-  ASSERT_TRUE(ApplyDimensionEdit(q, 8, 0.0));  // front total 1.5
-  EXPECT_EQ(q.stemBackHeight, 0.0f);
-  EXPECT_FLOAT_EQ(q.heelEdgeThickness, 0.5f);
-  EXPECT_EQ(q.heelTaper, 1.0f);
-}
-
-TEST(DimensionEdit, HeelThicknessFitsTheFrontSide) {
-  ProjectData p = DefaultProject();
-  ASSERT_TRUE(ApplyDimensionEdit(p, 11, 2.27));
-  EXPECT_FLOAT_EQ(p.stemFrontHeight, 9.0f);
-  ASSERT_TRUE(ApplyDimensionEdit(p, 9, 0.5));
-  ASSERT_TRUE(ApplyDimensionEdit(p, 10, 0.0));
-  ASSERT_TRUE(ApplyDimensionEdit(p, 11, 0.0));  // back total 0.5 < toe taper + thickness
-  EXPECT_EQ(p.stemFrontHeight, 0.0f);
-  EXPECT_EQ(p.toeEdgeThickness, 0.0f);
-  EXPECT_EQ(p.toeTaper, 0.5f);
+// A height edited on one side is fitted on the other: its stem gives way first (an edited stem
+// keeps at least half a unit), then its edge thickness, then its taper.
+TEST(DimensionEdit, HeightsAreFittedOnTheOtherSide) {
+  struct Step {
+    int label;
+    double value;
+    std::array<float, 6> heights;  // stem, taper and edge of the front side, then of the back
+  };
+  const std::vector<std::vector<Step>> runs = {
+      {{6, 0.2, {0.5f, 1, 1, 0.23f, 1, 1.27f}}, {9, 0.2, {0.77f, 1, 1, 0.5f, 1, 1.27f}}},
+      {{8, 1.5, {8, 1, 1.5f, 8.23f, 1, 1.27f}},
+       {6, 0.5, {0.5f, 1, 1.5f, 0.73f, 1, 1.27f}},
+       {7, 0, {0.5f, 0, 1.5f, 0, 1, 1}},
+       {8, 0, {0.5f, 0, 0, 0, 0.5f, 0}}},
+      {{11, 2.27, {9, 1, 1, 7.73f, 1, 2.27f}},
+       {9, 0.5, {1.77f, 1, 1, 0.5f, 1, 2.27f}},
+       {10, 0, {0.77f, 1, 1, 0.5f, 0, 2.27f}},
+       {11, 0, {0, 0.5f, 0, 0.5f, 0, 0}}}};
+  for (const std::vector<Step>& run : runs) {
+    ProjectData p = DefaultProject();
+    for (const auto& [label, value, heights] : run) {
+      ASSERT_TRUE(ApplyDimensionEdit(p, label, value));
+      EXPECT_THAT((std::array{p.stemFrontHeight, p.toeTaper, p.toeEdgeThickness, p.stemBackHeight, p.heelTaper,
+                              p.heelEdgeThickness}),
+                  Pointwise(FloatEq(), heights))
+          << label << " = " << value;
+    }
+  }
 }

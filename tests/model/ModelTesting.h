@@ -3,7 +3,9 @@
 // built byte by byte, and reading bytes back.
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FileBytes.h"
@@ -30,6 +32,18 @@ inline ProjectData DefaultProject(UnitSystem system = kMetric) {
 inline FileBytes DefaultFile() {
   FileBytes f;
   f.DefaultHead().I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.10").DefaultTail();
+  return f;
+}
+
+// Items 1 to 13 of the default project with some of its 35 numbers (from byte 60 on) replaced.
+inline FileBytes HeadWith(const std::vector<std::pair<int, float>>& numbers = {}) {
+  FileBytes f;
+  f.DefaultHead();
+  for (const auto& [index, value] : numbers) {
+    FileBytes number;
+    number.F32(value);
+    std::copy(number.bytes.begin(), number.bytes.end(), f.bytes.begin() + 60 + 4 * index);
+  }
   return f;
 }
 

@@ -27,34 +27,6 @@ FileBytes Block(int count) {
 
 }  // namespace
 
-TEST(FoundationEarth, DefaultsConvertLikeTheOtherUnitWeightsAndStayDefaults) {
-  // 1.7 and 2.0 T/m³ times 9.81, and times 0.3048³ / 0.454, to two decimals.
-  for (const auto& [system, unitWeight, saturated] :
-       {std::tuple{kMetric, 1.7f, 2.0f}, {kSI, 16.68f, 19.62f}, {kBritish, 0.11f, 0.12f}}) {
-    const ProjectData p = DefaultProject(system);
-    EXPECT_EQ(p.foundationUnitWeight, unitWeight) << UnitSystemName(system);
-    EXPECT_EQ(p.foundationSaturatedDensity, saturated) << UnitSystemName(system);
-    // The converted default is still the default: no block, the file keeps its 291 bytes.
-    EXPECT_EQ(EncodeProjectFile(p).size(), 291u) << UnitSystemName(system);
-  }
-  const ProjectData back = Converted(DefaultProject(kSI), kMetric);
-  EXPECT_EQ(back.foundationUnitWeight, 1.7f);  // 16.68 / 9.81 = 1.7003
-  EXPECT_EQ(back.foundationSaturatedDensity, 2.0f);
-
-  FileBytes older;  // an earlier version: no items 21 to 25 and so no block either
-  older.DefaultHead().I16(-1).I16(0).I16(0).Text("Kelvadrome Input Data").Text("2.00");
-  older.I16(-3).I16(1);
-  EXPECT_EQ(Decode(FoundationItem(older, 3.0f, 4.0f).bytes).foundationUnitWeight, 1.7f);
-}
-
-TEST(ExtensionBlock, NonDefaultValuesAreWrittenAsTag1AfterItem25AndReadBack) {
-  ProjectData p = DefaultProject();
-  p.foundationSaturatedDensity = 2.15f;
-  const std::vector<uint8_t> bytes = EncodeProjectFile(p);
-  EXPECT_EQ(bytes, FoundationItem(Block(1), 1.7f, 2.15f).bytes);
-  EXPECT_EQ(Decode(bytes), p);
-}
-
 TEST(ExtensionBlock, OptimiserSwitchesAreOnForAnyValueButZeroAndWrittenAsMinusOne) {
   const auto targets = [](int resultant, int bearing, int global) {
     FileBytes f = Block(1);
@@ -73,27 +45,21 @@ TEST(ExtensionBlock, OptimiserSwitchesAreOnForAnyValueButZeroAndWrittenAsMinusOn
 }
 
 TEST(ExtensionBlock, UnknownItemsAreKeptInOrderAndWrittenBackAfterTheKnownOnes) {
-  FileBytes f = Block(4);
-  f.I16(9).I16(3).bytes.insert(f.bytes.end(), {0xAA, 0xBB, 0xCC});
-  f.I16(-7).I16(0);  // an empty item of a negative tag is an item like any other
-  f = FoundationItem(f, 1.8f, 2.1f);
-  f.I16(12).I16(2).I16(0x1234);  // a tag of a newer version, with a length of its own choosing
-  f.Zeros(5);                   // after the N items: ignored
-  const ProjectData p = Decode(f.bytes);
+  const auto unknown = [](FileBytes f) {
+    f.I16(9).I16(3).bytes.insert(f.bytes.end(), {0xAA, 0xBB, 0xCC});
+    f.I16(-7).I16(0);              // an empty item of a negative tag is an item like any other
+    f.I16(12).I16(2).I16(0x1234);  // a tag of a newer version, with a length of its own choosing
+    return f;
+  };
+  const ProjectData p = Decode(FoundationItem(unknown(Block(4)), 1.8f, 2.1f).Zeros(5).bytes);  // after the N items: ignored
   EXPECT_EQ(p.foundationUnitWeight, 1.8f);
-  const std::vector<ExtensionItem> kept{{9, {0xAA, 0xBB, 0xCC}}, {-7, {}}, {12, {0x34, 0x12}}};
-  EXPECT_EQ(p.keptExtensionItems, kept);
-
-  FileBytes written = FoundationItem(Block(4), 1.8f, 2.1f);
-  written.I16(9).I16(3).bytes.insert(written.bytes.end(), {0xAA, 0xBB, 0xCC});
-  written.I16(-7).I16(0).I16(12).I16(2).I16(0x1234);
-  EXPECT_EQ(EncodeProjectFile(p), written.bytes);
+  EXPECT_EQ(p.keptExtensionItems, (std::vector<ExtensionItem>{{9, {0xAA, 0xBB, 0xCC}}, {-7, {}}, {12, {0x34, 0x12}}}));
+  EXPECT_EQ(EncodeProjectFile(p), unknown(FoundationItem(Block(4), 1.8f, 2.1f)).bytes);
 
   // Kept items alone make a block, without tag 1 when the earth has its defaults.
   ProjectData defaults = DefaultProject();
-  defaults.keptExtensionItems = {{30, {1}}};
-  FileBytes only = Block(1);
-  only.I16(30).I16(1).bytes.push_back(1);
+  defaults.keptExtensionItems = {{30, {1, 0}}};
+  const FileBytes only = Block(1).I16(30).I16(2).I16(1);
   EXPECT_EQ(EncodeProjectFile(defaults), only.bytes);
   EXPECT_EQ(Decode(only.bytes), defaults);
 }
@@ -101,9 +67,10 @@ TEST(ExtensionBlock, UnknownItemsAreKeptInOrderAndWrittenBackAfterTheKnownOnes) 
 TEST(ExtensionBlock, BytesThatAreNoBlockAreIgnoredAsBefore) {
   FileBytes half = DefaultFile();
   half.bytes.push_back(0xFD);
-  FileBytes other = DefaultFile();
-  other.I16(-4).I16(1);
-  for (const FileBytes& f : {half, FoundationItem(other, 3.0f, 4.0f), Block(0)}) {
+  const FileBytes other = FoundationItem(DefaultFile().I16(-4).I16(1), 3.0f, 4.0f);
+  // An earlier version has no items 21 to 25 and so no block either.
+  const FileBytes older = FoundationItem(FileBytes{OlderVersionFile()}.I16(-3).I16(1), 3.0f, 4.0f);
+  for (const FileBytes& f : {half, other, Block(0), older}) {
     const ProjectData p = Decode(f.bytes);
     EXPECT_EQ(p.foundationUnitWeight, 1.7f);
     EXPECT_TRUE(p.keptExtensionItems.empty());
@@ -111,51 +78,30 @@ TEST(ExtensionBlock, BytesThatAreNoBlockAreIgnoredAsBefore) {
 }
 
 TEST(ExtensionBlock, DamagedBlocksAreRefusedWithAReason) {
-  FileBytes noCount = DefaultFile();
-  noCount.I16(-3);
-  FileBytes shortItem = Block(1), longItem = Block(1), pastEnd = Block(1), cutPayload = Block(1);
-  shortItem.I16(1).I16(4).F32(1.7f);
-  longItem.I16(1).I16(12).F32(1.7f).F32(2.0f).F32(0);
-  pastEnd.I16(5).I16(100).Zeros(99);
-  cutPayload.I16(1).I16(8).F32(1.7f);
-  FileBytes negativeLength = Block(1);
-  negativeLength.I16(5).I16(-2);
-  FileBytes negativePrice = Block(1), shortTargets = Block(1);
-  negativePrice.I16(2).I16(12).F32(150).F32(-1).F32(1.3f);
-  shortTargets.I16(3).I16(40).Zeros(40);
   constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
   constexpr float kInfinity = std::numeric_limits<float>::infinity();
-
   const std::pair<FileBytes, const char*> cases[] = {
-      {noCount, "ends too early"},
-      {shortItem, "4 bytes long instead of 8"},
-      {longItem, "12 bytes long instead of 8"},
+      {DefaultFile().I16(-3), "ends too early"},
+      {Block(1).I16(1).I16(4).F32(1.7f), "4 bytes long instead of 8"},
+      {Block(1).I16(1).I16(12).F32(1.7f).F32(2.0f).F32(0), "12 bytes long instead of 8"},
       {FoundationItem(Block(2), 1.8f, 2.0f), "ends too early"},
-      {pastEnd, "ends too early"},
-      {cutPayload, "ends too early"},
+      {Block(1).I16(5).I16(100).Zeros(99), "ends too early"},
+      {Block(1).I16(1).I16(8).F32(1.7f), "ends too early"},
       {Block(-1), "negative number of items"},
-      {negativeLength, "negative length"},
+      {Block(1).I16(5).I16(-2), "negative length"},
       {FoundationItem(FoundationItem(Block(2), 1.8f, 2.0f), 1.8f, 2.0f), "(foundation earth) twice"},
       {FoundationItem(Block(1), 0.0f, 2.0f), "not above 0"},
       {FoundationItem(Block(1), 1.7f, -2.0f), "not above 0"},
       {FoundationItem(Block(1), kNaN, 2.0f), "not a finite number"},
       {FoundationItem(Block(1), 1.7f, kInfinity), "not a finite number"},
-      {negativePrice, "(unit prices) holds a negative value"},
-      {shortTargets, "40 bytes long instead of 46"}};
+      {Block(1).I16(2).I16(12).F32(150).F32(-1).F32(1.3f), "(unit prices) holds a negative value"},
+      {Block(1).I16(3).I16(40).Zeros(40), "40 bytes long instead of 46"}};
   for (const auto& [file, reason] : cases) {
     EXPECT_NE(DecodeError(file.bytes).find(reason), std::string::npos) << reason << ": " << DecodeError(file.bytes);
   }
 }
 
-TEST(ExtensionBlock, KeptItemsTheFileCannotHoldAreRefusedOnWriting) {
-  ProjectData p = DefaultProject();
-  p.keptExtensionItems = {{1, {0, 0, 0, 0, 0, 0, 0, 0}}};  // would make tag 1 appear twice
-  EXPECT_THROW((void)EncodeProjectFile(p), ProjectFileError);
-  p.keptExtensionItems = {{40, std::vector<uint8_t>(40000)}};
-  EXPECT_THROW((void)EncodeProjectFile(p), ProjectFileError);
-}
-
-TEST(CostSettings, DefaultsFollowTheWallDepthAndStayDefaultsInEveryUnitSystem) {
+TEST(ExtensionDefaults, FollowTheWallDepthAndStayDefaultsInEveryUnitSystem) {
   const ProjectData metric = DefaultProject();
   const OptimiserVariables& v = metric.optimiserVariables;  // D = 10 m
   EXPECT_EQ(v[0], (OptimiserVariable{true, 0, 6}));        // toe [0, 0.6·D]
@@ -167,8 +113,12 @@ TEST(CostSettings, DefaultsFollowTheWallDepthAndStayDefaultsInEveryUnitSystem) {
     const ProjectData p = Converted(metric, system);
     EXPECT_EQ(p.prices, DefaultUnitPrices(system));
     EXPECT_EQ(p.optimiserVariables, DefaultOptimiserVariables(p));
+    // Converted, every default is still a default: the file keeps its 291 bytes.
     EXPECT_EQ(EncodeProjectFile(p).size(), 291u) << UnitSystemName(system);
   }
+  // SI keeps enough of the Metric numbers that back in Metric they are the defaults again
+  // (foundation earth 16.68 / 9.81 = 1.7003).
+  EXPECT_EQ(EncodeProjectFile(Converted(Converted(metric, kSI), kMetric)).size(), 291u);
   const ProjectData british = Converted(metric, kBritish);
   EXPECT_NEAR(british.optimiserVariables[2].minimum, 8.0 / 12, 1e-6);  // 8 in
   EXPECT_NEAR(british.optimiserVariables[5].minimum, 1.0, 1e-6);       // 1 ft
@@ -189,18 +139,19 @@ TEST(CostSettings, OwnValuesConvertPerVolumeAreaAndMass) {
   EXPECT_EQ(Converted(p, kSI).prices, p.prices);                 // m³, m² and kg in both
 }
 
-TEST(CostSettings, ItemsTwoToFourAreWrittenOnlyWhenChangedAndReadBack) {
+// Items 1 to 4 follow item 25 in a block of their own, each only when it differs from its default.
+TEST(ExtensionBlock, ItemsAreWrittenOnlyWhenChangedAndReadBack) {
   ProjectData p = DefaultProject();
+  p.foundationSaturatedDensity = 2.15f;
+  EXPECT_EQ(EncodeProjectFile(p), FoundationItem(Block(1), 1.7f, 2.15f).bytes);
   p.prices.steelPrice = 1.5f;
-  FileBytes expected = Block(1);
-  expected.I16(2).I16(12).F32(150).F32(35).F32(1.5f);
-  EXPECT_EQ(EncodeProjectFile(p), expected.bytes);
+  EXPECT_EQ(EncodeProjectFile(p), FoundationItem(Block(2), 1.7f, 2.15f).I16(2).I16(12).F32(150).F32(35).F32(1.5f).bytes);
 
   p.optimiserTargets.withoutSeismic.bearing = 3;
   p.optimiserTargets.globalCheck = true;
   p.optimiserVariables[4].vary = true;
   const std::vector<uint8_t> bytes = EncodeProjectFile(p);
-  EXPECT_EQ(bytes.size(), 291u + 4 + (4 + 12) + (4 + 46) + (4 + 80));
+  EXPECT_EQ(bytes.size(), 291u + 4 + (4 + 8) + (4 + 12) + (4 + 46) + (4 + 80));
   EXPECT_EQ(Decode(bytes), p);
 
   // A wall of another depth with the bounds of its depth writes no item 4 and reads them back.

@@ -8,15 +8,13 @@
 
 using namespace kelvadrome;
 
-TEST(ProjectPaths, PartsKeepTheirLetterCase) {
+TEST(ProjectPaths, PartsKeepTheirLetterCaseWithEitherSeparator) {
   const std::string path = "/Home/Ana/Walls 2008/Quay.Wall.KVI";
   EXPECT_EQ(DirectoryOf(path), "/Home/Ana/Walls 2008");
   EXPECT_EQ(BaseNameOf(path), "Quay");
   EXPECT_EQ(ExtensionOf(path), "KVI");
   EXPECT_EQ(BackupPathOf(path), "/Home/Ana/Walls 2008/Quay.BAK");
-}
-
-TEST(ProjectPaths, BackslashesAndNamesWithoutFolderOrExtension) {
+  // Backslashes, and names without folder or extension.
   EXPECT_EQ(DirectoryOf(R"(C:\Data\Wall.kvi)"), R"(C:\Data)");
   EXPECT_EQ(BackupPathOf(R"(C:\Data\Wall.kvi)"), R"(C:\Data\Wall.BAK)");
   EXPECT_EQ(DirectoryOf("wall.kvi"), "");

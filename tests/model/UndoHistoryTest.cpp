@@ -13,7 +13,7 @@ namespace {
 // A history reset to the default project, as after New.
 class UndoHistoryTest : public ::testing::Test {
  protected:
-  explicit UndoHistoryTest(std::size_t limit = 200) : history(limit) {
+  UndoHistoryTest() {
     SetDefaults(p);
     history.Reset(p);
   }
@@ -26,7 +26,7 @@ class UndoHistoryTest : public ::testing::Test {
     history.Commit(p, "title");
   }
 
-  UndoHistory history;
+  UndoHistory history{200};
   ProjectData p;
 };
 
@@ -51,24 +51,15 @@ TEST_F(UndoHistoryTest, StepsBackAndForthThroughCommittedStates) {
   EXPECT_EQ(p.unitSystem, kSI);
   EXPECT_FALSE(history.Redo(p));
 
-  // A new change after an undo drops the redo branch.
+  // A new change after an undo drops the redo branch, and with it the saved state.
+  history.MarkSaved();
   ASSERT_TRUE(history.Undo(p));
   p.heelLength = 1;
   ASSERT_TRUE(history.Commit(p));
   EXPECT_FALSE(history.CanRedo());
+  EXPECT_TRUE(history.IsModified());
   ASSERT_TRUE(history.Undo(p));
   EXPECT_EQ(p.toeLength, 3.0f);
-}
-
-// Saving, undoing to the saved state and New are checked through the window in UndoCommandsTest.
-TEST_F(UndoHistoryTest, SavedStateDroppedWithTheRedoBranchStaysModified) {
-  CommitToe(3);
-  history.MarkSaved();
-  history.Undo(p);
-  p.heelLength = 1;
-  history.Commit(p);
-  history.Undo(p);
-  EXPECT_EQ(p.toeLength, 2.0f);
   EXPECT_TRUE(history.IsModified());
 }
 
@@ -88,12 +79,9 @@ TEST_F(UndoHistoryTest, TitleBurstKeepsTheSavedStateAndTypingBackLeavesNoStep) {
   EXPECT_FALSE(history.IsModified());
 }
 
-class SmallUndoHistoryTest : public UndoHistoryTest {
- protected:
-  SmallUndoHistoryTest() : UndoHistoryTest(3) {}
-};
-
-TEST_F(SmallUndoHistoryTest, OldestStepsGoBeyondTheLimit) {
+TEST_F(UndoHistoryTest, OldestStepsGoBeyondTheLimit) {
+  history = UndoHistory(3);
+  history.Reset(p);
   for (int i = 1; i <= 5; ++i) CommitToe(float(i));
   EXPECT_EQ(history.StepCount(), 3u);
   while (history.Undo(p)) {
