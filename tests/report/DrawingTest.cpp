@@ -57,12 +57,9 @@ Rendered Render(ProjectData& p, std::optional<ViewKind> view) {
 }
 
 bool AllWhite(const QImage& image) {
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
-    }
-  }
-  return true;
+  QImage white(image.size(), image.format());
+  white.fill(Qt::white);
+  return image == white;
 }
 
 // A blank 2000 by 2000 image drawn on in its own pixels as logical units.
@@ -110,16 +107,15 @@ class DrawingTest : public QObject {
     QVERIFY(std::fabs(fit.drawOriginY - (720 + rise * scale + (7.2 / 4) * scale / 5)) < 1e-3);
   }
 
-  void tinyOrEmptyPicturesStillGiveAFiniteScale() {
-    const ProjectData p = DefaultWall();
-    for (const QSizeF size : {QSizeF(0, 0), QSizeF(1500, 450), QSizeF(100000, 10)}) {
+  void tinyOrEmptyPicturesAndWallsStillGiveAFiniteScale() {
+    ProjectData flat = DefaultWall();
+    flat.baseWidth = flat.stemFrontHeight = flat.toeTaper = flat.toeEdgeThickness = flat.backfillSlope = 0;
+    for (const auto& [p, size] : {std::pair{DefaultWall(), QSizeF(0, 0)}, {DefaultWall(), QSizeF(1500, 450)},
+                                  {DefaultWall(), QSizeF(100000, 10)}, {flat, QSizeF(24000, 15000)}}) {
       const WallFitting fit = FitWallToPicture(p, size.width(), size.height());
       QVERIFY(std::isfinite(fit.drawScale) && fit.drawScale > 0);
       QVERIFY(std::isfinite(fit.drawOriginX) && std::isfinite(fit.drawOriginY));
     }
-    ProjectData flat = p;
-    flat.baseWidth = flat.stemFrontHeight = flat.toeTaper = flat.toeEdgeThickness = flat.backfillSlope = 0;
-    QVERIFY(std::isfinite(FitWallToPicture(flat, 24000, 15000).drawScale));
   }
 
   // The figure draws the analysis's own outline, mapped: only the backfill surface runs on a
@@ -168,30 +164,28 @@ class DrawingTest : public QObject {
     // The stem's design section falls on the stem's back foot instead of dividing by zero.
     QCOMPARE(pt.x[44], pt.x[8]);
 
-    QVERIFY(!AllWhite(Paint(p, results, std::nullopt, false).image));
-    for (int v = 0; v < kViewCount; ++v) {
-      const auto view = static_cast<ViewKind>(v);
+    ProjectData sound = DefaultWall();
+    for (int v = -1; v < kViewCount; ++v) {
+      const auto view = v < 0 ? std::nullopt : std::optional(static_cast<ViewKind>(v));
       const Rendered r = Paint(p, results, view, false);
       QVERIFY(!AllWhite(r.image));
-      ProjectData sound = DefaultWall();
       if (view == ViewKind::Dimensions) QCOMPARE(r.output.labels.size(), Render(sound, view).output.labels.size());
     }
   }
 
+  // 180° acts downward: the arrow comes from above the point, nothing lies below it; 90° acts
+  // towards the heel (from the left); a negative load turns round.
   void aLineLoadPointsTheWayItActs() {
-    constexpr QRgb white = qRgb(255, 255, 255);
-    // 180° acts downward: the arrow comes from above the point, nothing lies below it.
     const QImage down = InclinedForce(180, 5);
-    QVERIFY(down.pixel(1000, 800) != white);
-    QCOMPARE(down.pixel(1000, 1200), white);
-    // 90° acts towards the heel: the arrow comes from the left.
-    QVERIFY(InclinedForce(90, 5).pixel(800, 1000) != white);
-    // A negative load turns round: 180° with -5 comes from below.
-    QVERIFY(InclinedForce(180, -5).pixel(1000, 1200) != white);
+    QCOMPARE(down.pixel(1000, 1200), qRgb(255, 255, 255));
+    for (const auto& [image, x, y] : {std::tuple{down, 1000, 800}, {InclinedForce(90, 5), 800, 1000},
+                                      {InclinedForce(180, -5), 1000, 1200}}) {
+      QVERIFY(image.pixel(x, y) != qRgb(255, 255, 255));
+    }
   }
 
   void paperPensFollowThePrintersResolution() {
-    // 0.3 mm on a 1200 dpi printer is 14 device pixels; 0.1 mm on a 96 dpi device still one.
+    // 0.3 mm on a 1200 dpi printer is 14 device pixels; a pen thinner than one pixel still one.
     QImage printer(10, 10, QImage::Format_ARGB32_Premultiplied);
     printer.setDotsPerMeterX(qRound(1200 / 0.0254));
     printer.setDotsPerMeterY(qRound(1200 / 0.0254));
@@ -199,11 +193,8 @@ class DrawingTest : public QObject {
     WallCanvas(painter).SetWidth({0.3, PenUnit::millimetres});
     QCOMPARE(painter.pen().widthF(), 14.0);
     QVERIFY(painter.pen().isCosmetic());
-    painter.end();
-    Sketch screen;
-    screen.canvas->SetWidth({0.1, PenUnit::millimetres});
-    QCOMPARE(screen.painter.pen().widthF(), 1.0);
-    screen.Done();
+    WallCanvas(painter).SetWidth({0.01, PenUnit::millimetres});
+    QCOMPARE(painter.pen().widthF(), 1.0);
   }
 
   void dimensionsViewLabelsOnlyWhatTheWallHas() {
@@ -232,14 +223,8 @@ class DrawingTest : public QObject {
   void everyViewRendersForTheDefaultAndEdgeWalls() {
     const std::vector<std::pair<const char*, std::function<void(ProjectData&)>>> walls{
         {"default", [](ProjectData&) {}},
-        {"dry", [](ProjectData& p) {
-           p.waterOption = false;
-           p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront();
-         }},
-        {"heel lifts", [](ProjectData& p) {
-           p.lineLoadCount = 1;
-           p.lineLoads[1] = LineLoad{10.0f, 2.9f, 10.0f, 270.0f, LoadCase::soil};
-         }},
+        {"dry", [](ProjectData& p) { p.waterOption = false; p.waterDepthFront = p.waterDepthBack = p.TotalHeightFront(); }},
+        {"heel lifts", [](ProjectData& p) { p.lineLoadCount = 1; p.lineLoads[1] = {10.0f, 2.9f, 10.0f, 270.0f, LoadCase::soil}; }},
         {"restraints and loads", [](ProjectData& p) {
            p.shearKeyOption = p.toePassiveOption = p.restraintForceOption = true;
            p.restraintForce = 3;
@@ -247,10 +232,7 @@ class DrawingTest : public QObject {
            for (int k = 1; k <= 7; ++k) p.lineLoads[k] = LineLoad{2.0f * k, 2.9f, 10.0f, 180.0f, kAllLoadCases[std::size_t(k - 1)]};
            p.surchargeLoadCase = LoadCase::structural;
          }},
-        {"unstable", [](ProjectData& p) {
-           p.lineLoadCount = 1;
-           p.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};  // a huge push at the top
-         }}};
+        {"unstable", [](ProjectData& p) { p.lineLoadCount = 1; p.lineLoads[1] = {500.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead}; }}};
     for (const auto& [name, change] : walls) {
       ProjectData p = DefaultWall();
       change(p);
