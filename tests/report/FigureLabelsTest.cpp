@@ -12,7 +12,7 @@
 
 #include "engine/Analysis.h"
 #include "model/ProjectData.h"
-#include "LoadedWalls.h"
+#include "FigureTestSupport.h"
 #include "report/ReportFigure.h"
 #include "report/drawing/LabelLayout.h"
 #include "report/drawing/ScreenPoints.h"
@@ -20,6 +20,7 @@
 #include "report/drawing/WallView.h"
 
 using namespace kelvadrome;
+using test::Board;
 using test::LoadedWalls;
 
 namespace {
@@ -31,19 +32,6 @@ constexpr double kSectionContentHeight = 6548;
 const QRectF kSectionBody(0, kSectionBodyTop, kPageWidth, kSectionContentHeight);
 // The main window's picture, in twips.
 const QRectF kPicture(0, 0, 24000, 15000);
-
-// A canvas over an image, drawing in logical units scaled down to the image.
-struct Board {
-  QImage image;
-  QPainter painter;
-  std::optional<WallCanvas> canvas;
-  explicit Board(const QRectF& area) : image(1200, 800, QImage::Format_ARGB32_Premultiplied) {
-    image.fill(Qt::white);
-    painter.begin(&image);
-    painter.scale(image.width() / area.right(), image.height() / area.bottom());
-    canvas.emplace(painter);
-  }
-};
 
 using BoardPtr = std::unique_ptr<Board>;
 
