@@ -13,6 +13,12 @@
 
 namespace kelvadrome::test {
 
+inline ProjectData DefaultWall() {
+  ProjectData p;
+  SetDefaults(p);
+  return p;
+}
+
 // A canvas drawing on a white image in logical units: area fills the whole image.
 struct Board {
   QImage image;
@@ -37,8 +43,7 @@ class LoadedWalls {
   explicit LoadedWalls(unsigned seed) : random_(seed) {}
 
   ProjectData Next() {
-    ProjectData p;
-    SetDefaults(p);
+    ProjectData p = DefaultWall();
     const auto scale = [&](float& v, double low, double high) { v = static_cast<float>(v * Between(low, high)); };
     for (float* v : {&p.toeLength, &p.heelLength, &p.stemTopWidth}) scale(*v, 0.5, 1.8);
     scale(p.stemFrontHeight, 0.5, 1.5);

@@ -101,7 +101,7 @@ class ReportPagesTest : public QObject {
     }
   }
 
-  void expandFooterTokens() {
+  void footerTokensAndTime() {
     FooterContext context;
     context.date = QStringLiteral("D");
     context.time = QStringLiteral("T");
@@ -113,9 +113,7 @@ class ReportPagesTest : public QObject {
     }
     context.totalPages = 5;
     QCOMPARE(ExpandFooterTokens(QStringLiteral("of &npages."), context), QStringLiteral("of 5."));
-  }
-
-  void footerTimeHasSecondsWhateverTheLocale() {
+    // The time has its seconds whatever the locale.
     QVERIFY(kEnglishSystemLocale);
     QCOMPARE(FooterContextAt(QDateTime(QDate(2024, 1, 1), QTime(21, 5, 7)), {}).time, QStringLiteral("21:05:07"));
     QCOMPARE(FooterTime(QTime(9, 5, 7)), QStringLiteral("09:05:07"));
