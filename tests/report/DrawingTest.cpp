@@ -32,10 +32,7 @@ constexpr QSize kPictureSize(1600, 1000);
 
 using test::DefaultWall;
 
-struct Rendered {
-  QImage image;
-  WallViewOutput output;
-};
+struct Rendered { QImage image; WallViewOutput output; };
 
 Rendered Paint(const ProjectData& p, const AnalysisResults& results, std::optional<ViewKind> view, bool valid = true) {
   Rendered r{QImage(kPictureSize, QImage::Format_ARGB32_Premultiplied), {}};

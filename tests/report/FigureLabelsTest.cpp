@@ -82,25 +82,21 @@ QString Collisions(const WallCanvas& canvas) {
   return found;
 }
 
-// The strokes of an arrow head leave its tip; which way they open says where the arrow comes
-// from: +1 when they open downward (the arrow points up), -1 upward, 0 when there is no head.
-int HeadOpening(const std::vector<QLineF>& lines, QPointF tip) {
+// Which way the surcharge's arrows point: the strokes of a head leave the tip of the second
+// arrow (on the backfill surface, 90 from its start) and open downward when the arrow points up
+// (+1), upward when it points down (-1); 0 when there is no head.
+int SurchargeHeads(const WallCanvas& canvas, const ProjectData& p, const WallFitting& fit) {
+  const ScreenPoints pt = ComputeScreenPoints(p, fit);
+  const double x = pt.x[8] + 90;
+  const QPointF tip(x, pt.y[8] + (pt.y[10] - pt.y[8]) * (x - pt.x[8]) / (pt.x[10] - pt.x[8]));
   double sum = 0;
   int strokes = 0;
-  for (const QLineF& line : lines) {
+  for (const QLineF& line : canvas.DrawnLines()) {
     if (QLineF(line.p1(), tip).length() > 1e-6 || line.length() > 80) continue;
     sum += line.p2().y() - tip.y();
     ++strokes;
   }
-  if (strokes < 2) return 0;
-  return sum > 0 ? 1 : -1;
-}
-
-// The tip of the second surcharge arrow: on the backfill surface, 90 from its start.
-QPointF SurchargeTip(const ProjectData& p, const WallFitting& fit) {
-  const ScreenPoints pt = ComputeScreenPoints(p, fit);
-  const double x = pt.x[8] + 90;
-  return {x, pt.y[8] + (pt.y[10] - pt.y[8]) * (x - pt.x[8]) / (pt.x[10] - pt.x[8])};
+  return strokes < 2 ? 0 : sum > 0 ? 1 : -1;
 }
 
 }  // namespace
@@ -136,7 +132,7 @@ class FigureLabelsTest : public QObject {
     QVERIFY(!AreaOverlapsBox(hatched, placed[3]));
   }
 
-  // The arrow heads of the surcharge: +1 when the arrows point up, as a suction surcharge pulls.
+  // The surcharge's arrows point up (+1) as a suction surcharge pulls, down (-1) as a load presses.
   void theSurchargePointsTheWayItActs() {
     for (const auto& [surcharge, opening] : {std::pair{5.0f, -1}, std::pair{-5.0f, 1}}) {
       ProjectData p = test::DefaultWall();
@@ -145,11 +141,10 @@ class FigureLabelsTest : public QObject {
       AnalysisResults results;
       const BoardPtr paper = PaperFigure(p, results);
       QVERIFY(paper != nullptr);
-      const QPointF paperTip = SurchargeTip(p, FitWallToSection(p, kSectionBody.width(), kSectionBody.height(), kSectionBody.top()));
-      QCOMPARE(HeadOpening(paper->canvas->DrawnLines(), paperTip), opening);
-      const BoardPtr screen = ScreenView(p, AnalyseService(p).results, ViewKind::Live);
-      const QPointF screenTip = SurchargeTip(p, FitWallToPicture(p, kPicture.width(), kPicture.height()));
-      QCOMPARE(HeadOpening(screen->canvas->DrawnLines(), screenTip), opening);
+      const WallFitting paperFit = FitWallToSection(p, kSectionBody.width(), kSectionBody.height(), kSectionBody.top());
+      QCOMPARE(SurchargeHeads(*paper->canvas, p, paperFit), opening);
+      const WallFitting screenFit = FitWallToPicture(p, kPicture.width(), kPicture.height());
+      QCOMPARE(SurchargeHeads(*ScreenView(p, results, ViewKind::Live)->canvas, p, screenFit), opening);
     }
   }
 

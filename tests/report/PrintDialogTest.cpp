@@ -20,8 +20,7 @@ class PrintDialogTest : public QObject {
  private slots:
   void keepsTheSelectionAndRefusesConcreteWhenNotStable() {
     QPrinter printer;
-    ReportSelection chosen;
-    chosen.loads = chosen.concrete = chosen.reactions = true;
+    ReportSelection chosen{.loads = true, .concrete = true, .reactions = true};
     frmPrint dialog(printer, chosen, true, nullptr);
     QCOMPARE(dialog.Selection(), chosen);
     dialog.chkPrint(0)->setChecked(true);

@@ -46,19 +46,12 @@ std::unique_ptr<QPrinter> PdfPrinter(const QString& path) {
   return printer;
 }
 
-// Runs pdftotext and returns what it wrote; empty when it could not run.
-QString PdfText(const QStringList& arguments) {
+// What pdftotext writes for the file with the options given, page by page; nothing when it could not run.
+QStringList PdfPages(const QString& path, const QStringList& options = {}) {
   QProcess process;
-  process.start(QStringLiteral("pdftotext"), arguments);
+  process.start(QStringLiteral("pdftotext"), options + QStringList{path, QStringLiteral("-")});
   if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The text of every page, in reading order.
-QStringList PdfPages(const QString& path, bool layout = false) {
-  QStringList pages = PdfText(layout ? QStringList{QStringLiteral("-layout"), path, QStringLiteral("-")}
-                                     : QStringList{path, QStringLiteral("-")})
-                          .split(QChar(u'\f'));
+  QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QChar(u'\f'));
   if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
   return pages;
 }
@@ -79,13 +72,11 @@ class ReportPagesTest : public QObject {
   void initTestCase() { QVERIFY(dir_.isValid()); }
 
   void pageCounts() {
-    ReportSelection one, two, three;
-    one.loads = true;
-    two = one;
-    two.dimensions = true;  // two sections share a sheet
-    three = two;
-    three.properties = true;
-    const std::tuple<ReportSelection, int, int> cases[]{{one, 1, 1}, {two, 1, 2}, {three, 2, 3}, {ReportSelection::All(), 6, 11}};
+    // Two sections share a sheet.
+    const std::tuple<ReportSelection, int, int> cases[]{{{.loads = true}, 1, 1},
+                                                       {{.dimensions = true, .loads = true}, 1, 2},
+                                                       {{.dimensions = true, .loads = true, .properties = true}, 2, 3},
+                                                       {ReportSelection::All(), 6, 11}};
     for (const auto& [selection, pages, sections] : cases) {
       ReportFixture fixture;
       ReportJob job = fixture.Job(selection);
@@ -102,10 +93,7 @@ class ReportPagesTest : public QObject {
   }
 
   void footerTokensAndTime() {
-    FooterContext context;
-    context.date = QStringLiteral("D");
-    context.time = QStringLiteral("T");
-    context.pageNumber = 2;
+    FooterContext context{.pageNumber = 2};
     // Without a counted total the pages token disappears.
     for (const auto& [text, expanded] : {std::pair{"&input", "[Unnamed]"}, {"&Pages", "2s"}, {"&&Page", "&2"},
                                          {"&X & a&", "&X & a&"}, {"of &NPages.", "of ."}}) {
@@ -125,16 +113,14 @@ class ReportPagesTest : public QObject {
     auto& texts = fixture.project.headerFooterTexts;
     texts[1] = longText.toStdString();
     texts[2] = texts[3] = "";
-    ReportSelection one;
-    one.properties = true;
-    ReportJob job = fixture.Job(one);
+    ReportJob job = fixture.Job({.properties = true});
     const QString path = dir_.filePath(QStringLiteral("wide.pdf"));
     PrintToPdf(job, path);
     const QString footer = PdfPages(path).constFirst().trimmed().split(u'\n').constLast().simplified();
     QVERIFY2(footer.size() >= 22 && footer.size() < longText.simplified().size() && longText.startsWith(footer),
              qPrintable(footer));
     // The cut text still lies inside the page: its right end is left of the paper's edge.
-    const QString bbox = PdfText({QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    const QString bbox = PdfPages(path, {QStringLiteral("-bbox")}).join(QString());
     static const QRegularExpression kWord(QStringLiteral("xMax=\"([0-9.]+)\""));
     double right = 0;
     for (auto match = kWord.globalMatch(bbox); match.hasNext();) right = std::max(right, match.next().captured(1).toDouble());
@@ -167,9 +153,7 @@ class ReportPagesTest : public QObject {
     ReportFixture fixture;
     fixture.project.lineLoadCount = 1;
     fixture.project.lineLoads[1] = LineLoad{500.0f, 3.0f, 10.0f, 270.0f, LoadCase::dead};
-    ReportSelection selection;
-    selection.stability = selection.reactions = selection.concrete = selection.quantities = true;
-    ReportJob job = fixture.Job(selection);
+    ReportJob job = fixture.Job({.stability = true, .concrete = true, .reactions = true, .quantities = true});
     QCOMPARE(PlanReport(job), std::vector<ReportSection>{ReportSection::stability});
     QCOMPARE(PrintToPdf(job, dir_.filePath(QStringLiteral("unstable.pdf"))).pages, 1);
     // The reactions are refused with the message; the concrete sections and quantities go silently.
@@ -179,12 +163,10 @@ class ReportPagesTest : public QObject {
 
   void quantitiesPrintedAlone() {
     ReportFixture fixture;
-    ReportSelection selection;
-    selection.quantities = true;
-    ReportJob job = fixture.Job(selection);
+    ReportJob job = fixture.Job({.quantities = true});
     const QString path = dir_.filePath(QStringLiteral("quantities.pdf"));
     PrintToPdf(job, path);
-    const QStringList pages = PdfPages(path, true);
+    const QStringList pages = PdfPages(path, {QStringLiteral("-layout")});
     QCOMPARE(pages.size(), 1);
     // The quantities of the wall with the bars its design chose.
     const DesignRun run = RunDesign(fixture.project);
@@ -201,7 +183,7 @@ class ReportPagesTest : public QObject {
     const CalculatorResults results = ComputeSoilPressure(inputs, fixture.sink);
     const QString path = dir_.filePath(QStringLiteral("calculator.pdf"));
     QVERIFY(PrintCalculatorPage(*PdfPrinter(path), fixture.project, inputs, results, ReportFonts{}));
-    const QStringList pages = PdfPages(path, true);
+    const QStringList pages = PdfPages(path, {QStringLiteral("-layout")});
     QCOMPARE(pages.size(), 1);
     QVERIFY(pages[0].contains(Number(results.cases[kCaseR].F)));
     QVERIFY(pages[0].contains(Number(results.waterForce)));
