@@ -2,15 +2,12 @@
 // kelvadrome-cli circle and the "global" object of analyse --json: the one-circle diagnostic
 // agrees with the search it explains, refusals say why, and a wall that is not stable still
 // evaluates one circle.
-#include <string>
-
 #include "CliRunner.h"
 #include "engine/ServiceTestSupport.h"
 #include "model/ProjectFile.h"
 
 using namespace kelvadrome;
-using kelvadrome::test::CliResult;
-using kelvadrome::test::CliTest;
+using namespace kelvadrome::test;
 
 namespace {
 
