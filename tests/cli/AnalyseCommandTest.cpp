@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kelvadrome-cli analyse end to end: the readable summary, the "bearing" object where parts are
 // not available, and a fault. (The whole JSON of many walls is held by the golden-file suite.)
-#include <string>
-
 #include "CliRunner.h"
 #include "engine/ServiceTestSupport.h"
 #include "model/ProjectFile.h"
 
 using namespace kelvadrome;
-using kelvadrome::test::CliResult;
-using kelvadrome::test::CliTest;
+using namespace kelvadrome::test;
 
 namespace {
 

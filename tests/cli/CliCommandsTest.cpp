@@ -2,15 +2,11 @@
 // kelvadrome-cli new, convert and show end to end, the exit statuses and messages of every
 // command, and a fixed footer moment for report that is not a date and time (the golden suite
 // covers a valid one).
-#include <cstdlib>
-#include <filesystem>
-
 #include "CliRunner.h"
 #include "model/ProjectFile.h"
 
 using namespace kelvadrome;
-using kelvadrome::test::CliResult;
-using kelvadrome::test::CliTest;
+using namespace kelvadrome::test;
 
 namespace {
 
@@ -20,18 +16,14 @@ bool HasLine(const std::string& text, const std::string& line) {
 
 }  // namespace
 
-TEST_F(CliTest, NewWritesTheDefaultFile) {
-  const CliResult r = Run({"new", "-o", PathOf("a.kvi")});
+// The rounding itself is the model's; here the options reach it and the files come back right.
+TEST_F(CliTest, NewWritesTheDefaultFileAndConvertChangesTheUnitSystem) {
+  const CliResult r = Run({"new", "-o", PathOf("m.kvi")});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(Slurp(PathOf("a.kvi")).size(), 291u);
+  EXPECT_EQ(Slurp(PathOf("m.kvi")).size(), 291u);
   ProjectData defaults;
   SetDefaults(defaults);
-  EXPECT_EQ(ReadProjectFile(PathOf("a.kvi")), defaults);
-}
-
-// The rounding itself is the model's; here the options reach it and the files come back right.
-TEST_F(CliTest, ConvertAndNewChangeTheUnitSystem) {
-  ASSERT_EQ(Run({"new", "-o", PathOf("m.kvi")}).status, 0);
+  EXPECT_EQ(ReadProjectFile(PathOf("m.kvi")), defaults);
   ASSERT_EQ(Run({"convert", PathOf("m.kvi"), "--units", "british", "-o", PathOf("b.kvi")}).status, 0);
   EXPECT_EQ(ReadProjectFile(PathOf("b.kvi")).stemTopWidth, 2.72f);
   ASSERT_EQ(Run({"convert", PathOf("b.kvi"), "--units=Metric", "-o", PathOf("m2.kvi")}).status, 0);
@@ -40,27 +32,22 @@ TEST_F(CliTest, ConvertAndNewChangeTheUnitSystem) {
   EXPECT_TRUE(HasLine(Run({"show", PathOf("n.kvi")}).out, "stemTopWidth = 2.72"));
 }
 
-TEST_F(CliTest, ShowQuotesTextsAndNumbersArrayItems) {
+TEST_F(CliTest, ShowQuotesTextsAndConvertCarriesTheExtensionBlock) {
   ProjectData p;
   SetDefaults(p);
   p.projectTitle = "Wall \"A\" \\ 2³";
   p.lineLoadCount = 1;
   p.lineLoads[1] = {12.5f, 1.0f, 2.0f, 180.0f, LoadCase::soil};
+  p.foundationUnitWeight = 1.8f;
+  p.keptExtensionItems = {{9, {1, 2}}};
   WriteProjectFile(p, PathOf("p.kvi"));
   const CliResult text = Run({"show", PathOf("p.kvi")});
   ASSERT_EQ(text.status, 0) << text.err;
   EXPECT_TRUE(HasLine(text.out, R"(projectTitle = "Wall \"A\" \\ 2³")")) << text.out;
   EXPECT_TRUE(HasLine(text.out, "lineLoads[1].loadCase = 3"));
-  EXPECT_EQ(test::ParsedJson(Run({"show", PathOf("p.kvi"), "--json"}).out)["projectTitle"], "Wall \"A\" \\ 2³");
-}
+  EXPECT_EQ(test::ParsedJson(Run({"show", PathOf("p.kvi"), "--json"}).out)["projectTitle"], p.projectTitle);
 
-TEST_F(CliTest, ConvertCarriesTheExtensionBlock) {
-  ProjectData p;
-  SetDefaults(p);
-  p.foundationUnitWeight = 1.8f;
-  p.keptExtensionItems = {{9, {1, 2}}};
-  WriteProjectFile(p, PathOf("e.kvi"));
-  ASSERT_EQ(Run({"convert", PathOf("e.kvi"), "--units", "si", "-o", PathOf("s.kvi")}).status, 0);
+  ASSERT_EQ(Run({"convert", PathOf("p.kvi"), "--units", "si", "-o", PathOf("s.kvi")}).status, 0);
   const ProjectData si = ReadProjectFile(PathOf("s.kvi"));
   EXPECT_EQ(si.foundationUnitWeight, 17.66f);         // 1.8 x 9.81 = 17.658
   EXPECT_EQ(si.foundationSaturatedDensity, 19.62f);  // the default, converted
@@ -99,12 +86,7 @@ TEST_F(CliTest, WrongUsageExitsWithTwo) {
   const CliResult r = Run({"convert", "a.kvi", "-o", "b.kvi"});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("Usage: kelvadrome-cli convert"), std::string::npos) << r.err;
-  EXPECT_FALSE(std::filesystem::exists(PathOf("a.kvi")));
-  for (const std::string command : {"new", "convert", "show", "analyse"}) {
-    const CliResult help = Run({command, "--help"});
-    EXPECT_EQ(help.status, 0) << command;
-    EXPECT_NE(help.out.find("kelvadrome-cli " + command), std::string::npos) << command << help.out;
-  }
+  for (const std::string command : {"new", "convert", "show", "analyse"}) EXPECT_EQ(Run({command, "--help"}).status, 0);
 }
 
 TEST_F(CliTest, MalformedFixedTimeIsSaidAndTheClockUsed) {

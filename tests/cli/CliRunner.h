@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -51,18 +51,12 @@ class CliTest : public ::testing::Test {
     for (const std::string& a : args) command += " " + Quoted(a);
     command += " >" + Quoted(PathOf("stdout.txt")) + " 2>" + Quoted(PathOf("stderr.txt"));
     const int raw = std::system(command.c_str());
-    CliResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = Slurp(PathOf("stdout.txt"));
-    result.err = Slurp(PathOf("stderr.txt"));
-    return result;
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(PathOf("stdout.txt")), Slurp(PathOf("stderr.txt"))};
   }
 
   static std::string Slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
  private:

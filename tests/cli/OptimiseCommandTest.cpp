@@ -2,15 +2,12 @@
 // kelvadrome-cli optimise and the "quantities" of analyse --json: the best wall written with -o
 // analyses to what the optimiser reported, the thread count changes nothing, and impossible
 // targets or bad arguments are said plainly.
-#include <string>
-
 #include "CliRunner.h"
 #include "engine/ServiceTestSupport.h"
 #include "model/ProjectFile.h"
 
 using namespace kelvadrome;
-using kelvadrome::test::CliResult;
-using kelvadrome::test::CliTest;
+using namespace kelvadrome::test;
 
 namespace {
 

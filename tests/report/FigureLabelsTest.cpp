@@ -12,7 +12,7 @@
 
 #include "engine/Analysis.h"
 #include "model/ProjectData.h"
-#include "LoadedWalls.h"
+#include "FigureTestSupport.h"
 #include "report/ReportFigure.h"
 #include "report/drawing/LabelLayout.h"
 #include "report/drawing/ScreenPoints.h"
@@ -20,30 +20,15 @@
 #include "report/drawing/WallView.h"
 
 using namespace kelvadrome;
+using test::Board;
 using test::LoadedWalls;
 
 namespace {
 
 // An A4 section with the default margins, in report units: the upper half page.
-constexpr double kPageWidth = 9355;
-constexpr double kSectionBodyTop = 453;
-constexpr double kSectionContentHeight = 6548;
-const QRectF kSectionBody(0, kSectionBodyTop, kPageWidth, kSectionContentHeight);
+const QRectF kSectionBody(0, 453, 9355, 6548);
 // The main window's picture, in twips.
 const QRectF kPicture(0, 0, 24000, 15000);
-
-// A canvas over an image, drawing in logical units scaled down to the image.
-struct Board {
-  QImage image;
-  QPainter painter;
-  std::optional<WallCanvas> canvas;
-  explicit Board(const QRectF& area) : image(1200, 800, QImage::Format_ARGB32_Premultiplied) {
-    image.fill(Qt::white);
-    painter.begin(&image);
-    painter.scale(image.width() / area.right(), image.height() / area.bottom());
-    canvas.emplace(painter);
-  }
-};
 
 using BoardPtr = std::unique_ptr<Board>;
 
@@ -64,7 +49,7 @@ BoardPtr PaperFigure(ProjectData& p, AnalysisResults& results) {
   canvas.SetFont(style.fontFamily, style.fontUnits);
   canvas.SetLabelBounds(kSectionBody);
   const ScreenPoints points =
-      ComputeScreenPoints(p, FitWallToSection(p, kPageWidth, kSectionContentHeight, kSectionBodyTop));
+      ComputeScreenPoints(p, FitWallToSection(p, kSectionBody.width(), kSectionBody.height(), kSectionBody.top()));
   DrawLoadsFigure(canvas, style, p, points, results, kSectionBody);
   canvas.PlaceLabels();
   return board;
@@ -97,25 +82,21 @@ QString Collisions(const WallCanvas& canvas) {
   return found;
 }
 
-// The strokes of an arrow head leave its tip; which way they open says where the arrow comes
-// from: +1 when they open downward (the arrow points up), -1 upward, 0 when there is no head.
-int HeadOpening(const std::vector<QLineF>& lines, QPointF tip) {
+// Which way the surcharge's arrows point: the strokes of a head leave the tip of the second
+// arrow (on the backfill surface, 90 from its start) and open downward when the arrow points up
+// (+1), upward when it points down (-1); 0 when there is no head.
+int SurchargeHeads(const WallCanvas& canvas, const ProjectData& p, const WallFitting& fit) {
+  const ScreenPoints pt = ComputeScreenPoints(p, fit);
+  const double x = pt.x[8] + 90;
+  const QPointF tip(x, pt.y[8] + (pt.y[10] - pt.y[8]) * (x - pt.x[8]) / (pt.x[10] - pt.x[8]));
   double sum = 0;
   int strokes = 0;
-  for (const QLineF& line : lines) {
+  for (const QLineF& line : canvas.DrawnLines()) {
     if (QLineF(line.p1(), tip).length() > 1e-6 || line.length() > 80) continue;
     sum += line.p2().y() - tip.y();
     ++strokes;
   }
-  if (strokes < 2) return 0;
-  return sum > 0 ? 1 : -1;
-}
-
-// The tip of the second surcharge arrow: on the backfill surface, 90 from its start.
-QPointF SurchargeTip(const ProjectData& p, const WallFitting& fit) {
-  const ScreenPoints pt = ComputeScreenPoints(p, fit);
-  const double x = pt.x[8] + 90;
-  return {x, pt.y[8] + (pt.y[10] - pt.y[8]) * (x - pt.x[8]) / (pt.x[10] - pt.x[8])};
+  return strokes < 2 ? 0 : sum > 0 ? 1 : -1;
 }
 
 }  // namespace
@@ -126,39 +107,24 @@ class FigureLabelsTest : public QObject {
  private slots:
   void initTestCase() { InstallScreenFontSubstitutes(); }
 
-  void aLabelKeepsItsPlaceUnlessSomethingIsInTheWay() {
+  // A label keeps its place beside a shaft, and moves only a little off another label;
+  // a value asked for first still yields to the legend asked for after it; a diagram's own label
+  // may touch its hatching, another label may not.
+  void aLabelMovesOnlyForWhatIsInTheWay() {
     LabelLayout layout;
     layout.SetBounds(QRectF(0, 0, 5000, 5000));
     const QRectF asked(1000, 1000, 400, 100);
-    // Alone, and beside a shaft that does not touch it, it stays where it asked to be.
-    layout.AddBarrier(QLineF(990, 500, 990, 1500));
-    QCOMPARE(layout.Place({{asked}}), std::vector<QRectF>{asked});
-
-    // A second label on the same place moves off it, and only a little.
+    layout.AddBarrier(QLineF(990, 500, 990, 1500));  // beside it, not through it
     std::vector<QRectF> placed = layout.Place({{asked}, {asked.translated(100, 20)}});
     QCOMPARE(placed[0], asked);
     QVERIFY(!BoxesOverlap(placed[0], placed[1]));
     QVERIFY(QLineF(placed[1].center(), asked.translated(100, 20).center()).length() <= 200);
 
-    // A shaft through a label pushes it off the shaft.
-    layout.AddBarrier(QLineF(1200, 900, 1200, 1300));
-    placed = layout.Place({{asked}});
-    QVERIFY(placed[0] != asked);
-    QVERIFY(!SegmentCrossesBox(QLineF(1200, 900, 1200, 1300), placed[0]));
-    QVERIFY(!SegmentCrossesBox(QLineF(990, 500, 990, 1500), placed[0]));
-  }
-
-  void fixedLabelsAndOtherDiagramsAreKeptClear() {
-    LabelLayout layout;
-    layout.SetBounds(QRectF(0, 0, 5000, 5000));
-    const QPolygonF hatched({{1000, 1000}, {1500, 1000}, {1500, 2000}, {1000, 2000}});
+    const QPolygonF hatched({{1000, 3000}, {1500, 3000}, {1500, 4000}, {1000, 4000}});
     const int area = layout.AddArea(hatched);
     const QRectF legend(0, 4900, 1500, 100);
-    const QRectF inside(1400, 1400, 300, 100);
-    // The value asked for first still yields to the legend asked for after it; a diagram's own
-    // label may touch its hatching, another label may not.
-    const std::vector<QRectF> placed = layout.Place(
-        {{QRectF(0, 4890, 300, 100)}, {legend, true}, {inside, false, area}, {inside.translated(0, 300)}});
+    const QRectF inside(1400, 3400, 300, 100);
+    placed = layout.Place({{QRectF(0, 4890, 300, 100)}, {legend, true}, {inside, false, area}, {inside.translated(0, 300)}});
     QVERIFY(!BoxesOverlap(placed[0], legend));
     QVERIFY(QRectF(0, 0, 5000, 5000).contains(placed[0]));
     QCOMPARE(placed[1], legend);
@@ -166,21 +132,19 @@ class FigureLabelsTest : public QObject {
     QVERIFY(!AreaOverlapsBox(hatched, placed[3]));
   }
 
-  // The arrow heads of the surcharge: +1 when the arrows point up, as a suction surcharge pulls.
+  // The surcharge's arrows point up (+1) as a suction surcharge pulls, down (-1) as a load presses.
   void theSurchargePointsTheWayItActs() {
     for (const auto& [surcharge, opening] : {std::pair{5.0f, -1}, std::pair{-5.0f, 1}}) {
-      ProjectData p;
-      SetDefaults(p);
+      ProjectData p = test::DefaultWall();
       p.surchargeLoad = surcharge;
       p.surchargeLoadCase = LoadCase::live;
       AnalysisResults results;
       const BoardPtr paper = PaperFigure(p, results);
       QVERIFY(paper != nullptr);
-      const QPointF paperTip = SurchargeTip(p, FitWallToSection(p, kPageWidth, kSectionContentHeight, kSectionBodyTop));
-      QCOMPARE(HeadOpening(paper->canvas->DrawnLines(), paperTip), opening);
-      const BoardPtr screen = ScreenView(p, AnalyseService(p).results, ViewKind::Live);
-      const QPointF screenTip = SurchargeTip(p, FitWallToPicture(p, kPicture.width(), kPicture.height()));
-      QCOMPARE(HeadOpening(screen->canvas->DrawnLines(), screenTip), opening);
+      const WallFitting paperFit = FitWallToSection(p, kSectionBody.width(), kSectionBody.height(), kSectionBody.top());
+      QCOMPARE(SurchargeHeads(*paper->canvas, p, paperFit), opening);
+      const WallFitting screenFit = FitWallToPicture(p, kPicture.width(), kPicture.height());
+      QCOMPARE(SurchargeHeads(*ScreenView(p, results, ViewKind::Live)->canvas, p, screenFit), opening);
     }
   }
 
@@ -190,8 +154,7 @@ class FigureLabelsTest : public QObject {
     LoadedWalls walls(19871123);
     int drawn = 0;
     for (int attempt = -1; drawn < 51 && attempt < 200; ++attempt) {
-      ProjectData p = attempt < 0 ? ProjectData{} : walls.Next();
-      if (attempt < 0) SetDefaults(p);
+      ProjectData p = attempt < 0 ? test::DefaultWall() : walls.Next();
       AnalysisResults results;
       const BoardPtr paper = PaperFigure(p, results);
       QVERIFY(paper || attempt >= 0);

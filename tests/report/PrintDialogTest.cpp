@@ -18,10 +18,9 @@ class PrintDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void keepsTheSelection() {
+  void keepsTheSelectionAndRefusesConcreteWhenNotStable() {
     QPrinter printer;
-    ReportSelection chosen;
-    chosen.loads = chosen.concrete = chosen.reactions = true;
+    ReportSelection chosen{.loads = true, .concrete = true, .reactions = true};
     frmPrint dialog(printer, chosen, true, nullptr);
     QCOMPARE(dialog.Selection(), chosen);
     dialog.chkPrint(0)->setChecked(true);
@@ -31,17 +30,13 @@ class PrintDialogTest : public QObject {
     chosen.dimensions = chosen.global = true;
     QCOMPARE(dialog.Selection(), chosen);
 
-    frmPrint again(printer, chosen, true, nullptr);
-    again.Command2()->click();
-    QVERIFY(again.PrintConfirmed());
-  }
-
-  void concreteDisabledWhenNotStable() {
-    QPrinter printer;
-    frmPrint dialog(printer, ReportSelection::All(), false, nullptr);
-    QVERIFY(!dialog.chkPrint(4)->isEnabled());
-    QVERIFY(!dialog.Selection().concrete);
-    QVERIFY(dialog.Selection().reactions);
+    // For a wall that is not stable the concrete sections cannot be chosen.
+    frmPrint unstable(printer, ReportSelection::All(), false, nullptr);
+    QVERIFY(!unstable.chkPrint(4)->isEnabled());
+    QVERIFY(!unstable.Selection().concrete);
+    QVERIFY(unstable.Selection().reactions);
+    unstable.Command2()->click();
+    QVERIFY(unstable.PrintConfirmed());
   }
 
   void pageSetupRefusesBadValues() {
@@ -59,10 +54,7 @@ class PrintDialogTest : public QObject {
     left->setText(QStringLiteral("500"));
     dialog.accept();
     QCOMPARE(dialog.result(), static_cast<int>(QDialog::Rejected));  // still open
-    left->setText(QStringLiteral("30"));
-    dialog.accept();
-    QCOMPARE(dialog.result(), static_cast<int>(QDialog::Accepted));
-    QCOMPARE(dialog.Values().margins[0], int16_t{30});
+    QCOMPARE(left->text(), QStringLiteral("500"));                    // and nothing entered lost
   }
 };
 

@@ -1,12 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Seeded random walls for the figure tests.
+// Shared by the figure tests: a canvas over a white image, and seeded random walls.
 #pragma once
 
+#include <QImage>
+#include <QPainter>
+
+#include <optional>
 #include <random>
 
 #include "model/ProjectData.h"
+#include "report/drawing/WallCanvas.h"
 
 namespace kelvadrome::test {
+
+inline ProjectData DefaultWall() {
+  ProjectData p;
+  SetDefaults(p);
+  return p;
+}
+
+// A canvas drawing on a white image in logical units: area fills the whole image.
+struct Board {
+  QImage image;
+  QPainter painter;
+  std::optional<WallCanvas> canvas;
+  explicit Board(const QRectF& area, QSize pixels = {1200, 800}) : image(pixels, QImage::Format_ARGB32_Premultiplied) {
+    image.fill(Qt::white);
+    painter.begin(&image);
+    painter.scale(pixels.width() / area.right(), pixels.height() / area.bottom());
+    canvas.emplace(painter);
+  }
+  QImage Done() {
+    painter.end();
+    return image;
+  }
+};
 
 // Walls with water, a seismic coefficient, a surcharge of either sign and one to ten line loads
 // of every case anywhere on and around the wall.
@@ -15,8 +43,7 @@ class LoadedWalls {
   explicit LoadedWalls(unsigned seed) : random_(seed) {}
 
   ProjectData Next() {
-    ProjectData p;
-    SetDefaults(p);
+    ProjectData p = DefaultWall();
     const auto scale = [&](float& v, double low, double high) { v = static_cast<float>(v * Between(low, high)); };
     for (float* v : {&p.toeLength, &p.heelLength, &p.stemTopWidth}) scale(*v, 0.5, 1.8);
     scale(p.stemFrontHeight, 0.5, 1.5);
