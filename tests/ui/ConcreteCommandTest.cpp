@@ -18,11 +18,7 @@ struct Command {
   int refreshes = 0;
   ConcreteCommandContext context{document, messages, [this] { ++refreshes; }, nullptr, [] {}};
 
-  Command() {
-    ProjectData p;
-    SetDefaults(p);
-    document.ReplaceProject(p, QString());
-  }
+  Command() { document.ReplaceProject(test::DefaultProject(), QString()); }
   [[nodiscard]] const ProjectData& Project() const { return document.Project(); }
 
   // Runs the command; inspect sees the reinforcement window before it is closed.

@@ -19,8 +19,7 @@ const QRect kLabel(300, 200, 40, 14);
 QLineEdit* Text(frmEdit& box) { return box.findChild<QLineEdit*>(QStringLiteral("Text1")); }
 
 ProjectData Defaults() {
-  ProjectData p;
-  SetDefaults(p);
+  ProjectData p = test::DefaultProject();
   p.shearKeyOption = true;
   return p;
 }

@@ -16,7 +16,26 @@
 #include <deque>
 #include <functional>
 
+#include "model/ProjectData.h"
+
 namespace kelvadrome::test {
+
+inline ProjectData DefaultProject() {
+  ProjectData p;
+  SetDefaults(p);
+  return p;
+}
+
+// A large horizontal line load high on the stem: the default wall is pushed over.
+inline ProjectData PushedOver(ProjectData p) {
+  p.lineLoadCount = 1;
+  p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
+  return p;
+}
+
+// The numbered value boxes and the named buttons of the editor windows.
+inline QLineEdit* Value(QWidget& w, int i) { return w.findChild<QLineEdit*>(QStringLiteral("txtValue_%1").arg(i)); }
+inline QPushButton* Button(QWidget& w, const char* name) { return w.findChild<QPushButton*>(QLatin1String(name)); }
 
 struct BeepCounter {
   int count = 0;

@@ -18,8 +18,7 @@ namespace {
 // Writes a default project with the given title and returns its path.
 QString WriteProject(const WindowHarness& h, const QString& name, const std::string& title,
                      float keptValue = 0) {
-  ProjectData p;
-  SetDefaults(p, "Arial");
+  ProjectData p = test::DefaultProject();
   p.projectTitle = title;
   // What a file may hold for an option that is on, from an older version: values that mean nothing.
   p.savedWaterDepthFront = p.savedWaterDepthBack = p.savedSeismicCoefficient = keptValue;

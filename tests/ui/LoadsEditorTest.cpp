@@ -13,8 +13,7 @@ using namespace kelvadrome::test;
 namespace {
 
 ProjectData WithLoads(int count) {
-  ProjectData p;
-  SetDefaults(p);
+  ProjectData p = DefaultProject();
   p.lineLoadCount = static_cast<int16_t>(count);
   for (int i = 1; i <= count; ++i) p.lineLoads[std::size_t(i)] = LineLoad{float(i), float(i) / 2, 1, 180, kAllLoadCases[std::size_t(i % 7)]};
   return p;
@@ -24,7 +23,6 @@ QLineEdit* Cell(frmLoads& w, const char* column, int row) {
   return w.findChild<QLineEdit*>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row - 1));
 }
 QComboBox* Type(frmLoads& w, int row) { return w.findChild<QComboBox*>(QStringLiteral("cmbType_%1").arg(row - 1)); }
-QPushButton* Button(frmLoads& w, const char* name) { return w.findChild<QPushButton*>(QLatin1String(name)); }
 QPushButton* Add(frmLoads& w) { return Button(w, "Command1_0"); }
 QPushButton* Insert(frmLoads& w) { return Button(w, "Command1_1"); }
 QPushButton* Delete(frmLoads& w) { return Button(w, "Command1_2"); }

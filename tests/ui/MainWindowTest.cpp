@@ -1,27 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a user drives it: the verdict, the options switched off and on again,
-// view availability and its fallback, and the catching of run-time faults.
+// view availability and its fallback, the slope label of a level backfill, and the catching of
+// run-time faults.
 #include <QRadioButton>
 
 #include "engine/EarthPressure.h"
 #include "engine/StabilityTexts.h"
 #include "MainWindowTestSupport.h"
+#include "ui/main/WallPicture.h"
 
 using namespace kelvadrome;
 using kelvadrome::test::WindowHarness;
-
-namespace {
-
-// A wall pushed over by a large horizontal line load high on the stem.
-ProjectData OverturnedWall() {
-  ProjectData p;
-  SetDefaults(p, "Arial");
-  p.lineLoadCount = 1;
-  p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
-  return p;
-}
-
-}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -32,7 +21,7 @@ class MainWindowTest : public QObject {
     const MainControls& c = h.window->Controls();
     QCOMPARE(c.label5->text(), QStringLiteral("STABLE"));
     QCOMPARE(c.label6->text().toStdString(), StabilityVerdictText(h.results.stability).detail);
-    h.Replace(OverturnedWall());
+    h.Replace(test::PushedOver(h.project));
     QVERIFY(!h.results.stability.wallStable);
     QCOMPARE(c.label5->text(), QStringLiteral("NOT STABLE"));
     QCOMPARE(c.label5->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -116,6 +105,30 @@ class MainWindowTest : public QObject {
     QVERIFY(!c.optView[4]->isEnabled());
     QVERIFY(h.window->Actions().view[0]->isChecked());
     QVERIFY(!h.window->Actions().view[4]->isChecked());
+  }
+
+  // A level backfill still shows "1 : 0.00" on its surface, so that it can be sloped again from
+  // the drawing: under the top dimension line and its values, clear of every other value.
+  void levelBackfillKeepsItsSlopeLabelClearOfTheOthers() {
+    WindowHarness h;
+    ProjectData p = h.project;
+    p.backfillSlope = 0;
+    p.shearKeyOption = true;
+    h.window->SelectView(ViewKind::Dimensions);
+    h.Replace(p);
+    const WallPicture& picture = h.window->Picture();
+    QLabel* caption = picture.SlopeLabel();
+    QLabel* value = picture.DimensionLabel(14);
+    QVERIFY(caption->isVisible());
+    QCOMPARE(value->text(), QStringLiteral("0.00"));
+    QVERIFY(caption->geometry().right() < value->geometry().left() + 2);
+    QVERIFY(caption->geometry().top() > picture.DimensionLabel(4)->geometry().bottom());
+    QVERIFY(picture.DimensionLabel(15)->isVisible());
+    for (int i = 0; i < kDimensionLabelCount; ++i) {
+      if (i == 14 || !picture.DimensionLabel(i)->isVisible()) continue;
+      QVERIFY2(!picture.DimensionLabel(i)->geometry().intersects(caption->geometry().united(value->geometry())),
+               qPrintable(QString::number(i)));
+    }
   }
 
   void runTimeFaultIsShownAndProgramGoesOn() {

@@ -81,9 +81,7 @@ struct WindowHarness {
   std::unique_ptr<Form1> window;
 
   WindowHarness() {
-    ProjectData fresh;
-    SetDefaults(fresh, "Arial");
-    document.ReplaceProject(fresh, QString());
+    document.ReplaceProject(DefaultProject(), QString());
     window = std::make_unique<Form1>(document, session, Form1Services{dialogs, prompts, settings});
     window->resize(1200, 800);
     window->show();

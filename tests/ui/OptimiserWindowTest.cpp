@@ -23,8 +23,7 @@ struct Change {
 
 // The default wall with a quick search: heel and shear key only.
 ProjectData QuickSearch() {
-  ProjectData p;
-  SetDefaults(p);
+  ProjectData p = test::DefaultProject();
   for (OptimiserVariable& v : p.optimiserVariables) v.vary = false;
   p.optimiserVariables[0] = {true, 3.5f, 3.5f};  // a toe on which the base bears the wall
   p.optimiserVariables[1] = {true, 10.0f, 11.5f};

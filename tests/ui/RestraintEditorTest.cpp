@@ -12,16 +12,13 @@ using namespace kelvadrome::test;
 namespace {
 
 ProjectData Defaults() {
-  ProjectData p;
-  SetDefaults(p);
+  ProjectData p = DefaultProject();
   p.restraintForce = 12.5f;
   p.restraintForceOption = true;
   return p;
 }
 
 QCheckBox* Check(QWidget& w, int i) { return w.findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(i)); }
-QLineEdit* Value(QWidget& w, int i) { return w.findChild<QLineEdit*>(QStringLiteral("txtValue_%1").arg(i)); }
-QPushButton* Button(QWidget& w, const char* name) { return w.findChild<QPushButton*>(QLatin1String(name)); }
 
 // Clicks a switch on its box (a check box's blank area right of its caption does nothing).
 void Toggle(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }

@@ -35,8 +35,7 @@ class StabilityDialogTest : public QObject {
 
  private slots:
   void stableWallShowsEveryValue() {
-    ProjectData project;
-    SetDefaults(project);
+    ProjectData project = test::DefaultProject();
     const AnalysisResults results = Analyse(project);
     QVERIFY(results.stability.wallStable);
     const GlobalStabilityResults global = ComputeGlobalStability(project, results);
@@ -62,10 +61,7 @@ class StabilityDialogTest : public QObject {
   }
 
   void unstableWallShowsNotApplicable() {
-    ProjectData project;
-    SetDefaults(project);
-    project.lineLoadCount = 1;
-    project.lineLoads[1] = LineLoad{500.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
+    ProjectData project = test::PushedOver(test::DefaultProject());
     const AnalysisResults results = Analyse(project);
     QVERIFY(!results.stability.wallStable);
     // A factor from an earlier, stable state is neither shown nor noted.

@@ -213,10 +213,7 @@ class UndoCommandsTest : public QObject {
     h.window->SelectView(ViewKind::Reactions);
     Harness::Settle();
     QVERIFY(h.prompts.warnings.isEmpty());
-    h.document.Apply(QStringLiteral("Loads"), [](ProjectData& p) {
-      p.lineLoadCount = 1;
-      p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
-    });
+    h.document.Apply(QStringLiteral("Loads"), [](ProjectData& p) { p = test::PushedOver(p); });
     Harness::Settle();
     QCOMPARE(h.prompts.warnings, QStringList{reactions});
     QCOMPARE(c.label5->text(), QStringLiteral("NOT STABLE"));
