@@ -66,13 +66,17 @@ inline void Enter(QLineEdit* box, const QString& text) {
   QTest::keyClick(box, Qt::Key_Return);
 }
 
-// Retypes the box and leaves it with Tab; returns whether the focus left it. The focus goes
-// back to a refused box once the focus change in progress is over.
+// The focus goes back to a refused box once the focus change in progress is over.
+inline void SettleFocus() {
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+}
+
+// Retypes the box and leaves it with Tab; returns whether the focus left it.
 inline bool TypeAndLeave(QLineEdit* box, const QString& text) {
   Retype(box, text);
   QTest::keyClick(box, Qt::Key_Tab);
-  QCoreApplication::processEvents();
-  QCoreApplication::processEvents();
+  SettleFocus();
   return QApplication::focusWidget() != box;
 }
 

@@ -34,12 +34,6 @@ void ClickInto(QWidget* cell) {
   QCoreApplication::processEvents();
 }
 
-void Settle() {
-  // The focus goes back to a refused cell once the focus change in progress is over.
-  QCoreApplication::processEvents();
-  QCoreApplication::processEvents();
-}
-
 }  // namespace
 
 class LoadsEditorTest : public QObject {
@@ -101,14 +95,14 @@ class LoadsEditorTest : public QObject {
     QLineEdit* surcharge = w.findChild<QLineEdit*>(QStringLiteral("txtSurcharge"));
     Retype(surcharge, "abc");
     QTest::mouseClick(Accept(w), Qt::LeftButton);  // leaving for Accept is refused: no accept
-    Settle();
+    SettleFocus();
     QCOMPARE(beeps.count, 5);
     QCOMPARE(QApplication::focusWidget(), surcharge);
     QVERIFY(w.isVisible());
 
     // Enter in a box that was not left yet is checked by Accept itself.
     Enter(surcharge, "-2");
-    Settle();
+    SettleFocus();
     QCOMPARE(beeps.count, 6);
     QVERIFY(w.isVisible());
     Enter(surcharge, "2.5");
