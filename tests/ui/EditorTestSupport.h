@@ -94,7 +94,6 @@ class ModalScript {
 
   // All steps ran and none left its window open for good.
   [[nodiscard]] bool Finished() const { return steps_.empty() && !forcedClose_; }
-  [[nodiscard]] int StepsRun() const { return run_; }
 
  private:
   void Poll() {
@@ -115,7 +114,6 @@ class ModalScript {
     busy_ = true;
     Step step = std::move(steps_.front());
     steps_.pop_front();
-    ++run_;
     step(*window);
     busy_ = false;
   }
@@ -124,7 +122,6 @@ class ModalScript {
   QTimer timer_;
   bool busy_ = false;
   bool forcedClose_ = false;
-  int run_ = 0;
   int idlePolls_ = 0;
 };
 

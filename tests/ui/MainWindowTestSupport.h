@@ -35,14 +35,12 @@ class FakeDialogs final : public FileDialogs {
  public:
   std::deque<std::optional<QString>> openAnswers;
   std::deque<std::optional<QString>> saveAnswers;
-  int openCalls = 0;
   int saveCalls = 0;
   QString lastOpenFolder;
   QString lastSaveFolder;
   QString lastSaveName;
 
   std::optional<QString> OpenFile(QWidget*, const QString& directory) override {
-    ++openCalls;
     lastOpenFolder = directory;
     return Next(openAnswers, std::optional<QString>());
   }
