@@ -7,7 +7,6 @@
 #include "ui/main/ProjectDocument.h"
 #include "ui/main/ReinforcementWindow.h"
 #include "EditorTestSupport.h"
-#include "ReinforcementTestSupport.h"
 
 using namespace kelvadrome;
 
@@ -19,7 +18,7 @@ struct Command {
   int refreshes = 0;
   ConcreteCommandContext context{document, messages, [this] { ++refreshes; }, nullptr, [] {}};
 
-  Command() { document.ReplaceProject(testing::DefaultProjectIn(kMetric), QString()); }
+  Command() { document.ReplaceProject(test::DefaultProject(), QString()); }
   [[nodiscard]] const ProjectData& Project() const { return document.Project(); }
 
   // Runs the command; inspect sees the reinforcement window before it is closed.

@@ -18,27 +18,10 @@ const QRect kLabel(300, 200, 40, 14);
 
 QLineEdit* Text(frmEdit& box) { return box.findChild<QLineEdit*>(QStringLiteral("Text1")); }
 
-// Types text over the selected value and presses Enter.
-ModalScript<frmEdit>::Step Type(const QString& text) {
-  return [text](frmEdit& box) {
-    QTest::keyClicks(Text(box), text);
-    QTest::keyClick(Text(box), Qt::Key_Return);
-  };
-}
-
 ProjectData Defaults() {
-  ProjectData p;
-  SetDefaults(p);
+  ProjectData p = test::DefaultProject();
   p.shearKeyOption = true;
   return p;
-}
-
-// Edits label `index` by typing each text in turn into the box as it opens.
-bool Edit(ProjectData& p, int index, std::deque<ModalScript<frmEdit>::Step> steps, BeepCounter& beeps) {
-  ModalScript<frmEdit> script(std::move(steps));
-  const bool changed = RunDimensionEdit(nullptr, p, index, kLabel, beeps.Beeper());
-  if (!script.Finished()) qWarning("script left steps over");
-  return changed;
 }
 
 }  // namespace
@@ -54,13 +37,16 @@ class EditorDimensionTest : public QObject {
       const QString shown = QString::number(double(DimensionLabelValue(p, label)));
       BeepCounter beeps;
       QString reopenedWith;
-      const bool changed = Edit(p, label,
-                                {Type(QStringLiteral("-2")),
-                                 [&reopenedWith](frmEdit& box) {
-                                   reopenedWith = Text(box)->text();
-                                   QTest::keyClick(Text(box), Qt::Key_Escape);
-                                 }},
-                                beeps);
+      ModalScript<frmEdit> script({[](frmEdit& box) {
+                                     QTest::keyClicks(Text(box), QStringLiteral("-2"));
+                                     QTest::keyClick(Text(box), Qt::Key_Return);
+                                   },
+                                   [&reopenedWith](frmEdit& box) {
+                                     reopenedWith = Text(box)->text();
+                                     QTest::keyClick(Text(box), Qt::Key_Escape);
+                                   }});
+      const bool changed = RunDimensionEdit(nullptr, p, label, kLabel, beeps.Beeper());
+      QVERIFY(script.Finished());
       QVERIFY(!changed);
       QCOMPARE(beeps.count, 1);
       QCOMPARE(reopenedWith, shown);

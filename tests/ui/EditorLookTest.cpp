@@ -14,8 +14,7 @@ using namespace kelvadrome;
 namespace {
 
 ProjectData Project(UnitSystem unitSystem, int lineLoads) {
-  ProjectData p;
-  SetDefaults(p);
+  ProjectData p = test::DefaultProject();
   p.unitSystem = unitSystem;
   p.lineLoadCount = static_cast<int16_t>(lineLoads);
   for (int i = 1; i <= lineLoads; ++i) p.lineLoads[std::size_t(i)] = LineLoad{12.5f * float(i), 1.25f, 3, 270, kAllLoadCases[std::size_t(i % 7)]};
@@ -70,41 +69,26 @@ void CheckLayout(QWidget& window, const QString& name) {
   }
 }
 
-const char* SystemName(UnitSystem system) { return system == kMetric ? "metric" : system == kSI ? "si" : "british"; }
-
 }  // namespace
 
 class EditorLookTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void Loads() {
-    for (const int rows : {0, 3, 10}) {
-      frmLoads w(Project(kMetric, rows));
-      CheckLayout(w, QStringLiteral("loads-%1-rows").arg(rows));
-    }
-    frmLoads si(Project(kSI, 2));
-    CheckLayout(si, QStringLiteral("loads-si"));
-  }
-
-  void Properties() {
+  // The widest units and the fullest grids.
+  void EveryEditorInEveryUnitSystem() {
     for (const UnitSystem system : {kMetric, kSI, kBritish}) {
-      frmProperties w(Project(system, 0));
-      CheckLayout(w, QStringLiteral("properties-%1").arg(QLatin1String(SystemName(system))));
+      const QString name = QString::number(int(system));
+      frmLoads loads(Project(system, 10));
+      CheckLayout(loads, QStringLiteral("loads-") + name);
+      frmProperties properties(Project(system, 0));
+      CheckLayout(properties, QStringLiteral("properties-") + name);
+      frmRestraint restraint(Project(system, 0));
+      CheckLayout(restraint, QStringLiteral("restraint-") + name);
     }
-  }
-
-  void Restraint() {
-    for (const UnitSystem system : {kMetric, kBritish}) {
-      frmRestraint w(Project(system, 0));
-      CheckLayout(w, QStringLiteral("restraint-%1").arg(QLatin1String(SystemName(system))));
-    }
-  }
-
-  void ValueBox() {
-    frmEdit w;
-    w.SetValueText(QStringLiteral("7.73"));
-    CheckLayout(w, QStringLiteral("value-box"));
+    frmEdit value;
+    value.SetValueText(QStringLiteral("7.73"));
+    CheckLayout(value, QStringLiteral("value-box"));
   }
 };
 

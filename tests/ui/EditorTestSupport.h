@@ -16,7 +16,26 @@
 #include <deque>
 #include <functional>
 
+#include "model/ProjectData.h"
+
 namespace kelvadrome::test {
+
+inline ProjectData DefaultProject() {
+  ProjectData p;
+  SetDefaults(p);
+  return p;
+}
+
+// A large horizontal line load high on the stem: the default wall is pushed over.
+inline ProjectData PushedOver(ProjectData p) {
+  p.lineLoadCount = 1;
+  p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
+  return p;
+}
+
+// The numbered value boxes and the named buttons of the editor windows.
+inline QLineEdit* Value(QWidget& w, int i) { return w.findChild<QLineEdit*>(QStringLiteral("txtValue_%1").arg(i)); }
+inline QPushButton* Button(QWidget& w, const char* name) { return w.findChild<QPushButton*>(QLatin1String(name)); }
 
 struct BeepCounter {
   int count = 0;
@@ -47,13 +66,17 @@ inline void Enter(QLineEdit* box, const QString& text) {
   QTest::keyClick(box, Qt::Key_Return);
 }
 
-// Retypes the box and leaves it with Tab; returns whether the focus left it. The focus goes
-// back to a refused box once the focus change in progress is over.
+// The focus goes back to a refused box once the focus change in progress is over.
+inline void SettleFocus() {
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+}
+
+// Retypes the box and leaves it with Tab; returns whether the focus left it.
 inline bool TypeAndLeave(QLineEdit* box, const QString& text) {
   Retype(box, text);
   QTest::keyClick(box, Qt::Key_Tab);
-  QCoreApplication::processEvents();
-  QCoreApplication::processEvents();
+  SettleFocus();
   return QApplication::focusWidget() != box;
 }
 
@@ -71,7 +94,6 @@ class ModalScript {
 
   // All steps ran and none left its window open for good.
   [[nodiscard]] bool Finished() const { return steps_.empty() && !forcedClose_; }
-  [[nodiscard]] int StepsRun() const { return run_; }
 
  private:
   void Poll() {
@@ -92,7 +114,6 @@ class ModalScript {
     busy_ = true;
     Step step = std::move(steps_.front());
     steps_.pop_front();
-    ++run_;
     step(*window);
     busy_ = false;
   }
@@ -101,7 +122,6 @@ class ModalScript {
   QTimer timer_;
   bool busy_ = false;
   bool forcedClose_ = false;
-  int run_ = 0;
   int idlePolls_ = 0;
 };
 

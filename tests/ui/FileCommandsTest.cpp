@@ -18,8 +18,7 @@ namespace {
 // Writes a default project with the given title and returns its path.
 QString WriteProject(const WindowHarness& h, const QString& name, const std::string& title,
                      float keptValue = 0) {
-  ProjectData p;
-  SetDefaults(p, "Arial");
+  ProjectData p = test::DefaultProject();
   p.projectTitle = title;
   // What a file may hold for an option that is on, from an older version: values that mean nothing.
   p.savedWaterDepthFront = p.savedWaterDepthBack = p.savedSeismicCoefficient = keptValue;
@@ -68,26 +67,16 @@ class FileCommandsTest : public QObject {
     QCOMPARE(h.window->windowTitle(), Title(path));  // cancelled: nothing changed
   }
 
-  void openReadsProjectIntoControls() {
+  void openReadsProjectAndAFailedOpenChangesNothing() {
     WindowHarness h;
-    const QString path = WriteProject(h, QStringLiteral("quay.kvi"), "Quay");
-    h.dialogs.openAnswers.push_back(path);
+    const QString good = WriteProject(h, QStringLiteral("good.kvi"), "Good");
+    h.dialogs.openAnswers.push_back(good);
     h.window->Actions().fileOpen->trigger();
     h.window->RefreshNow();
     QCOMPARE(h.dialogs.lastOpenFolder, QDir::currentPath());  // no last folder yet
     QCOMPARE(h.project.stemTopWidth, 0.9f);
-    QCOMPARE(h.window->Controls().text1->text(), QStringLiteral("Quay"));
+    QCOMPARE(h.window->Controls().text1->text(), QStringLiteral("Good"));
     QCOMPARE(h.results.stability.baseWidthUsed, h.project.baseWidth);  // analysed after opening
-
-    h.window->Actions().fileOpen->trigger();  // the dialog now starts in the last folder
-    QCOMPARE(h.dialogs.lastOpenFolder, h.session.lastDirectory);
-  }
-
-  void failedOpenChangesNothing() {
-    WindowHarness h;
-    const QString good = WriteProject(h, QStringLiteral("good.kvi"), "Good");
-    QVERIFY(h.window->OpenProjectFile(good));
-    h.window->RefreshNow();
     const ProjectData before = h.project;
     const QString title = h.window->windowTitle();
     const RecentFileList recent = h.session.recent;
@@ -102,12 +91,12 @@ class FileCommandsTest : public QObject {
       h.dialogs.openAnswers.push_back(path);
       h.window->Actions().fileOpen->trigger();
     }
+    QCOMPARE(h.dialogs.lastOpenFolder, h.session.lastDirectory);  // the dialog starts in the last folder
     QCOMPARE(h.prompts.warnings.size(), 2);
     QVERIFY(h.prompts.warnings[0].contains(QStringLiteral("broken.kvi")));
     QVERIFY(h.project == before);
     QCOMPARE(h.window->windowTitle(), title);
     QVERIFY(h.session.recent == recent);
-    QCOMPARE(h.window->Controls().text1->text(), QStringLiteral("Good"));
   }
 
   void recentFilesReopenAndReorder() {
@@ -118,12 +107,10 @@ class FileCommandsTest : public QObject {
     QVERIFY(h.window->OpenProjectFile(b));
     const MainActions& actions = h.window->Actions();
     QCOMPARE(actions.fileRecent[2]->text(), QStringLiteral("&2 ") + a);
-    QVERIFY(!actions.fileRecent[3]->isVisible());
 
     actions.fileRecent[2]->trigger();
     QCOMPARE(h.project.projectTitle, std::string("A"));
     QCOMPARE(h.session.recent.files[1], a);
-    QCOMPARE(h.session.recent.files[2], b);
 
     // A recent file that has gone away stays in the list and opening it changes nothing.
     QVERIFY(QFile::remove(b));

@@ -73,10 +73,7 @@ class GlobalViewTest : public QObject {
 
   void wallThatIsNotStableSaysSo() {
     WindowHarness h;
-    ProjectData p = h.project;
-    p.lineLoadCount = 1;
-    p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
-    h.Replace(p);
+    h.Replace(test::PushedOver(h.project));
     h.window->SelectView(ViewKind::Global);
     h.window->RefreshNow();
     QCOMPARE(h.prompts.warnings, QStringList{QStringLiteral("The structure is not stable.")});

@@ -1,32 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a user drives it: the verdict, the options switched off and on again,
-// view availability and its fallback, help and the catching of run-time faults.
-#include <QMenu>
-#include <QMenuBar>
+// view availability and its fallback, the slope label of a level backfill, and the catching of
+// run-time faults.
 #include <QRadioButton>
-#include <QTextBrowser>
 
 #include "engine/EarthPressure.h"
 #include "engine/StabilityTexts.h"
 #include "MainWindowTestSupport.h"
-#include "ui/main/HelpWindow.h"
-#include "ui/main/frmAbout.h"
+#include "ui/main/WallPicture.h"
 
 using namespace kelvadrome;
 using kelvadrome::test::WindowHarness;
-
-namespace {
-
-// A wall pushed over by a large horizontal line load high on the stem.
-ProjectData OverturnedWall() {
-  ProjectData p;
-  SetDefaults(p, "Arial");
-  p.lineLoadCount = 1;
-  p.lineLoads[1] = LineLoad{200.0f, 2.5f, 10.0f, 270.0f, LoadCase::dead};
-  return p;
-}
-
-}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -37,7 +21,7 @@ class MainWindowTest : public QObject {
     const MainControls& c = h.window->Controls();
     QCOMPARE(c.label5->text(), QStringLiteral("STABLE"));
     QCOMPARE(c.label6->text().toStdString(), StabilityVerdictText(h.results.stability).detail);
-    h.Replace(OverturnedWall());
+    h.Replace(test::PushedOver(h.project));
     QVERIFY(!h.results.stability.wallStable);
     QCOMPARE(c.label5->text(), QStringLiteral("NOT STABLE"));
     QCOMPARE(c.label5->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -61,7 +45,6 @@ class MainWindowTest : public QObject {
     QVERIFY(!h.project.waterOption);
     QCOMPARE(h.project.waterDepthFront, h.project.TotalHeightFront());
     QCOMPARE(h.project.waterDepthBack, h.project.TotalHeightFront());
-    QVERIFY(!a.optionWater->isChecked());
     QCOMPARE(h.project.seismicCoefficient, 0.0f);
     QVERIFY(!c.label8->isVisible());
     QVERIFY(!h.window->ViewEnabled()[static_cast<int>(ViewKind::Seismic)]);
@@ -74,7 +57,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(h.project.waterDepthBack, 2.11f);
     QCOMPARE(h.project.seismicCoefficient, 0.123f);
     QVERIFY(c.label8->isVisible());
-    QVERIFY(a.optionSeismic->isChecked());
     QVERIFY(h.window->ViewEnabled()[static_cast<int>(ViewKind::Seismic)]);
 
     a.optionKey->trigger();
@@ -125,6 +107,30 @@ class MainWindowTest : public QObject {
     QVERIFY(!h.window->Actions().view[4]->isChecked());
   }
 
+  // A level backfill still shows "1 : 0.00" on its surface, so that it can be sloped again from
+  // the drawing: under the top dimension line and its values, clear of every other value.
+  void levelBackfillKeepsItsSlopeLabelClearOfTheOthers() {
+    WindowHarness h;
+    ProjectData p = h.project;
+    p.backfillSlope = 0;
+    p.shearKeyOption = true;
+    h.window->SelectView(ViewKind::Dimensions);
+    h.Replace(p);
+    const WallPicture& picture = h.window->Picture();
+    QLabel* caption = picture.SlopeLabel();
+    QLabel* value = picture.DimensionLabel(14);
+    QVERIFY(caption->isVisible());
+    QCOMPARE(value->text(), QStringLiteral("0.00"));
+    QVERIFY(caption->geometry().right() < value->geometry().left() + 2);
+    QVERIFY(caption->geometry().top() > picture.DimensionLabel(4)->geometry().bottom());
+    QVERIFY(picture.DimensionLabel(15)->isVisible());
+    for (int i = 0; i < kDimensionLabelCount; ++i) {
+      if (i == 14 || !picture.DimensionLabel(i)->isVisible()) continue;
+      QVERIFY2(!picture.DimensionLabel(i)->geometry().intersects(caption->geometry().united(value->geometry())),
+               qPrintable(QString::number(i)));
+    }
+  }
+
   void runTimeFaultIsShownAndProgramGoesOn() {
     WindowHarness h;
     ProjectData p = h.project;
@@ -154,30 +160,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(h.document.UndoName(), QStringLiteral("Backfill slope adjusted"));
     QCOMPARE(h.window->AnalysisCount(), analyses + 2);  // the steep slope, then the flattened one
     QCOMPARE(h.window->Controls().label6->text().toStdString(), StabilityVerdictText(h.results.stability).detail);
-  }
-
-  void helpWindowFollowsContext() {
-    WindowHarness h;
-    h.window->Actions().helpContents->trigger();
-    auto* help = h.window->findChild<HelpWindow*>();
-    QVERIFY(help != nullptr && help->isVisible());
-    QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Kelvadrome")));
-    // F1 in an open menu opens that menu's page.
-    auto* file = h.window->menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
-    file->popup(QPoint(0, 0));
-    QTest::keyClick(file, Qt::Key_F1);
-    QVERIFY(!file->isVisible());
-    QVERIFY(help->Browser()->source().toString().endsWith(QStringLiteral("files.html")));
-  }
-
-  // The fixed size is taken after every text is laid out: none is cut off.
-  void aboutWindowShowsItsLicenceUncut() {
-    WindowHarness h;
-    frmAbout about(h.window.get());
-    const auto* licence = about.findChild<QLabel*>(QStringLiteral("lblLicence"));
-    QVERIFY(licence != nullptr);
-    about.show();
-    QVERIFY(about.rect().contains(licence->geometry()));
   }
 };
 

@@ -21,37 +21,36 @@
 
 namespace kelvadrome::test {
 
+// The next queued answer, or the given one when none is left.
+template <typename T>
+T Next(std::deque<T>& answers, T none) {
+  if (answers.empty()) return none;
+  T answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
 // Answers queued by the test; an empty queue answers Cancel.
 class FakeDialogs final : public FileDialogs {
  public:
   std::deque<std::optional<QString>> openAnswers;
   std::deque<std::optional<QString>> saveAnswers;
-  int openCalls = 0;
   int saveCalls = 0;
   QString lastOpenFolder;
   QString lastSaveFolder;
   QString lastSaveName;
 
   std::optional<QString> OpenFile(QWidget*, const QString& directory) override {
-    ++openCalls;
     lastOpenFolder = directory;
-    return Next(openAnswers);
+    return Next(openAnswers, std::optional<QString>());
   }
   std::optional<QString> SaveFile(QWidget*, const QString& directory, const QString& initialName) override {
     ++saveCalls;
     lastSaveFolder = directory;
     lastSaveName = initialName;
-    return Next(saveAnswers);
+    return Next(saveAnswers, std::optional<QString>());
   }
   bool PrinterSetup(QWidget*, QPrinter&) override { return false; }
-
- private:
-  static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
-    if (answers.empty()) return std::nullopt;
-    std::optional<QString> answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
 };
 
 class FakePrompts final : public UserPrompts {
@@ -63,15 +62,9 @@ class FakePrompts final : public UserPrompts {
   void Warn(QWidget*, const QString& text) override { warnings.append(text); }
   SaveChoice AskSaveChanges(QWidget*, const QString&) override {
     ++saveQuestions;
-    if (saveAnswers.empty()) return SaveChoice::Cancel;
-    const SaveChoice answer = saveAnswers.front();
-    saveAnswers.pop_front();
-    return answer;
+    return Next(saveAnswers, SaveChoice::Cancel);
   }
 };
-
-// The help pages of the source tree, for the help window.
-inline QString SourceHelpFolder() { return QDir::cleanPath(QStringLiteral(KELVADROME_TEST_DATA "/../../help")); }
 
 // A shown main window over the default project, with fakes and a settings file of its own.
 struct WindowHarness {
@@ -86,10 +79,7 @@ struct WindowHarness {
   std::unique_ptr<Form1> window;
 
   WindowHarness() {
-    ProjectData fresh;
-    SetDefaults(fresh, "Arial");
-    document.ReplaceProject(fresh, QString());
-    session.helpFolder = SourceHelpFolder();
+    document.ReplaceProject(DefaultProject(), QString());
     window = std::make_unique<Form1>(document, session, Form1Services{dialogs, prompts, settings});
     window->resize(1200, 800);
     window->show();

@@ -13,15 +13,12 @@ using namespace kelvadrome::test;
 namespace {
 
 ProjectData Defaults(UnitSystem unitSystem = kMetric) {
-  ProjectData p;
-  SetDefaults(p);
+  ProjectData p = DefaultProject();
   p.unitSystem = unitSystem;
   return p;
 }
 
-QLineEdit* Value(QWidget& w, int i) { return w.findChild<QLineEdit*>(QStringLiteral("txtValue_%1").arg(i)); }
 QString Unit(QWidget& w, int i) { return w.findChild<QLabel*>(QStringLiteral("lblUnit_%1").arg(i))->text(); }
-QPushButton* Button(QWidget& w, const char* name) { return w.findChild<QPushButton*>(QLatin1String(name)); }
 
 }  // namespace
 

