@@ -7,6 +7,7 @@
 #include "engine/Analysis.h"
 #include "model/ProjectData.h"
 #include "model/Units.h"
+#include "ui/main/ReinforcementQuantities.h"
 #include "ui/main/ReinforcementWindow.h"
 #include "EditorTestSupport.h"
 
@@ -118,6 +119,11 @@ class ReinforcementWindowTest : public QObject {
     QCOMPARE(h.window->ColumnValue(ReinRow::As, c)->text(), F(expected.colSteelArea[c]));
     QCOMPARE(h.window->ColumnValue(ReinRow::Z, c)->text(), F(expected.colCrackZ[c]));
     QCOMPARE(h.window->SectionValue(ReinShearRow::Vu, 1)->text(), F(expected.sectionShearCapacity[1]));
+
+    // A unit price on the quantities page is a step of its own.
+    test::Enter(h.window->QuantitiesPage()->PriceBox(0), QStringLiteral("300"));
+    QCOMPARE(h.project.prices.concretePrice, 300.0f);
+    QCOMPARE(h.changes, (QStringList{QStringLiteral("reinforcement"), QStringLiteral("prices")}));
   }
 
   // The bars and the areas in the units of the project; what they mean does not change with them.
